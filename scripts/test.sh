@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Lumenpause twice (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs the whole test suite in each build, the integration
+# tests against the real services that tests/services.sh starts.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+
+"$root/scripts/install-deps.sh"
+
+run_suite() {
+  local dir=$1
+  echo "== tests in $dir"
+  LUMENPAUSE_REQUIRE_SERVICES=1 "$root/tests/services.sh" \
+    ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$jobs"
+}
+
+"$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "$root/build"
+
+"$root/scripts/build.sh" "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLUMENPAUSE_SANITIZE=ON
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+run_suite "$root/build-sanitize"
