@@ -4,6 +4,7 @@
 
 #include <syslog.h>
 #include <systemd/sd-journal.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,10 +19,21 @@ int journalPriority(LogLevel level)
     return LOG_INFO;
 }
 
+// sd_journal_send() reports success when the journal socket does not exist at all, so
+// without this check every line would silently vanish on machines with no journal.
+bool journalSocketExists()
+{
+    return access("/run/systemd/journal/socket", F_OK) == 0;
+}
+
 } // namespace
 
 void JournalLogSink::write(const LogRecord &record)
 {
+    if (!journalSocketExists()) {
+        m_fallback.write(record);
+        return;
+    }
     const QByteArray message = record.message.toUtf8();
     const QByteArray subsystem = record.subsystem.toUtf8();
     const QByteArray group = logCategoryGroupName(record.group).toUtf8();
