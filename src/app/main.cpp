@@ -1,5 +1,8 @@
+#include "core/AppServices.h"
 #include "core/InfoDictionary.h"
 #include "core/Logger.h"
+#include "core/UpdateService.h"
+#include "menubar/UpdateResultDialog.h"
 #include "platform/linux/JournalLogSink.h"
 #include "platform/linux/UnixSignalWatcher.h"
 
@@ -18,6 +21,13 @@ int main(int argc, char **argv)
     // A tray application: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     setLogSink(std::make_shared<JournalLogSink>());
+
+    AppServices &services = AppServices::shared();
+    services.validateDistribution();
+    // Every check is one the user asked for, so every outcome is shown to them.
+    UpdateResultDialog updateResultDialog;
+    QObject::connect(&services.distribution().updateService(), &UpdateService::checkFinished,
+                     &updateResultDialog, &UpdateResultDialog::showResult);
 
     UnixSignalWatcher terminationSignals({SIGTERM, SIGINT});
     QObject::connect(&terminationSignals, &UnixSignalWatcher::signalReceived, &app,

@@ -1,0 +1,5 @@
+#include "core/NoOpUpdateService.h"
+
+void NoOpUpdateService::checkForUpdates()
+{
+}
