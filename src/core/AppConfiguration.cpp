@@ -5,26 +5,14 @@
 
 namespace {
 
-// Only a real string counts: a number or a list under the key is treated as absent.
-std::optional<QString> exactString(const QVariantMap &info, const QString &key)
-{
-    const auto it = info.constFind(key);
-    if (it == info.cend() || it->typeId() != QMetaType::QString)
-        return std::nullopt;
-    return it->toString();
-}
-
 std::optional<QUrl> feedUrlFrom(const QVariantMap &info)
 {
-    const auto raw = exactString(info, QStringLiteral("SUFeedURL"));
-    if (!raw)
-        return std::nullopt;
-    const QString trimmed = raw->trimmed();
-    if (trimmed.isEmpty())
+    const auto trimmed = readInfoPlistString(info, QStringLiteral("SUFeedURL"));
+    if (!trimmed)
         return std::nullopt;
     // Strict parsing, so that text with stray spaces or invalid characters is no address
     // at all rather than a silently "repaired" one.
-    const QUrl url(trimmed, QUrl::StrictMode);
+    const QUrl url(*trimmed, QUrl::StrictMode);
     if (!url.isValid())
         return std::nullopt;
     return url;
@@ -72,9 +60,9 @@ std::optional<DistributionChannel> distributionChannelFromRawValue(const QString
 AppConfiguration AppConfiguration::fromInfoDictionary(const QVariantMap &info)
 {
     AppConfiguration configuration;
-    if (exactString(info, QStringLiteral("LPAppEnvironment")) == QStringLiteral("staging"))
+    if (infoDictionaryString(info, QStringLiteral("LPAppEnvironment")) == QStringLiteral("staging"))
         configuration.environment = AppEnvironment::staging;
-    if (exactString(info, QStringLiteral("LPDistributionChannel")) == QStringLiteral("appstore"))
+    if (infoDictionaryString(info, QStringLiteral("LPDistributionChannel")) == QStringLiteral("appstore"))
         configuration.distribution = DistributionChannel::appStore;
     configuration.updateFeedURL = feedUrlFrom(info);
     return configuration;

@@ -2,17 +2,13 @@
 
 #include "core/BuildInfo.h"
 
-namespace {
-
-std::optional<QString> stringValue(const QVariantMap &info, const QString &key)
+std::optional<QString> infoDictionaryString(const QVariantMap &info, const QString &key)
 {
     const auto it = info.constFind(key);
     if (it == info.cend() || it->typeId() != QMetaType::QString)
         return std::nullopt;
     return it->toString();
 }
-
-} // namespace
 
 std::optional<QString> readInfoPlistString(const QString &key)
 {
@@ -21,7 +17,7 @@ std::optional<QString> readInfoPlistString(const QString &key)
 
 std::optional<QString> readInfoPlistString(const QVariantMap &info, const QString &key)
 {
-    const auto value = stringValue(info, key);
+    const auto value = infoDictionaryString(info, key);
     if (!value)
         return std::nullopt;
     QString trimmed = value->trimmed();
@@ -37,9 +33,9 @@ QString resolveAppDisplayName()
 
 QString resolveAppDisplayName(const QVariantMap &info)
 {
-    if (auto name = stringValue(info, QStringLiteral("CFBundleDisplayName")))
+    if (auto name = infoDictionaryString(info, QStringLiteral("CFBundleDisplayName")))
         return *name;
-    if (auto name = stringValue(info, QStringLiteral("CFBundleName")))
+    if (auto name = infoDictionaryString(info, QStringLiteral("CFBundleName")))
         return *name;
     return QStringLiteral("Lumenpause");
 }
