@@ -1,9 +1,12 @@
 #include "core/AppServices.h"
+#include "core/FileSettingsRepository.h"
 #include "core/InfoDictionary.h"
 #include "core/Logger.h"
+#include "core/ThemeManager.h"
 #include "core/UpdateService.h"
 #include "menubar/UpdateResultDialog.h"
 #include "platform/linux/JournalLogSink.h"
+#include "platform/linux/PortalDesktopAppearance.h"
 #include "platform/linux/UnixSignalWatcher.h"
 
 #include <QApplication>
@@ -22,6 +25,9 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     setLogSink(std::make_shared<JournalLogSink>());
 
+    // "System" theme follows the desktop's light or dark preference.
+    ThemeManager::setSharedAppearance(new PortalDesktopAppearance(&app));
+
     AppServices &services = AppServices::shared();
     services.validateDistribution();
     // Every check is one the user asked for, so every outcome is shown to them.
@@ -32,6 +38,13 @@ int main(int argc, char **argv)
     UnixSignalWatcher terminationSignals({SIGTERM, SIGINT});
     QObject::connect(&terminationSignals, &UnixSignalWatcher::signalReceived, &app,
                      [] { QCoreApplication::quit(); });
+
+    // Settings are written a moment after they change; whatever is still waiting goes to
+    // disk before the process ends. A run that never touched settings does not create them.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+        if (FileSettingsRepository::isStandardCreated())
+            FileSettingsRepository::standard().flush();
+    });
 
     return QApplication::exec();
 }

@@ -1,0 +1,115 @@
+#include "core/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat info{};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+const QDateTime brokenAt(QDate(2025, 3, 4), QTime(9, 5, 7));
+
+} // namespace
+
+TEST(AtomicFileTest, WriteReplacesTheWholeFileWithAnOwnerOnlyFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("stats.json");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old content that is longer than the new one");
+    old.close();
+    ::chmod(QFile::encodeName(path).constData(), 0644);
+
+    // Even a umask that takes the owner's write bit away leaves the file at exactly 0600.
+    const mode_t savedMask = ::umask(0277);
+    QString error;
+    const bool written = AtomicFile::write(path, "[]", &error);
+    ::umask(savedMask);
+
+    ASSERT_TRUE(written) << error.toStdString();
+    EXPECT_EQ(readBytes(path), "[]");
+    EXPECT_EQ(modeOf(path), 0600u);
+    EXPECT_EQ(entries(dir.path()), QStringList("stats.json")) << "no temporary file is left";
+}
+
+TEST(AtomicFileTest, AFailedWriteReportsWhyAndLeavesNothingBehind)
+{
+    QTemporaryDir dir;
+    // Renaming over a folder that has content fails after the temporary file was written.
+    const QString target = dir.filePath("settings.json");
+    QDir().mkpath(target + "/keep");
+    QString error;
+    EXPECT_FALSE(AtomicFile::write(target, "{}", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(entries(dir.path()), QStringList("settings.json"));
+    EXPECT_TRUE(QFileInfo(target + "/keep").isDir());
+
+    error.clear();
+    EXPECT_FALSE(AtomicFile::write(dir.filePath("missing/settings.json"), "{}", &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(AtomicFileTest, SetAsideKeepsTheContentAndNeverReplacesAnEarlierCopy)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.json");
+    const QString first = path + ".corrupt-20250304-090507";
+    for (const char *content : {"{first", "{second", "{third"}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        ASSERT_TRUE(AtomicFile::setAside(path, brokenAt).has_value());
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(readBytes(first), "{first");
+    EXPECT_EQ(readBytes(first + "-2"), "{second");
+    EXPECT_EQ(readBytes(first + "-3"), "{third");
+
+    QString error;
+    EXPECT_EQ(AtomicFile::setAside(dir.filePath("absent.json"), brokenAt, &error), std::nullopt);
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(AtomicFileTest, PrivateFoldersAreMadeAndNarrowedToTheOwner)
+{
+    QTemporaryDir dir;
+    const QString nested = dir.filePath("a/b/c");
+    ASSERT_TRUE(AtomicFile::makePrivateFolder(nested));
+    EXPECT_EQ(modeOf(dir.filePath("a")), 0700u);
+    EXPECT_EQ(modeOf(nested), 0700u);
+
+    ::chmod(QFile::encodeName(nested).constData(), 0777);
+    ASSERT_TRUE(AtomicFile::makePrivateFolder(nested));
+    EXPECT_EQ(modeOf(nested), 0700u);
+
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString error;
+    EXPECT_FALSE(AtomicFile::makePrivateFolder(dir.filePath("file"), &error));
+    EXPECT_FALSE(AtomicFile::makePrivateFolder(dir.filePath("file/sub"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
