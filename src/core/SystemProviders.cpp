@@ -1,0 +1,71 @@
+#include "core/SystemProviders.h"
+
+#include "core/BatteryProvider.h"
+#include "core/DisplayStateProvider.h"
+#include "core/InputStateProvider.h"
+
+namespace {
+
+class QuietInputState : public InputStateProvider
+{
+public:
+    double secondsSinceKeyboardActivity() const override { return 0.0; }
+    double secondsSincePointerActivity() const override { return 0.0; }
+};
+
+class QuietDisplayState : public DisplayStateProvider
+{
+public:
+    bool isMainDisplayActive() const override { return true; }
+};
+
+class QuietBattery : public BatteryProvider
+{
+public:
+    std::optional<int> currentBatteryLevel() override { return std::nullopt; }
+};
+
+struct Installed
+{
+    InputStateProvider *inputState;
+    DisplayStateProvider *displayState;
+    BatteryProvider *battery;
+};
+
+Installed &installed()
+{
+    static QuietInputState quietInput;
+    static QuietDisplayState quietDisplay;
+    static QuietBattery quietBattery;
+    static Installed providers{&quietInput, &quietDisplay, &quietBattery};
+    return providers;
+}
+
+} // namespace
+
+InputStateProvider &SystemProviders::inputState()
+{
+    return *installed().inputState;
+}
+
+DisplayStateProvider &SystemProviders::displayState()
+{
+    return *installed().displayState;
+}
+
+BatteryProvider &SystemProviders::battery()
+{
+    return *installed().battery;
+}
+
+void SystemProviders::install(InputStateProvider *inputState, DisplayStateProvider *displayState,
+                              BatteryProvider *battery)
+{
+    Installed &providers = installed();
+    if (inputState)
+        providers.inputState = inputState;
+    if (displayState)
+        providers.displayState = displayState;
+    if (battery)
+        providers.battery = battery;
+}
