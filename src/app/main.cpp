@@ -1,3 +1,4 @@
+#include "app/PlatformBackends.h"
 #include "core/AppServices.h"
 #include "core/FileSettingsRepository.h"
 #include "core/InfoDictionary.h"
@@ -24,6 +25,8 @@ int main(int argc, char **argv)
     // A tray application: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     setLogSink(std::make_shared<JournalLogSink>());
+    // Before any scheduler exists, and with the event loop's object in place for the X socket.
+    installSystemProviders();
 
     // "System" theme follows the desktop's light or dark preference.
     ThemeManager::setSharedAppearance(new PortalDesktopAppearance(&app));

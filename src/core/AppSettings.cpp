@@ -1,16 +1,19 @@
 #include "core/AppSettings.h"
 
 #include "core/FileSettingsRepository.h"
+#include "core/LocalStatisticsStore.h"
 #include "core/SettingsProfile.h"
 #include "core/SettingsRepository.h"
 #include "core/SystemClock.h"
 
 #include <cmath>
 
-AppSettings::AppSettings(SettingsRepository &store, Clock &clock, QObject *parent)
+AppSettings::AppSettings(SettingsRepository &store, Clock &clock, QObject *parent,
+                         LocalStatisticsStore *statistics)
     : QObject(parent)
     , m_store(store)
     , m_clock(clock)
+    , m_statistics(statistics)
 {
     applyDefaultSettingsProfile(m_store);
     load();
@@ -21,7 +24,8 @@ AppSettings &AppSettings::shared()
 {
     static AppSettings *instance = [] {
         auto *clock = new SystemClock;
-        auto *settings = new AppSettings(FileSettingsRepository::standard(), *clock);
+        auto *settings = new AppSettings(FileSettingsRepository::standard(), *clock, nullptr,
+                                         &LocalStatisticsStore::shared());
         clock->setParent(settings);
         return settings;
     }();

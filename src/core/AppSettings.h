@@ -10,6 +10,7 @@
 #include <optional>
 
 class Clock;
+class LocalStatisticsStore;
 class SettingsRepository;
 
 // The one settings model: every user preference and the little persisted break bookkeeping
@@ -115,7 +116,9 @@ class AppSettings : public QObject
 
 public:
     // Migrates the store's domain and registers the defaults first, then reads every setting.
-    AppSettings(SettingsRepository &store, Clock &clock, QObject *parent = nullptr);
+    // Skips and snoozes are also counted in `statistics` when one is given.
+    AppSettings(SettingsRepository &store, Clock &clock, QObject *parent = nullptr,
+                LocalStatisticsStore *statistics = nullptr);
 
     // The application's instance, on the user's own store and the system clock; made on
     // first use and never destroyed.
@@ -306,6 +309,7 @@ private:
 
     SettingsRepository &m_store;
     Clock &m_clock;
+    LocalStatisticsStore *m_statistics = nullptr;
     std::optional<bool> m_lastOfficeHoursState;
 
     qint64 m_breakInterval{};

@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/DayKey.h"
+#include "core/LocalStatisticsStore.h"
 
 #include <limits>
 
@@ -90,10 +91,14 @@ void AppSettings::recordSkipUsed()
 {
     resetDailyCountersIfNeeded();
     setSkipsUsedToday(saturatingAdd(m_skipsUsedToday, 1));
+    if (m_statistics)
+        m_statistics->record(LocalStatisticsStore::applySkippedBreak());
 }
 
 void AppSettings::recordSnoozeUsed()
 {
     resetDailyCountersIfNeeded();
     setSnoozesUsedToday(saturatingAdd(m_snoozesUsedToday, 1));
+    if (m_statistics)
+        m_statistics->record(LocalStatisticsStore::applySnoozedBreak());
 }

@@ -1,6 +1,8 @@
 #include "core/AppSettings.h"
 #include "core/DayKey.h"
 #include "core/InMemorySettingsRepository.h"
+#include "core/InMemoryStatsRepository.h"
+#include "core/LocalStatisticsStore.h"
 #include "support/FakeClock.h"
 
 #include <QLocale>
@@ -28,7 +30,8 @@ struct Rules
 {
     explicit Rules(const QVariantMap &stored)
         : store(stored)
-        , settings(store, clock)
+        , statistics(statsRepository, clock, QTimeZone::systemTimeZone(), false)
+        , settings(store, clock, nullptr, &statistics)
     {
     }
     qint64 stored(const char *key) const
@@ -38,6 +41,8 @@ struct Rules
 
     InMemorySettingsRepository store;
     FakeClock clock;
+    InMemoryStatsRepository statsRepository;
+    LocalStatisticsStore statistics;
     AppSettings settings;
 };
 
@@ -113,6 +118,9 @@ TEST(AppSettingsRulesTest, CountersStopAtTheLargestValueInsteadOfWrapping)
     EXPECT_TRUE(rules.settings.isLongBreakDue());
     EXPECT_EQ(rules.stored("skipsUsedToday"), int64Max);
     EXPECT_EQ(rules.stored("snoozesUsedToday"), int64Max);
+    // The statistics count on whatever the daily counters say.
+    EXPECT_EQ(rules.statsRepository.days().value(0).breaksSkipped, 1);
+    EXPECT_EQ(rules.statsRepository.days().value(0).breaksSnoozed, 1);
 }
 
 TEST(AppSettingsRulesTest, AllowancesFollowTheEnforcementModeAndTheDay)
@@ -202,6 +210,14 @@ TEST(AppSettingsRulesTest, CountersGrowUnderEveryModeEvenWhenNothingIsAllowed)
     EXPECT_EQ(rules.stored("skipsUsedToday"), 2);
     EXPECT_EQ(rules.stored("snoozesUsedToday"), 1);
     EXPECT_EQ(skips.count(), 2);
+
+    // Each one is also today's entry in the saved statistics.
+    ASSERT_EQ(rules.statsRepository.days().size(), 1);
+    const DayStat day = rules.statsRepository.days().first();
+    EXPECT_EQ(day.date, today);
+    EXPECT_EQ(day.breaksSkipped, 2);
+    EXPECT_EQ(day.breaksSnoozed, 1);
+    EXPECT_EQ(day.breaksCompleted, 0);
 }
 
 TEST(DayKeyTest, LocalDateWithAsciiDigitsWhateverTheLocale)

@@ -1,0 +1,100 @@
+#include "app/PlatformBackends.h"
+
+#include "core/Logger.h"
+#include "core/SystemClock.h"
+#include "core/SystemProviders.h"
+#include "platform/linux/MutterInputState.h"
+#include "platform/linux/SystemBatteryProvider.h"
+#include "platform/linux/X11DisplayState.h"
+#include "platform/linux/X11InputState.h"
+
+#include <QDBusConnection>
+#include <QStringList>
+
+namespace {
+
+const QString kInputCategory = QStringLiteral("InputState");
+const QString kDisplayCategory = QStringLiteral("DisplayState");
+
+void logSource(const QString &category, const QString &event, const QString &source)
+{
+    logInfo(category, formatLogEvent(event, {{QStringLiteral("source"), source}}));
+}
+
+QString whyNoX11(const PlatformBackends::Session &session)
+{
+    if (session.wayland)
+        return QStringLiteral("Wayland session");
+    if (session.x11Display.isEmpty())
+        return QStringLiteral("no X display");
+    return QString();
+}
+
+} // namespace
+
+PlatformBackends::Session PlatformBackends::currentSession()
+{
+    Session session;
+    session.x11Display = qgetenv("DISPLAY");
+    session.wayland = !qgetenv("WAYLAND_DISPLAY").isEmpty()
+                      || qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+    return session;
+}
+
+PlatformBackends::PlatformBackends(const Session &session, const QDBusConnection &sessionBus)
+    : m_inputState(chooseInputState(session, sessionBus))
+    , m_displayState(chooseDisplayState(session))
+{
+}
+
+PlatformBackends::~PlatformBackends() = default;
+
+std::unique_ptr<InputStateProvider> PlatformBackends::chooseInputState(const Session &session,
+                                                                       const QDBusConnection &bus)
+{
+    QString x11Failure = whyNoX11(session);
+    if (x11Failure.isEmpty()) {
+        if (std::unique_ptr<X11InputState> x11 =
+                X11InputState::open(session.x11Display, &x11Failure)) {
+            logSource(kInputCategory, QStringLiteral("input_idle_source"), QStringLiteral("x11"));
+            return x11;
+        }
+    }
+    if (MutterInputState::isAvailable(bus)) {
+        logSource(kInputCategory, QStringLiteral("input_idle_source"), QStringLiteral("mutter"));
+        return std::make_unique<MutterInputState>(bus);
+    }
+    const QString reason = QStringList{QStringLiteral("x11: ") + x11Failure,
+                                       QStringLiteral("mutter: no idle monitor on the session bus")}
+                               .join(QStringLiteral("; "));
+    logWarn(kInputCategory, formatLogEvent(QStringLiteral("input_idle_unavailable"),
+                                           {{QStringLiteral("reason"), reason}}));
+    return nullptr;
+}
+
+std::unique_ptr<DisplayStateProvider> PlatformBackends::chooseDisplayState(const Session &session)
+{
+    QString failure = whyNoX11(session);
+    if (failure.isEmpty()) {
+        if (std::unique_ptr<X11DisplayState> x11 =
+                X11DisplayState::open(session.x11Display, &failure)) {
+            logSource(kDisplayCategory, QStringLiteral("display_state_source"),
+                      QStringLiteral("x11"));
+            return x11;
+        }
+    }
+    logWarn(kDisplayCategory, formatLogEvent(QStringLiteral("display_state_unavailable"),
+                                             {{QStringLiteral("reason"), failure}}));
+    return nullptr;
+}
+
+void installSystemProviders()
+{
+    // Kept for the whole process, never destroyed: the schedulers read these providers until
+    // the end, and the connections close with the process.
+    static PlatformBackends *const backends =
+        new PlatformBackends(PlatformBackends::currentSession(), QDBusConnection::sessionBus());
+    static SystemClock *const batteryClock = new SystemClock;
+    static SystemBatteryProvider *const battery = new SystemBatteryProvider(*batteryClock);
+    SystemProviders::install(backends->inputState(), backends->displayState(), battery);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <memory>
+
+class DisplayStateProvider;
+class InputStateProvider;
+class QDBusConnection;
+
+// Chooses the system readings of input idle time and display state for the desktop the
+// process runs in. Input idle: an X server that has XInput 2 and the screensaver
+// extension, else the GNOME compositor's idle monitor on the session bus, else nothing
+// (the quiet stand-in, no idle time). Display state: the X server, else nothing (always
+// active). Each missing reading logs one warning; nothing here fails the start.
+class PlatformBackends
+{
+public:
+    struct Session
+    {
+        QByteArray x11Display; // empty: no X server
+        // In a Wayland session the X server is a compatibility layer that sees only the
+        // input sent to X windows and has its own screensaver, so its readings would be
+        // wrong rather than missing.
+        bool wayland = false;
+    };
+    static Session currentSession();
+
+    PlatformBackends(const Session &session, const QDBusConnection &sessionBus);
+    ~PlatformBackends();
+
+    // Null when nothing can read them.
+    InputStateProvider *inputState() const { return m_inputState.get(); }
+    DisplayStateProvider *displayState() const { return m_displayState.get(); }
+
+private:
+    static std::unique_ptr<InputStateProvider> chooseInputState(const Session &session,
+                                                                const QDBusConnection &bus);
+    static std::unique_ptr<DisplayStateProvider> chooseDisplayState(const Session &session);
+
+    std::unique_ptr<InputStateProvider> m_inputState;
+    std::unique_ptr<DisplayStateProvider> m_displayState;
+};
+
+// Builds the readings for the running desktop once and installs them in SystemProviders.
+// Call after the application object exists (the X reading watches its socket in the event
+// loop) and before any scheduler is made. The battery is read from the power daemon on the
+// system bus, else from the kernel's power-supply files.
+void installSystemProviders();

@@ -1,0 +1,21 @@
+#include "core/InMemoryStatsRepository.h"
+
+InMemoryStatsRepository::InMemoryStatsRepository(QList<DayStat> days)
+    : m_days(std::move(days))
+{
+}
+
+QList<DayStat> InMemoryStatsRepository::load()
+{
+    return m_days;
+}
+
+void InMemoryStatsRepository::save(const QList<DayStat> &days)
+{
+    m_days = days;
+}
+
+void InMemoryStatsRepository::clear()
+{
+    m_days.clear();
+}

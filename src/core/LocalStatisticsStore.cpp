@@ -1,0 +1,251 @@
+#include "core/LocalStatisticsStore.h"
+
+#include "core/Clock.h"
+#include "core/FileStatsRepository.h"
+#include "core/InMemoryStatsRepository.h"
+#include "core/Logger.h"
+#include "core/RunningTests.h"
+#include "core/StatsRepository.h"
+#include "core/SystemClock.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+const QString dayKeyFormat = QStringLiteral("yyyy-MM-dd");
+
+void addOne(qint64 &counter)
+{
+    counter = saturatingCounterAdd(counter, 1);
+}
+
+// Reported lengths below zero (a clock that went backwards) count as no time at all.
+void addSeconds(qint64 &counter, qint64 seconds)
+{
+    counter = saturatingCounterAdd(counter, std::max<qint64>(seconds, 0));
+}
+
+} // namespace
+
+LocalStatisticsStore::LocalStatisticsStore(StatsRepository &repository, Clock &clock,
+                                           QTimeZone timeZone, bool hourlyRetention,
+                                           QObject *parent)
+    : QObject(parent)
+    , m_repository(repository)
+    , m_clock(clock)
+    , m_timeZone(std::move(timeZone))
+{
+    m_days = prune(m_repository.load());
+    // Writes the pruned history back at once, so expired or duplicate days leave the file
+    // as soon as the application starts.
+    m_repository.save(m_days);
+    if (hourlyRetention) {
+        m_retentionTimer =
+            m_clock.schedule(retentionIntervalSeconds, true, [this] { pruneExpired(); });
+    }
+}
+
+LocalStatisticsStore &LocalStatisticsStore::shared()
+{
+    static LocalStatisticsStore *instance = [] {
+        auto *clock = new SystemClock;
+        const bool underTests = isRunningTests();
+        StatsRepository *repository = nullptr;
+        if (underTests)
+            repository = new InMemoryStatsRepository;
+        else
+            repository = new FileStatsRepository(QStringLiteral("lumenpause_stats.json"), *clock);
+        auto *store = new LocalStatisticsStore(*repository, *clock, QTimeZone::systemTimeZone(),
+                                               !underTests);
+        clock->setParent(store);
+        return store;
+    }();
+    return *instance;
+}
+
+void LocalStatisticsStore::setDays(const QList<DayStat> &days)
+{
+    if (days == m_days)
+        return;
+    m_days = days;
+    emit daysChanged();
+}
+
+void LocalStatisticsStore::record(const Mutation &mutation)
+{
+    const QString key = dayKey(today());
+    QList<DayStat> days = m_days;
+    auto it = std::find_if(days.begin(), days.end(),
+                           [&](const DayStat &day) { return day.date == key; });
+    if (it == days.end()) {
+        days.append(DayStat{key});
+        it = std::prev(days.end());
+    }
+    mutation(*it);
+    setDays(prune(days));
+    m_repository.save(m_days);
+}
+
+LocalStatisticsStore::Mutation LocalStatisticsStore::applyCompletedBreak(
+    qint64 seconds, bool isLong, bool endedEarly, BreakStatisticsSource source)
+{
+    return [=](DayStat &day) {
+        addOne(day.breaksCompleted);
+        addSeconds(day.totalBreakSeconds, seconds);
+        if (isLong)
+            addOne(day.longBreaksTaken);
+        if (endedEarly)
+            addOne(day.breaksEndedEarly);
+        switch (source) {
+        case BreakStatisticsSource::routine:
+            addOne(day.routineBreaksCompleted);
+            break;
+        case BreakStatisticsSource::manual:
+            addOne(day.manualBreaksCompleted);
+            break;
+        case BreakStatisticsSource::planned:
+            addOne(day.plannedBreaksCompleted);
+            break;
+        }
+    };
+}
+
+LocalStatisticsStore::Mutation LocalStatisticsStore::applySkippedBreak()
+{
+    return [](DayStat &day) { addOne(day.breaksSkipped); };
+}
+
+LocalStatisticsStore::Mutation LocalStatisticsStore::applyAutoSkippedBreak()
+{
+    return [](DayStat &day) { addOne(day.breaksAutoSkipped); };
+}
+
+LocalStatisticsStore::Mutation LocalStatisticsStore::applySnoozedBreak()
+{
+    return [](DayStat &day) { addOne(day.breaksSnoozed); };
+}
+
+LocalStatisticsStore::Mutation LocalStatisticsStore::applyInterruptedBreak()
+{
+    return [](DayStat &day) { addOne(day.breaksInterrupted); };
+}
+
+LocalStatisticsStore::Mutation LocalStatisticsStore::applyIdleBreak(qint64 seconds)
+{
+    return [=](DayStat &day) {
+        addOne(day.idleBreaks);
+        addSeconds(day.idleBreakSeconds, seconds);
+    };
+}
+
+LocalStatisticsStore::Mutation LocalStatisticsStore::applyReminderShown(StatsReminderKind kind)
+{
+    return [=](DayStat &day) {
+        switch (kind) {
+        case StatsReminderKind::posture:
+            addOne(day.postureRemindersShown);
+            break;
+        case StatsReminderKind::typing:
+            addOne(day.typingRemindersShown);
+            break;
+        case StatsReminderKind::blink:
+            addOne(day.blinkRemindersShown);
+            break;
+        }
+    };
+}
+
+LocalStatisticsStore::Mutation LocalStatisticsStore::applyHeadsUpShown()
+{
+    return [](DayStat &day) { addOne(day.breakHeadsUpsShown); };
+}
+
+QList<DayStat> LocalStatisticsStore::recentDays(int count) const
+{
+    QList<DayStat> recent;
+    if (count < 1)
+        return recent;
+    QHash<QString, const DayStat *> byDate;
+    for (const DayStat &day : m_days)
+        byDate.insert(day.date, &day);
+    const QDate last = today();
+    for (qint64 offset = -(qint64(count) - 1); offset <= 0; ++offset) {
+        const QDate date = last.addDays(offset);
+        if (!date.isValid())
+            continue; // before the first day the calendar can name
+        const QString key = dayKey(date);
+        const DayStat *stored = byDate.value(key);
+        recent.append(stored ? *stored : DayStat{key});
+    }
+    return recent;
+}
+
+bool LocalStatisticsStore::hasRecordedActivity() const
+{
+    return std::any_of(m_days.cbegin(), m_days.cend(), [](const DayStat &day) {
+        const qint64 reminders = saturatingCounterAdd(
+            saturatingCounterAdd(day.postureRemindersShown, day.typingRemindersShown),
+            day.blinkRemindersShown);
+        return day.breaksCompleted >= 1 || day.breaksSkipped > 0 || day.breaksAutoSkipped > 0
+            || day.breaksSnoozed > 0 || day.breaksInterrupted > 0 || day.idleBreaks > 0
+            || reminders >= 1 || day.breakHeadsUpsShown >= 1;
+    });
+}
+
+void LocalStatisticsStore::clearAll()
+{
+    setDays({});
+    m_repository.clear();
+}
+
+QList<DayStat> LocalStatisticsStore::prune(const QList<DayStat> &days) const
+{
+    const QDate last = today();
+    const QDate cutoff = last.addDays(-(maxDays - 1));
+    QList<DayStat> kept;
+    QHash<QString, qsizetype> keptIndex;
+    for (const DayStat &day : days) {
+        const QDate date = QDate::fromString(day.date, dayKeyFormat);
+        if (!date.isValid() || date < cutoff || date > last)
+            continue;
+        // Keyed by the parsed day written back out, so a kept record always carries the
+        // canonical spelling of its day.
+        const QString key = dayKey(date);
+        const auto found = keptIndex.constFind(key);
+        if (found == keptIndex.cend()) {
+            keptIndex.insert(key, kept.size());
+            kept.append(day);
+            kept.last().date = key;
+        } else {
+            dayStatAddCounters(kept[*found], day);
+        }
+    }
+    std::sort(kept.begin(), kept.end(),
+              [](const DayStat &a, const DayStat &b) { return a.date < b.date; });
+    return kept;
+}
+
+void LocalStatisticsStore::pruneExpired()
+{
+    QList<DayStat> pruned = prune(m_days);
+    if (pruned == m_days)
+        return;
+    setDays(pruned);
+    m_repository.save(m_days);
+    logInfo(QStringLiteral("Stats"), QStringLiteral("Expired local statistics were pruned"));
+}
+
+QString LocalStatisticsStore::dayKey(const QDate &day) const
+{
+    // A date format is applied in the C locale, so the digits are ASCII whatever the
+    // user's language.
+    return day.toString(dayKeyFormat);
+}
+
+QDate LocalStatisticsStore::today() const
+{
+    const QDateTime now = m_clock.now();
+    return m_timeZone.isValid() ? now.toTimeZone(m_timeZone).date() : now.toLocalTime().date();
+}

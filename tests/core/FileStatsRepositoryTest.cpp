@@ -1,0 +1,239 @@
+#include "core/AppConfiguration.h"
+#include "core/FileStatsRepository.h"
+#include "core/LocalStatisticsStore.h"
+#include "support/FakeClock.h"
+#include "support/LogCapture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QString fileName = QStringLiteral("lumenpause_stats.json");
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat info{};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+DayStat skippedOn(const QString &date, qint64 skipped)
+{
+    DayStat day{date};
+    day.breaksSkipped = skipped;
+    return day;
+}
+
+int warnings(const LogCapture &log)
+{
+    int count = 0;
+    for (const LogRecord &record : log.records())
+        count += record.level == LogLevel::Warn && record.category == QLatin1String("StatsRepo");
+    return count;
+}
+
+class FileStatsRepositoryTest : public ::testing::Test
+{
+protected:
+    QString base() const { return m_dir.path() + QStringLiteral("/data"); }
+    QString folder() const { return base() + QLatin1Char('/') + applicationSupportFolderName(); }
+    QString path() const { return folder() + QLatin1Char('/') + fileName; }
+    FileStatsRepository repository()
+    {
+        return FileStatsRepository(fileName, m_clock, [this] { return base(); });
+    }
+    QStringList setAside() const
+    {
+        return QDir(folder()).entryList({fileName + QStringLiteral(".corrupt-*")},
+                                        QDir::AllEntries | QDir::System | QDir::Hidden);
+    }
+
+    QTemporaryDir m_dir;
+    FakeClock m_clock; // 2025-03-04 09:00 local
+};
+
+} // namespace
+
+TEST_F(FileStatsRepositoryTest, LivesInTheApplicationFolderOfTheUsersDataFolder)
+{
+    FakeClock clock;
+    FileStatsRepository standard(fileName, clock);
+    EXPECT_EQ(standard.fileURL().toLocalFile(),
+              QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QLatin1Char('/')
+                  + applicationSupportFolderName() + QStringLiteral("/lumenpause_stats.json"));
+    EXPECT_EQ(repository().fileURL().toLocalFile(), path());
+}
+
+TEST_F(FileStatsRepositoryTest, SavingIntoAMissingFolderMakesBothPrivate)
+{
+    const mode_t previous = ::umask(0);
+    FileStatsRepository stats = repository();
+    const QList<DayStat> days{skippedOn("2025-03-03", 1), skippedOn("2025-03-04", 2)};
+    stats.save(days);
+    ::umask(previous);
+
+    EXPECT_EQ(modeOf(folder()), 0700u);
+    EXPECT_EQ(modeOf(path()), 0600u);
+    EXPECT_EQ(readBytes(path()), encodeDayStats(days));
+    EXPECT_EQ(repository().load(), days);
+    EXPECT_TRUE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size() == 1)
+        << "no temporary file is left behind";
+
+    // Widened permissions are narrowed again on the next use, a load as much as a save.
+    QFile::setPermissions(folder(), QFileDevice::Permissions(0x7777));
+    stats.load();
+    EXPECT_EQ(modeOf(folder()), 0700u);
+
+    stats.save({});
+    EXPECT_EQ(readBytes(path()), "[]");
+    EXPECT_TRUE(stats.load().isEmpty());
+}
+
+TEST_F(FileStatsRepositoryTest, TwoRecordsForOneDayLoadMergedAndAreWrittenBackAsOne)
+{
+    writeBytes(path(), R"([{"date":"2025-03-04","breaksSkipped":2,"idleBreaks":1},
+                           {"date":"2025-03-01","breaksSkipped":7},
+                           {"breaksSkipped":4,"date":"2025-03-04","idleBreaks":null}])");
+    FileStatsRepository stats = repository();
+    LocalStatisticsStore store(stats, m_clock, QTimeZone::systemTimeZone(), false);
+
+    DayStat merged = skippedOn("2025-03-04", 6);
+    merged.idleBreaks = 1;
+    const QList<DayStat> expected{skippedOn("2025-03-01", 7), merged};
+    EXPECT_EQ(store.days(), expected);
+    EXPECT_EQ(readBytes(path()), encodeDayStats(expected));
+}
+
+// A damaged file holds up to 30 days the user would lose if the next save wrote over it.
+TEST_F(FileStatsRepositoryTest, AFileThatCannotBeUsedIsSetAsideAndNeverOverwritten)
+{
+    const QByteArray damaged[] = {
+        "[{\"date\":\"2025-03-04\",\"breaksSkipped\":2}", // cut short
+        R"([{"date":"2025-03-04","breaksSkipped":"2"}])", // a counter as text
+        R"({"date":"2025-03-04"})",                       // not a list
+        "",
+    };
+    for (const QByteArray &bytes : damaged) {
+        SCOPED_TRACE(bytes.constData());
+        QDir(folder()).removeRecursively();
+        writeBytes(path(), bytes);
+        LogCapture log;
+        FileStatsRepository stats = repository();
+        LocalStatisticsStore store(stats, m_clock, QTimeZone::systemTimeZone(), false);
+        store.record(LocalStatisticsStore::applySnoozedBreak());
+
+        EXPECT_EQ(store.days().size(), 1);
+        ASSERT_EQ(setAside(), QStringList{fileName + QStringLiteral(".corrupt-20250304-090000")});
+        EXPECT_EQ(readBytes(folder() + QLatin1Char('/') + setAside().first()), bytes);
+        EXPECT_EQ(readBytes(path()), encodeDayStats(store.days()));
+        EXPECT_EQ(warnings(log), 1);
+    }
+}
+
+TEST_F(FileStatsRepositoryTest, SomethingOtherThanAFileInItsPlaceIsSetAsideToo)
+{
+    QDir().mkpath(path());
+    writeBytes(path() + QStringLiteral("/keep.txt"), "mine");
+    LogCapture log;
+    FileStatsRepository stats = repository();
+    EXPECT_TRUE(stats.load().isEmpty());
+    ASSERT_EQ(setAside().size(), 1);
+    EXPECT_EQ(readBytes(folder() + QLatin1Char('/') + setAside().first() + "/keep.txt"), "mine");
+    EXPECT_EQ(warnings(log), 1);
+    stats.save({skippedOn("2025-03-04", 1)});
+    EXPECT_EQ(repository().load(), QList<DayStat>{skippedOn("2025-03-04", 1)});
+}
+
+TEST_F(FileStatsRepositoryTest, AFileThatCannotBeMovedAsideIsLeftAloneAndHistoryStaysInMemory)
+{
+    // Every name the set-aside could take is in use, which stops it even for root.
+    writeBytes(path(), "not json");
+    const QString taken = path() + QStringLiteral(".corrupt-20250304-090000");
+    writeBytes(taken, "older");
+    for (int counter = 2; counter < 1000; ++counter)
+        writeBytes(taken + QLatin1Char('-') + QString::number(counter), "older");
+
+    LogCapture log;
+    FileStatsRepository stats = repository();
+    LocalStatisticsStore store(stats, m_clock, QTimeZone::systemTimeZone(), false);
+    store.record(LocalStatisticsStore::applySkippedBreak());
+    store.record(LocalStatisticsStore::applySkippedBreak());
+    store.clearAll();
+    store.record(LocalStatisticsStore::applyHeadsUpShown());
+
+    EXPECT_EQ(readBytes(path()), "not json");
+    EXPECT_EQ(store.days().value(0).breakHeadsUpsShown, 1);
+    EXPECT_EQ(warnings(log), 1);
+    EXPECT_EQ(log.messages("StatsRepo").filter("Save failed").size(), 0);
+    EXPECT_EQ(log.messages("StatsRepo").filter("Clear failed").size(), 1);
+}
+
+TEST_F(FileStatsRepositoryTest, ClearingRemovesTheFileAndIsQuietWhenThereIsNone)
+{
+    LogCapture log;
+    FileStatsRepository stats = repository();
+    stats.clear();
+    EXPECT_TRUE(QFileInfo(folder()).isDir()) << "every use makes the folder";
+    EXPECT_FALSE(QFileInfo::exists(path()));
+
+    stats.save({skippedOn("2025-03-04", 1)});
+    stats.clear();
+    EXPECT_FALSE(QFileInfo::exists(path()));
+    EXPECT_TRUE(log.messages("StatsRepo").isEmpty());
+}
+
+TEST_F(FileStatsRepositoryTest, AClearThatCannotRemoveTheFileSaysSo)
+{
+    // A non-empty folder in the file's place cannot be unlinked or replaced, even by root.
+    QDir().mkpath(path());
+    writeBytes(path() + QStringLiteral("/keep.txt"), "mine");
+    LogCapture log;
+    FileStatsRepository stats = repository();
+    stats.clear();
+
+    const QStringList messages = log.messages("StatsRepo");
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].startsWith("Clear failed: "));
+    EXPECT_TRUE(messages[1].startsWith("Clear failed: cannot empty the file either: "));
+    EXPECT_EQ(readBytes(path() + QStringLiteral("/keep.txt")), "mine");
+    EXPECT_TRUE(QDir(folder()).entryList({"*.tmp-*"}, QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(FileStatsRepositoryTest, SaveFailuresAreLoggedOnce)
+{
+    // A file where the application folder should be: neither the folder nor the file can be.
+    writeBytes(base() + QStringLiteral("/placeholder"), "");
+    QFile::rename(base() + QStringLiteral("/placeholder"), folder());
+    LogCapture log;
+    repository().save({skippedOn("2025-03-04", 1)});
+    EXPECT_EQ(log.messages("StatsRepo").size(), 1);
+    EXPECT_TRUE(log.messages("StatsRepo").value(0).startsWith("Save failed: "));
+
+    LogCapture noFolder;
+    FakeClock clock;
+    FileStatsRepository nowhere(fileName, clock, [] { return QString(); });
+    EXPECT_TRUE(nowhere.load().isEmpty());
+    nowhere.save({});
+    EXPECT_EQ(noFolder.messages("StatsRepo"),
+              QStringList{QStringLiteral("Save failed: there is no data folder")});
+}

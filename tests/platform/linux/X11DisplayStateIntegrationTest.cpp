@@ -1,0 +1,45 @@
+#include "platform/linux/X11DisplayState.h"
+#include "support/RunCommand.h"
+#include "support/TestServices.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// The test X server has the screensaver extension but no DPMS: the power level cannot be
+// forced here. Asking a server for an extension it lacks would close the connection, after
+// which every reading would say "active"; the screensaver answers below show it stays open.
+
+namespace {
+
+constexpr int kTimeoutMs = 10000;
+
+QString xset(const QStringList &arguments)
+{
+    return runCommand(QStringLiteral("xset"), arguments);
+}
+
+} // namespace
+
+TEST(X11DisplayStateIntegrationTest, TheRunningScreensaverMakesTheDisplayInactive)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    QString failure;
+    const std::unique_ptr<X11DisplayState> display =
+        X11DisplayState::open(qgetenv("DISPLAY"), &failure);
+    ASSERT_NE(display, nullptr) << failure.toStdString();
+    struct WakeTheScreen
+    {
+        ~WakeTheScreen() { xset({"s", "reset"}); }
+    } wakeWhateverHappens;
+
+    EXPECT_TRUE(display->isMainDisplayActive());
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(xset({"s", "activate"}), QString());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !display->isMainDisplayActive(); }, kTimeoutMs))
+            << "round " << round;
+        ASSERT_EQ(xset({"s", "reset"}), QString());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return display->isMainDisplayActive(); }, kTimeoutMs))
+            << "round " << round;
+    }
+}

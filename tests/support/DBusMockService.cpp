@@ -1,0 +1,63 @@
+#include "support/DBusMockService.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QTest>
+
+namespace {
+
+constexpr int kTimeoutMs = 10000;
+
+bool onTheBus(const QString &service)
+{
+    return QDBusConnection::sessionBus().interface()->isServiceRegistered(service).value();
+}
+
+} // namespace
+
+DBusMockService::DBusMockService(const QString &service, const QString &path,
+                                 const QString &interface)
+    : m_service(service)
+    , m_path(path)
+    , m_interface(interface)
+{
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Debian's interpreter, which has the dbus module.
+    m_process.start(QStringLiteral("/usr/bin/python3"),
+                    {"-m", "dbusmock", "--session", service, path, interface});
+}
+
+DBusMockService::~DBusMockService()
+{
+    [[maybe_unused]] const bool gone = stop();
+}
+
+bool DBusMockService::waitUntilOnTheBus()
+{
+    return QTest::qWaitFor(
+        [&] { return m_process.state() == QProcess::Running && onTheBus(m_service); },
+        kTimeoutMs);
+}
+
+QString DBusMockService::addMethod(const QString &name, const QString &inSignature,
+                                   const QString &outSignature, const QString &code)
+{
+    const QString mockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
+    QDBusMessage call = QDBusMessage::createMethodCall(m_service, m_path, mockInterface,
+                                                       QStringLiteral("AddMethod"));
+    call.setArguments({m_interface, name, inSignature, outSignature, code});
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, kTimeoutMs);
+    return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
+}
+
+bool DBusMockService::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return !onTheBus(m_service);
+    m_process.terminate();
+    if (!m_process.waitForFinished(kTimeoutMs))
+        m_process.kill();
+    m_process.waitForFinished(kTimeoutMs);
+    return QTest::qWaitFor([&] { return !onTheBus(m_service); }, kTimeoutMs);
+}

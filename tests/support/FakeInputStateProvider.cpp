@@ -1,0 +1,7 @@
+#include "support/FakeInputStateProvider.h"
+
+void FakeInputStateProvider::setIdleSeconds(double seconds)
+{
+    m_keyboard = seconds;
+    m_pointer = seconds;
+}

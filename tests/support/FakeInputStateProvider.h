@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/InputStateProvider.h"
+
+// Input idle times the test sets; both start at zero (the user is active).
+class FakeInputStateProvider : public InputStateProvider
+{
+public:
+    double secondsSinceKeyboardActivity() const override { return m_keyboard; }
+    double secondsSincePointerActivity() const override { return m_pointer; }
+
+    void setSecondsSinceKeyboardActivity(double seconds) { m_keyboard = seconds; }
+    void setSecondsSincePointerActivity(double seconds) { m_pointer = seconds; }
+    // Both readings at once: a user idle for that long.
+    void setIdleSeconds(double seconds);
+
+private:
+    double m_keyboard = 0.0;
+    double m_pointer = 0.0;
+};
