@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
+  build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   libx11-dev libxi-dev libxcb1-dev libxcb-xinput-dev libxcb-keysyms1-dev
   libxcb-screensaver0-dev libxcb-dpms0-dev libpulse-dev libsystemd-dev

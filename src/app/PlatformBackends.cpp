@@ -3,6 +3,7 @@
 #include "core/Logger.h"
 #include "core/SystemClock.h"
 #include "core/SystemProviders.h"
+#include "platform/linux/LogindSessionEvents.h"
 #include "platform/linux/MutterInputState.h"
 #include "platform/linux/SystemBatteryProvider.h"
 #include "platform/linux/X11DisplayState.h"
@@ -96,5 +97,10 @@ void installSystemProviders()
         new PlatformBackends(PlatformBackends::currentSession(), QDBusConnection::sessionBus());
     static SystemClock *const batteryClock = new SystemClock;
     static SystemBatteryProvider *const battery = new SystemBatteryProvider(*batteryClock);
-    SystemProviders::install(backends->inputState(), backends->displayState(), battery);
+    // Never destroyed, so its sleep inhibitor is held until the process ends.
+    static LogindSessionEvents *const sessionEvents =
+        new LogindSessionEvents(QDBusConnection::systemBus(), QDBusConnection::sessionBus(),
+                                qEnvironmentVariable("XDG_SESSION_ID"));
+    SystemProviders::install(backends->inputState(), backends->displayState(), battery,
+                             sessionEvents);
 }

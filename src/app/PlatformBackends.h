@@ -45,5 +45,6 @@ private:
 // Builds the readings for the running desktop once and installs them in SystemProviders.
 // Call after the application object exists (the X reading watches its socket in the event
 // loop) and before any scheduler is made. The battery is read from the power daemon on the
-// system bus, else from the kernel's power-supply files.
+// system bus, else from the kernel's power-supply files; sleep, wake and the session's lock
+// come from the login manager on the system bus and the screen saver on the session bus.
 void installSystemProviders();

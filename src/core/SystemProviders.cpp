@@ -3,6 +3,7 @@
 #include "core/BatteryProvider.h"
 #include "core/DisplayStateProvider.h"
 #include "core/InputStateProvider.h"
+#include "core/SessionEvents.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ struct Installed
     InputStateProvider *inputState;
     DisplayStateProvider *displayState;
     BatteryProvider *battery;
+    SessionEvents *sessionEvents;
 };
 
 Installed &installed()
@@ -37,7 +39,8 @@ Installed &installed()
     static QuietInputState quietInput;
     static QuietDisplayState quietDisplay;
     static QuietBattery quietBattery;
-    static Installed providers{&quietInput, &quietDisplay, &quietBattery};
+    static SessionEvents quietSessionEvents; // the base class never emits
+    static Installed providers{&quietInput, &quietDisplay, &quietBattery, &quietSessionEvents};
     return providers;
 }
 
@@ -58,8 +61,13 @@ BatteryProvider &SystemProviders::battery()
     return *installed().battery;
 }
 
+SessionEvents &SystemProviders::sessionEvents()
+{
+    return *installed().sessionEvents;
+}
+
 void SystemProviders::install(InputStateProvider *inputState, DisplayStateProvider *displayState,
-                              BatteryProvider *battery)
+                              BatteryProvider *battery, SessionEvents *sessionEvents)
 {
     Installed &providers = installed();
     if (inputState)
@@ -68,4 +76,6 @@ void SystemProviders::install(InputStateProvider *inputState, DisplayStateProvid
         providers.displayState = displayState;
     if (battery)
         providers.battery = battery;
+    if (sessionEvents)
+        providers.sessionEvents = sessionEvents;
 }

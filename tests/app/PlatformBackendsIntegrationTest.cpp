@@ -1,5 +1,6 @@
 #include "app/PlatformBackends.h"
 #include "core/SystemProviders.h"
+#include "platform/linux/LogindSessionEvents.h"
 #include "platform/linux/MutterInputState.h"
 #include "platform/linux/X11DisplayState.h"
 #include "platform/linux/X11InputState.h"
@@ -8,6 +9,7 @@
 #include "support/TestServices.h"
 
 #include <QDBusConnection>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -96,13 +98,26 @@ TEST(PlatformBackendsIntegrationTest, TheCompositorsIdleMonitorStandsInWhereXCan
 TEST(PlatformBackendsIntegrationTest, InstallingPutsTheDesktopsReadingsInPlaceOnce)
 {
     LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    LogCapture log;
     installSystemProviders();
     InputStateProvider *input = &SystemProviders::inputState();
     DisplayStateProvider *display = &SystemProviders::displayState();
+    SessionEvents *sessionEvents = &SystemProviders::sessionEvents();
     EXPECT_NE(dynamic_cast<X11InputState *>(input), nullptr);
     EXPECT_NE(dynamic_cast<X11DisplayState *>(display), nullptr);
+    EXPECT_NE(dynamic_cast<LogindSessionEvents *>(sessionEvents), nullptr);
 
     installSystemProviders();
     EXPECT_EQ(&SystemProviders::inputState(), input);
     EXPECT_EQ(&SystemProviders::displayState(), display);
+    EXPECT_EQ(&SystemProviders::sessionEvents(), sessionEvents);
+    // The session events follow the session the services exported and hold the machine
+    // awake for the will-sleep step; their start-up calls finish before the test ends.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QStringList lines = log.messages(QStringLiteral("SessionEvents"));
+            return startsWithEvent(lines, "sleep_inhibitor_taken")
+                   && startsWithEvent(lines, "logind_session_followed | ");
+        },
+        10000));
 }

@@ -1,0 +1,6 @@
+#include "breakscreen/BreakWindowController.h"
+
+BreakWindowController::BreakWindowController(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,51 @@
+#include "breakscreen/BreakWindowManager.h"
+
+#include "breakscreen/WindowManager.h"
+#include "core/AppNotifier.h"
+
+namespace {
+
+struct ScheduledBreakDetails
+{
+    std::optional<QString> name;
+    std::optional<qint64> durationSeconds;
+};
+
+ScheduledBreakDetails &details()
+{
+    static ScheduledBreakDetails scheduled;
+    return scheduled;
+}
+
+} // namespace
+
+bool BreakWindowManager::presentBreak(bool isLong)
+{
+    WindowManager *manager = WindowManager::shared();
+    if (!manager || manager->breakController().isShowingBreak())
+        return false;
+    if (!manager->showBreak(isLong))
+        return false;
+    emit AppNotifier::instance().breakWillShow();
+    return true;
+}
+
+std::optional<QString> BreakWindowManager::scheduledBreakName()
+{
+    return details().name;
+}
+
+void BreakWindowManager::setScheduledBreakName(std::optional<QString> name)
+{
+    details().name = std::move(name);
+}
+
+std::optional<qint64> BreakWindowManager::scheduledBreakDurationSeconds()
+{
+    return details().durationSeconds;
+}
+
+void BreakWindowManager::setScheduledBreakDurationSeconds(std::optional<qint64> seconds)
+{
+    details().durationSeconds = seconds;
+}

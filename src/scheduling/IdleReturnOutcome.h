@@ -1,0 +1,5 @@
+#pragma once
+
+// What coming back after an absence does to the interval: nothing (no absence was
+// tracked), continue where it stood, or start it afresh.
+enum class IdleReturnOutcome { none, resume, fullReset };

@@ -1,0 +1,70 @@
+#include "support/BreakSchedulerRig.h"
+
+namespace {
+
+QVariantMap withRigDefaults(QVariantMap stored)
+{
+    if (!stored.contains(QStringLiteral("breakInterval")))
+        stored.insert(QStringLiteral("breakInterval"), QVariant::fromValue(qint64(1)));
+    return stored;
+}
+
+} // namespace
+
+BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start)
+    : clock(std::move(start))
+    , store(withRigDefaults(stored))
+    , statistics(statsRepository, clock, QTimeZone::systemTimeZone(), false)
+    , settings(store, clock, nullptr, &statistics)
+    , reminders(settings, clock, hud)
+    , wellness(store, settings, clock)
+    , typing(store, settings, clock,
+             [this] { return scheduler.isPaused() || scheduler.isSystemIdle() || breakShowing; })
+    , scheduler({
+          .settings = settings,
+          .clock = clock,
+          .inputState = input,
+          .battery = battery,
+          .statistics = statistics,
+          .reminders = reminders,
+          .wellness = wellness,
+          .plannedBreaks = plannedBreaks,
+          .typingHealth = typing,
+          .notifier = notifier,
+          .isBreakShowing = [this] { return breakShowing; },
+      })
+{
+    input.setIdleSeconds(600);
+    scheduler.setBreakPresenter([this](bool isLong) {
+        presented.append(isLong);
+        return presenterAccepts;
+    });
+}
+
+DayStat BreakSchedulerRig::today() const
+{
+    return statistics.recentDays(1).constLast();
+}
+
+QStringList BreakSchedulerRig::events(const QString &event) const
+{
+    QStringList lines;
+    for (const QString &line : log.messages(QStringLiteral("BreakScheduler"))) {
+        if (line == event || line.startsWith(event + QLatin1String(" | ")))
+            lines.append(line);
+    }
+    return lines;
+}
+
+QStringList BreakSchedulerRig::queueLines() const
+{
+    return log.messages(QStringLiteral("ReminderQueue"));
+}
+
+void BreakSchedulerRig::runToFirstBreak()
+{
+    scheduler.start();
+    const qsizetype before = presented.size();
+    for (int second = 0; second < 24 * 3600 && presented.size() == before; ++second)
+        clock.advance(1);
+}

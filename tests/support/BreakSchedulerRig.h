@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/AppNotifier.h"
+#include "core/AppSettings.h"
+#include "core/DayStat.h"
+#include "core/InMemorySettingsRepository.h"
+#include "core/InMemoryStatsRepository.h"
+#include "core/LocalStatisticsStore.h"
+#include "detection/TypingHealthEngine.h"
+#include "detection/WellnessScheduler.h"
+#include "menubar/FloatingHUD.h"
+#include "menubar/ReminderQueue.h"
+#include "scheduling/BreakScheduler.h"
+#include "scheduling/PlannedBreakScheduler.h"
+#include "support/FakeBatteryProvider.h"
+#include "support/FakeClock.h"
+#include "support/FakeInputStateProvider.h"
+#include "support/LogCapture.h"
+
+// A break timer with services of its own on a fake clock (Tuesday 2025-03-04, 09:00) and fake
+// readings. Unless the stored settings say otherwise the interval is one minute and the user
+// has been away from the keyboard and pointer for ten minutes, so no due break is held back.
+// The presenter records each break it is asked to show and accepts it unless told not to.
+struct BreakSchedulerRig
+{
+    explicit BreakSchedulerRig(const QVariantMap &stored = {},
+                               QDateTime start = QDateTime(QDate(2025, 3, 4), QTime(9, 0)));
+
+    // Today's statistics record.
+    DayStat today() const;
+    // The timer's log lines of one event, oldest first.
+    QStringList events(const QString &event) const;
+    // The reminder queue's log lines.
+    QStringList queueLines() const;
+    // Starts the timer and runs it until the first break has been handed to the presenter.
+    void runToFirstBreak();
+
+    LogCapture log;
+    FakeClock clock;
+    InMemorySettingsRepository store;
+    InMemoryStatsRepository statsRepository;
+    LocalStatisticsStore statistics;
+    AppSettings settings;
+    FakeInputStateProvider input;
+    FakeBatteryProvider battery;
+    FloatingHUD hud;
+    ReminderQueue reminders;
+    WellnessScheduler wellness;
+    PlannedBreakScheduler plannedBreaks;
+    AppNotifier notifier;
+    TypingHealthEngine typing;
+    BreakScheduler scheduler;
+
+    bool breakShowing = false;
+    bool presenterAccepts = true;
+    QList<bool> presented; // isLong of every break handed to the presenter
+};
