@@ -25,7 +25,7 @@ bool isBreakCountdownReason(ReminderSuppressionReason reason)
 
 } // namespace
 
-ReminderQueue::ReminderQueue(AppSettings &settings, Clock &clock, FloatingHUD &hud, QObject *parent)
+ReminderQueue::ReminderQueue(AppSettings &settings, Clock &clock, HUDPresenter &hud, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_clock(clock)

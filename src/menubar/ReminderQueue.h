@@ -10,7 +10,7 @@
 
 class AppSettings;
 class Clock;
-class FloatingHUD;
+class HUDPresenter;
 
 // The one gatekeeper between everything that wants to show a notice and the floating HUD:
 // it decides which notice may appear or replace the one on screen, and keeps quiet while a
@@ -20,7 +20,7 @@ class ReminderQueue : public QObject
     Q_OBJECT
 
 public:
-    ReminderQueue(AppSettings &settings, Clock &clock, FloatingHUD &hud, QObject *parent = nullptr);
+    ReminderQueue(AppSettings &settings, Clock &clock, HUDPresenter &hud, QObject *parent = nullptr);
 
     // The application's queue on the shared settings and HUD; made on first use, never destroyed.
     static ReminderQueue &shared();
@@ -54,7 +54,7 @@ private:
 
     AppSettings &m_settings;
     Clock &m_clock;
-    FloatingHUD &m_hud;
+    HUDPresenter &m_hud;
     std::set<ReminderSuppressionReason> m_suppressionReasons;
     std::optional<HUDNotificationRequest> m_activeRequest;
 };
