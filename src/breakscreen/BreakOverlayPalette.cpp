@@ -1,0 +1,72 @@
+#include "breakscreen/BreakOverlayPalette.h"
+
+namespace {
+
+// Opacities of the label greys: the ink is black on the light tint and white on the dark.
+constexpr qreal primaryLabel = 0.85;
+constexpr qreal secondaryLabelLight = 0.50;
+constexpr qreal secondaryLabelDark = 0.55;
+constexpr qreal tertiaryLabel = 0.26;
+constexpr qreal quaternaryLabel = 0.10;
+constexpr qreal separator = 0.12;
+
+QColor white(qreal opacity)
+{
+    return QColor::fromRgbF(1, 1, 1, float(opacity));
+}
+
+} // namespace
+
+BreakOverlayPalette::BreakOverlayPalette(BreakBG background, ColorScheme scheme)
+    : m_background(background), m_scheme(scheme)
+{
+}
+
+QColor BreakOverlayPalette::label(qreal levelOpacity, qreal extraOpacity) const
+{
+    const float ink = m_scheme == ColorScheme::dark ? 1.0f : 0.0f;
+    return QColor::fromRgbF(ink, ink, ink, float(levelOpacity * extraOpacity));
+}
+
+QColor BreakOverlayPalette::primaryText() const
+{
+    return onBlur() ? label(primaryLabel, 0.92) : white(0.88);
+}
+
+QColor BreakOverlayPalette::secondaryText(qreal onBlurOpacity, qreal onDarkOpacity) const
+{
+    const qreal secondary =
+        m_scheme == ColorScheme::dark ? secondaryLabelDark : secondaryLabelLight;
+    return onBlur() ? label(secondary, onBlurOpacity) : white(onDarkOpacity);
+}
+
+QColor BreakOverlayPalette::tertiaryText() const
+{
+    return onBlur() ? label(tertiaryLabel, 0.96) : white(0.34);
+}
+
+QColor BreakOverlayPalette::quaternaryText() const
+{
+    return onBlur() ? label(quaternaryLabel, 0.95) : white(0.24);
+}
+
+QColor BreakOverlayPalette::track() const
+{
+    return onBlur() ? label(separator, 0.5) : white(0.18);
+}
+
+QColor BreakOverlayPalette::tint() const
+{
+    return onBlur() ? label(primaryLabel, 1.0) : white(1.0);
+}
+
+QColor BreakOverlayPalette::green() const
+{
+    return m_scheme == ColorScheme::dark ? QColor::fromRgbF(0.19f, 0.82f, 0.35f)
+                                         : QColor::fromRgbF(0.20f, 0.78f, 0.35f);
+}
+
+qreal BreakOverlayPalette::shadowOpacity(qreal onBlurOpacity, qreal onDarkOpacity) const
+{
+    return onBlur() ? onBlurOpacity : onDarkOpacity;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "breakscreen/BreakScreenChoices.h"
+#include "core/AppTheme.h"
+
+#include <QColor>
+
+// The break overlay's colours. On the blur backdrop, which is tinted light or dark with the
+// desktop, text takes the label greys of that scheme; every other backdrop is dark, and text
+// on it is white at the stated opacities.
+class BreakOverlayPalette
+{
+public:
+    BreakOverlayPalette(BreakBG background, ColorScheme scheme);
+
+    // The title of the "Break complete" panel.
+    QColor primaryText() const;
+    // Message, countdown, clock, ring and bar fill: `onBlur` is the opacity over the blur
+    // backdrop, `onDark` the white's over the others.
+    QColor secondaryText(qreal onBlur, qreal onDark) const;
+    // The Escape hint.
+    QColor tertiaryText() const;
+    // The strict-mode hint.
+    QColor quaternaryText() const;
+    // Ring and bar tracks.
+    QColor track() const;
+    // The one colour every action control derives its text, fill and border from.
+    QColor tint() const;
+    // The tick of "Break complete" and the Resume capsule.
+    QColor green() const;
+    // Text shadows are stronger over the dark backdrops than over the tinted blur.
+    qreal shadowOpacity(qreal onBlur, qreal onDark) const;
+
+private:
+    bool onBlur() const { return m_background == BreakBG::blur; }
+    QColor label(qreal levelOpacity, qreal extraOpacity) const;
+
+    BreakBG m_background;
+    ColorScheme m_scheme;
+};
