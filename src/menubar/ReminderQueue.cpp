@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "core/Clock.h"
+#include "core/LocalStatisticsStore.h"
 #include "core/Logger.h"
 #include "core/RunningTests.h"
 #include "core/SystemClock.h"
@@ -14,8 +15,6 @@
 namespace {
 
 const QString category = QStringLiteral("ReminderQueue");
-constexpr int minimumCountdownLifetimeSeconds = 10;
-constexpr int welcomeBackLifetimeSeconds = 10;
 
 bool isBreakCountdownReason(ReminderSuppressionReason reason)
 {
@@ -25,11 +24,13 @@ bool isBreakCountdownReason(ReminderSuppressionReason reason)
 
 } // namespace
 
-ReminderQueue::ReminderQueue(AppSettings &settings, Clock &clock, HUDPresenter &hud, QObject *parent)
+ReminderQueue::ReminderQueue(AppSettings &settings, Clock &clock, HUDPresenter &hud,
+                             LocalStatisticsStore &statistics, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_clock(clock)
     , m_hud(hud)
+    , m_statistics(statistics)
 {
 }
 
@@ -37,7 +38,8 @@ ReminderQueue &ReminderQueue::shared()
 {
     static ReminderQueue *queue = [] {
         auto *clock = new SystemClock;
-        auto *instance = new ReminderQueue(AppSettings::shared(), *clock, FloatingHUD::shared());
+        auto *instance = new ReminderQueue(AppSettings::shared(), *clock, FloatingHUD::shared(),
+                                           LocalStatisticsStore::shared());
         clock->setParent(instance);
         return instance;
     }();
@@ -47,12 +49,14 @@ ReminderQueue &ReminderQueue::shared()
 void ReminderQueue::beginSuppression(ReminderSuppressionReason reason)
 {
     m_suppressionReasons.insert(reason);
+    dropPendingWellness();
+    forgetActiveIfGone();
     // A break countdown survives its own heads-up suppression; every other notice goes.
     const bool keepCountdown = isBreakCountdownReason(reason)
         && (activeHasPriority(HUDNotificationPriority::breakHeadsUp)
             || activeHasPriority(HUDNotificationPriority::scheduledBreak));
     if (m_activeRequest && !keepCountdown) {
-        m_activeRequest.reset();
+        forgetActive();
         m_hud.dismiss(true);
     }
     logDebug(category, QStringLiteral("Suppression started (%1) - queue cleared")
@@ -71,12 +75,13 @@ bool ReminderQueue::showBreakHeadsUp(const QString &title, const QString &subtit
 {
     if (!gateOpen() || !onlyBreakCountdownReasons())
         return refuse(title);
+    const auto request =
+        HUDNotificationRequest::breakHeadsUp(title, subtitle, secondsLeft, m_clock.now());
+    forgetActiveIfGone();
     // A planned-break countdown is never replaced by a routine one.
     if (activeHasPriority(HUDNotificationPriority::scheduledBreak))
         return false;
-    return showCountdown(countdownRequest(HUDNotificationCategory::breakHeadsUp,
-                                          HUDPresentationKind::regular, title, subtitle,
-                                          secondsLeft));
+    return showCountdown(request);
 }
 
 bool ReminderQueue::showPlannedBreakHeadsUp(const QString &title, const QString &subtitle,
@@ -84,29 +89,31 @@ bool ReminderQueue::showPlannedBreakHeadsUp(const QString &title, const QString 
 {
     if (!gateOpen() || !onlyBreakCountdownReasons())
         return refuse(title);
-    return showCountdown(countdownRequest(HUDNotificationCategory::scheduledBreak,
-                                          HUDPresentationKind::scheduledBreak, title, subtitle,
-                                          secondsLeft));
+    const auto request =
+        HUDNotificationRequest::plannedBreakHeadsUp(title, subtitle, secondsLeft, m_clock.now());
+    forgetActiveIfGone();
+    return showCountdown(request);
 }
 
 bool ReminderQueue::showWelcomeBack(HUDStyle style, const QString &title, const QString &subtitle)
 {
     if (!gateOpen() || !m_suppressionReasons.empty())
         return refuse(title);
+    const auto request = HUDNotificationRequest::welcomeBack(style, title, subtitle, m_clock.now());
+    forgetActiveIfGone();
     if (activeHasPriority(HUDNotificationPriority::breakHeadsUp)
         || activeHasPriority(HUDNotificationPriority::scheduledBreak)
         || (activeHasPriority(HUDNotificationPriority::welcomeBack)
             && m_activeRequest->category == HUDNotificationCategory::welcomeBack))
         return false;
-    return present({QUuid::createUuid(), HUDNotificationCategory::welcomeBack,
-                    HUDNotificationPriority::welcomeBack, style, title, subtitle, 0,
-                    HUDPresentationKind::regular,
-                    m_clock.now().addSecs(welcomeBackLifetimeSeconds)});
+    dropPendingWellness();
+    return present(request);
 }
 
 void ReminderQueue::clearAll()
 {
-    m_activeRequest.reset();
+    dropPendingWellness();
+    forgetActive();
 }
 
 bool ReminderQueue::isSuppressed(ReminderSuppressionReason reason) const
@@ -136,27 +143,14 @@ bool ReminderQueue::refuse(const QString &title)
     return false;
 }
 
-HUDNotificationRequest ReminderQueue::countdownRequest(HUDNotificationCategory category,
-                                                       HUDPresentationKind kind,
-                                                       const QString &title,
-                                                       const QString &subtitle,
-                                                       int secondsLeft) const
-{
-    const auto priority = category == HUDNotificationCategory::scheduledBreak
-        ? HUDNotificationPriority::scheduledBreak
-        : HUDNotificationPriority::breakHeadsUp;
-    const int lifetime = std::max(secondsLeft, minimumCountdownLifetimeSeconds);
-    return {QUuid::createUuid(), category, priority, HUDStyle::breakReminder, title, subtitle,
-            secondsLeft, kind, m_clock.now().addSecs(lifetime)};
-}
-
 // A countdown of the same kind on screen is updated in place, keeping its id and expiry;
-// anything else is replaced.
+// anything else is replaced, and reminders waiting for their batch give way to it.
 bool ReminderQueue::showCountdown(const HUDNotificationRequest &request)
 {
     if (activeHasPriority(request.priority) && m_activeRequest->category == request.category
         && m_hud.update(request.title, request.subtitle, request.secondsLeft))
         return true;
+    dropPendingWellness();
     return present(request);
 }
 
@@ -166,6 +160,8 @@ bool ReminderQueue::present(const HUDNotificationRequest &request)
         return false;
     if (!gateOpen() || isRunningTests())
         return false;
+    // The HUD drops a replaced notice's handler without calling it, and a late call for an
+    // older notice is told apart by its id.
     QPointer<ReminderQueue> self(this);
     const QUuid id = request.id;
     const bool shown = m_hud.present(request.style, request.title, request.subtitle,
@@ -176,11 +172,36 @@ bool ReminderQueue::present(const HUDNotificationRequest &request)
     if (!shown)
         return false;
     m_activeRequest = request;
+    m_activePresentationId = m_hud.presentationId();
+    if (request.priority != HUDNotificationPriority::wellness)
+        m_activeWellness.clear();
     return true;
 }
 
 void ReminderQueue::handleDismissal(const QUuid &id)
 {
-    if (m_activeRequest && m_activeRequest->id == id)
-        m_activeRequest.reset();
+    if (!m_activeRequest || m_activeRequest->id != id)
+        return;
+    forgetActive();
+    if (!m_pendingWellness.isEmpty() && m_suppressionReasons.empty())
+        scheduleBatchTimer(afterDismissalFlushSeconds);
+}
+
+void ReminderQueue::forgetActive()
+{
+    m_activeRequest.reset();
+    m_activePresentationId = QUuid();
+    m_activeWellness.clear();
+}
+
+// The HUD does not always report a notice's end: one replaced by another presenter, or
+// still fading out, calls no handler yet. Trusting the remembered request then would
+// update someone else's notice, or refuse every later reminder behind a notice long gone.
+void ReminderQueue::forgetActiveIfGone()
+{
+    if (!m_activeRequest)
+        return;
+    const QUuid shown = m_hud.presentationId();
+    if (shown.isNull() || shown != m_activePresentationId)
+        forgetActive();
 }
