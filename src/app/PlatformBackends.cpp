@@ -3,13 +3,16 @@
 #include "core/Logger.h"
 #include "core/SystemClock.h"
 #include "core/SystemProviders.h"
+#include "menubar/FloatingHUD.h"
 #include "platform/linux/LogindSessionEvents.h"
 #include "platform/linux/MutterInputState.h"
 #include "platform/linux/SystemBatteryProvider.h"
 #include "platform/linux/X11DisplayState.h"
+#include "platform/linux/X11FloatingWindowSupport.h"
 #include "platform/linux/X11InputState.h"
 
 #include <QDBusConnection>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace {
@@ -29,6 +32,26 @@ QString whyNoX11(const PlatformBackends::Session &session)
     if (session.x11Display.isEmpty())
         return QStringLiteral("no X display");
     return QString();
+}
+
+// The floating notice's windows are the toolkit's, so their support follows the window
+// system the toolkit draws on, not the session's. Null when there is none.
+const FloatingWindowSupport *chooseFloatingWindowSupport()
+{
+    const QString platform = QGuiApplication::platformName();
+    QString failure = QStringLiteral("toolkit platform ") + platform;
+    if (platform == QLatin1String("xcb")) {
+        if (std::unique_ptr<X11FloatingWindowSupport> x11 =
+                X11FloatingWindowSupport::open(qgetenv("DISPLAY"), &failure)) {
+            logSource(QStringLiteral("HUD"), QStringLiteral("floating_window_support"),
+                      QStringLiteral("x11"));
+            return x11.release();
+        }
+    }
+    logWarn(QStringLiteral("HUD"),
+            formatLogEvent(QStringLiteral("floating_window_support_unavailable"),
+                           {{QStringLiteral("reason"), failure}}));
+    return nullptr;
 }
 
 } // namespace
@@ -103,4 +126,7 @@ void installSystemProviders()
                                 qEnvironmentVariable("XDG_SESSION_ID"));
     SystemProviders::install(backends->inputState(), backends->displayState(), battery,
                              sessionEvents);
+    // Kept for the whole process, like the notice that uses it.
+    static const FloatingWindowSupport *const floatingWindows = chooseFloatingWindowSupport();
+    FloatingHUD::setSharedWindowSupport(floatingWindows);
 }

@@ -3,6 +3,8 @@
 #include "breakscreen/WindowManager.h"
 #include "core/AppNotifier.h"
 
+#include <utility>
+
 namespace {
 
 struct ScheduledBreakDetails
@@ -38,6 +40,11 @@ std::optional<QString> BreakWindowManager::scheduledBreakName()
 void BreakWindowManager::setScheduledBreakName(std::optional<QString> name)
 {
     details().name = std::move(name);
+}
+
+std::optional<QString> BreakWindowManager::takeScheduledBreakName()
+{
+    return std::exchange(details().name, std::nullopt);
 }
 
 std::optional<qint64> BreakWindowManager::scheduledBreakDurationSeconds()

@@ -15,9 +15,15 @@ public:
     static bool presentBreak(bool isLong);
 
     // A planned break's name and length, written by the break timer just before it presents
-    // one; nothing for any other break.
+    // any break: set for a planned one, nothing for a routine or manual one. The length is
+    // set only together with a name.
     static std::optional<QString> scheduledBreakName();
     static void setScheduledBreakName(std::optional<QString> name);
     static std::optional<qint64> scheduledBreakDurationSeconds();
     static void setScheduledBreakDurationSeconds(std::optional<qint64> seconds);
+
+    // The name, leaving nothing behind: the live overlay built for the break shows it, and
+    // an overlay built after it (another screen, the next break) must not. The length stays
+    // until the break's panels have closed, since it still describes the break on screen.
+    static std::optional<QString> takeScheduledBreakName();
 };

@@ -23,6 +23,7 @@ WindowManager::WindowManager(ActivationController &activation, AppStateStore &ap
     : QObject(parent)
     , m_activation(activation)
     , m_appState(appState)
+    , m_settingsController(activation, appState)
 {
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "breakscreen/BreakWindowController.h"
+#include "breakscreen/SettingsWindowController.h"
 
 #include <QObject>
 
@@ -9,8 +10,9 @@ class AppStateStore;
 struct BreakDismissalOutcome;
 
 // Creates and owns every window of the application: the break panels through its break
-// controller, and later the settings window. The application publishes its one instance
-// through setShared(); until then there is none, and no break can be shown.
+// controller and the settings window through its settings controller. The application
+// publishes its one instance through setShared(); until then there is none, and no break can
+// be shown.
 class WindowManager : public QObject
 {
     Q_OBJECT
@@ -27,6 +29,7 @@ public:
 
     BreakWindowController &breakController() { return m_breakController; }
     const BreakWindowController &breakController() const { return m_breakController; }
+    SettingsWindowController &settingsController() { return m_settingsController; }
 
     // Panels on every screen; false when none could be put up (so far always).
     bool showBreak(bool isLong);
@@ -37,4 +40,5 @@ private:
     ActivationController &m_activation;
     AppStateStore &m_appState;
     BreakWindowController m_breakController;
+    SettingsWindowController m_settingsController;
 };

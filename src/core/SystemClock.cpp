@@ -29,6 +29,14 @@ private:
     quint64 m_token;
 };
 
+// Whole-second timers fire within half a second of their due time. That is fine for a
+// periodic tick, but a one-shot could come that much early, so one-shots stay coarse.
+Qt::TimerType timerTypeFor(int intervalMs, bool repeats)
+{
+    const bool wholeSeconds = intervalMs >= 1000 && intervalMs % 1000 == 0;
+    return repeats && wholeSeconds ? Qt::VeryCoarseTimer : Qt::CoarseTimer;
+}
+
 } // namespace
 
 SystemClock::SystemClock(QObject *parent)
@@ -45,7 +53,7 @@ CancellableHandle SystemClock::schedule(double intervalSeconds, bool repeats,
                                         std::function<void()> block)
 {
     const int intervalMs = int(std::lround(std::clamp(intervalSeconds, 0.0, 2e6) * 1000.0));
-    const int timerId = startTimer(intervalMs, Qt::CoarseTimer);
+    const int timerId = startTimer(intervalMs, timerTypeFor(intervalMs, repeats));
     if (timerId == 0)
         return std::make_unique<TimerCancellable>(nullptr, 0);
     const quint64 token = m_nextToken++;

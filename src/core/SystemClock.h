@@ -7,8 +7,10 @@
 #include <unordered_map>
 
 // The real clock: wall time and Qt timers on the thread that owns it (the main thread).
-// Timers are coarse, so that the one-second timers of several components can share a
-// wakeup; a firing that falls while the thread is busy is not made up afterwards.
+// Repeating work with an interval of whole seconds runs on the whole seconds of the system's
+// monotonic clock, so the one-second ticks of several components wake the process once
+// between them rather than each on its own phase. Other timers are coarse (within 5 %). A
+// firing that falls while the thread is busy is not made up afterwards.
 class SystemClock : public QObject, public Clock
 {
 public:

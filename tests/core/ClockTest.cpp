@@ -1,6 +1,7 @@
 #include "core/SystemClock.h"
 #include "support/FakeClock.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -179,4 +180,25 @@ TEST(SystemClockTest, WorkMayCancelItselfWhileRunningAndHandlesOutliveTheClock)
     }
     handle->cancel(); // the clock is gone: harmless
     EXPECT_EQ(runs, 1);
+}
+
+TEST(SystemClockTest, OneSecondTicksStartedApartShareTheirWakeups)
+{
+    SystemClock clock;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QList<qint64> first, second;
+    auto firstTick = clock.schedule(1.0, true, [&] { first.append(elapsed.elapsed()); });
+    bool apart = false;
+    auto delay = clock.schedule(0.3, false, [&] { apart = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(apart, deadlineMs);
+    auto secondTick = clock.schedule(1.0, true, [&] { second.append(elapsed.elapsed()); });
+
+    QTRY_VERIFY_WITH_TIMEOUT(first.size() >= 3 && second.size() >= 2, deadlineMs);
+    // Each tick of the later timer comes in the same wakeup as one of the earlier timer.
+    const qint64 nearest = std::abs(second[1] - first[1]) < std::abs(second[1] - first[2])
+        ? first[1]
+        : first[2];
+    EXPECT_LE(std::abs(second[1] - nearest), 20) << "first " << first[1] << "/" << first[2]
+                                                  << ", second " << second[1];
 }

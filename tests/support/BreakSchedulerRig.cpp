@@ -16,7 +16,7 @@ BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start)
     , store(withRigDefaults(stored))
     , statistics(statsRepository, clock, QTimeZone::systemTimeZone(), false)
     , settings(store, clock, nullptr, &statistics)
-    , reminders(settings, clock, hud)
+    , reminders(settings, clock, hud, statistics)
     , wellness(store, settings, clock)
     , typing(store, settings, clock,
              [this] { return scheduler.isPaused() || scheduler.isSystemIdle() || breakShowing; })
@@ -35,6 +35,7 @@ BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start)
       })
 {
     input.setIdleSeconds(600);
+    hud.setPresentAccepts(false);
     scheduler.setBreakPresenter([this](bool isLong) {
         presented.append(isLong);
         return presenterAccepts;

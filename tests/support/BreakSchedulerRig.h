@@ -8,7 +8,6 @@
 #include "core/LocalStatisticsStore.h"
 #include "detection/TypingHealthEngine.h"
 #include "detection/WellnessScheduler.h"
-#include "menubar/FloatingHUD.h"
 #include "menubar/ReminderQueue.h"
 #include "scheduling/BreakScheduler.h"
 #include "scheduling/PlannedBreakScheduler.h"
@@ -16,6 +15,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeInputStateProvider.h"
 #include "support/LogCapture.h"
+#include "support/RecordingHUDPresenter.h"
 
 // A break timer with services of its own on a fake clock (Tuesday 2025-03-04, 09:00) and fake
 // readings. Unless the stored settings say otherwise the interval is one minute and the user
@@ -43,7 +43,7 @@ struct BreakSchedulerRig
     AppSettings settings;
     FakeInputStateProvider input;
     FakeBatteryProvider battery;
-    FloatingHUD hud;
+    RecordingHUDPresenter hud; // refuses every notice, as a HUD with no screen to show it on
     ReminderQueue reminders;
     WellnessScheduler wellness;
     PlannedBreakScheduler plannedBreaks;

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# What the application costs while it waits: resident memory (PSS), CPU share and wakeups per
+# second, measured on the real binary inside the test services (X server, audio server, private
+# buses) with a fresh home in which onboarding is complete, so the break timer and the other
+# runtime services run as they do for a user.
+#
+#   bench/idle_cost.sh [--activity] [build-dir]
+#
+# After a warm-up the figures cover one measuring window. Wakeups are the process's context
+# switches, all threads together, per second. With --activity a person seems to be at work
+# during the window: the pointer moves once a second and a key is typed every two seconds.
+# Prints one line per figure with its goal; exits 1 when a goal is missed.
+set -euo pipefail
+
+readonly WARMUP_S=10
+readonly WINDOW_S=60
+readonly PSS_GOAL_MB=25
+readonly CPU_GOAL_PERCENT=0.05
+readonly IDLE_WAKEUP_GOAL=3
+readonly ACTIVE_WAKEUP_GOAL=5
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+activity=0
+build="$root/build"
+for argument in "$@"; do
+    case $argument in
+    --activity) activity=1 ;;
+    -h | --help)
+        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+        exit 0
+        ;;
+    *) build=$argument ;;
+    esac
+done
+app="$build/lumenpause"
+[[ -x $app ]] || { echo "no application at $app; build it first" >&2; exit 2; }
+
+# Runs inside the services: their environment (DISPLAY, buses, a throw-away home) is set.
+measure() {
+    local app=$1 activity=$2 warmup=$3 window=$4
+    mkdir -p "$XDG_CONFIG_HOME/lumenpause"
+    echo '{"hasCompletedOnboarding": true}' >"$XDG_CONFIG_HOME/lumenpause/local.lumenpause.app.json"
+    "$app" 2>"$XDG_STATE_HOME/lumenpause.log" &
+    local pid=$!
+    trap 'kill -TERM "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true' EXIT
+    sleep "$warmup"
+    kill -0 "$pid" 2>/dev/null || { echo "the application ended during the warm-up" >&2; cat "$XDG_STATE_HOME/lumenpause.log" >&2; exit 2; }
+
+    # Nanoseconds on the CPU and context switches, summed over the threads alive now.
+    cpu_ns() { cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {print sum + 0}'; }
+    switches() {
+        cat /proc/"$pid"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {sum += $2} END {print sum + 0}'
+    }
+    act() {
+        local second
+        for ((second = 1; second <= window; second++)); do
+            xdotool mousemove_relative -- $((second % 2 ? 5 : -5)) 0
+            ((second % 2)) || xdotool key --clearmodifiers a
+            sleep 1
+        done
+    }
+
+    local cpu_before switches_before cpu_after switches_after actor=""
+    cpu_before=$(cpu_ns)
+    switches_before=$(switches)
+    if ((activity)); then
+        act &
+        actor=$!
+    fi
+    sleep "$window"
+    cpu_after=$(cpu_ns)
+    switches_after=$(switches)
+    [[ -z $actor ]] || wait "$actor"
+    kill -0 "$pid" 2>/dev/null || { echo "the application ended during the window" >&2; exit 2; }
+    local memory
+    memory=$(awk '/^Pss:/ {pss = $2} /^Rss:/ {rss = $2} END {print pss, rss}' "/proc/$pid/smaps_rollup")
+    echo "$((cpu_after - cpu_before)) $((switches_after - switches_before)) $memory"
+}
+export -f measure
+
+read -r cpu_ns switches pss_kb rss_kb < <("$root/tests/services.sh" bash -c \
+    "measure '$app' $activity $WARMUP_S $WINDOW_S" 2>/dev/null) || true
+
+wakeup_goal=$IDLE_WAKEUP_GOAL
+mode=idle
+if ((activity)); then
+    wakeup_goal=$ACTIVE_WAKEUP_GOAL
+    mode="with activity"
+fi
+[[ -n ${rss_kb:-} ]] || { echo "the measurement failed" >&2; exit 2; }
+awk -v cpu_ns="$cpu_ns" -v switches="$switches" -v pss_kb="$pss_kb" -v rss_kb="$rss_kb" -v s="$WINDOW_S" \
+    -v pss_goal="$PSS_GOAL_MB" -v cpu_goal="$CPU_GOAL_PERCENT" -v wakeup_goal="$wakeup_goal" \
+    -v mode="$mode" 'BEGIN {
+    pss = pss_kb / 1024
+    cpu = 100 * cpu_ns / 1e9 / s
+    wakeups = switches / s
+    verdict(pss < pss_goal)
+    printf "PSS %.1f MB, RSS %.1f MB (%s, goal PSS < %s MB: %s)\n", pss, rss_kb / 1024, mode, pss_goal, v
+    verdict(cpu < cpu_goal); printf "CPU %.3f %% (%s, goal < %s %%: %s)\n", cpu, mode, cpu_goal, v
+    verdict(wakeups < wakeup_goal)
+    printf "wakeups %.2f /s (%s, goal < %s /s: %s)\n", wakeups, mode, wakeup_goal, v
+    exit missed
+}
+function verdict(met) { v = met ? "met" : "missed"; if (!met) missed = 1 }'

@@ -1,0 +1,57 @@
+#include "app/AppDelegate.h"
+
+#include "breakscreen/ActivationController.h"
+#include "breakscreen/WindowManager.h"
+#include "core/AppState.h"
+#include "core/LaunchCoordinator.h"
+#include "core/RunningTests.h"
+#include "menubar/MenuBarController.h"
+
+AppDelegate::AppDelegate(QObject *parent)
+    : AppDelegate(isRunningTests(), std::nullopt, parent)
+{
+}
+
+AppDelegate::AppDelegate(bool underTestHost, std::optional<LaunchServices> services,
+                         QObject *parent)
+    : QObject(parent)
+    , m_underTestHost(underTestHost)
+    , m_services(services)
+{
+}
+
+AppDelegate::~AppDelegate()
+{
+    if (WindowManager::shared() == m_windowManager.get())
+        WindowManager::setShared(nullptr);
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    if (m_underTestHost || m_launchCoordinator)
+        return;
+    const LaunchServices services = m_services ? *m_services : LaunchServices::shared();
+    m_stateStore = std::make_unique<AppStateStore>();
+    m_activationController = std::make_unique<ActivationController>(*m_stateStore);
+    m_windowManager = std::make_unique<WindowManager>(*m_activationController, *m_stateStore);
+    WindowManager::setShared(m_windowManager.get());
+    m_launchCoordinator = std::make_unique<LaunchCoordinator>(
+        *m_stateStore, *m_activationController, *m_windowManager, services);
+    m_menuBarController = std::make_unique<MenuBarController>(*m_windowManager, services.notifier);
+    // Before the start: the item is to be in place when the countdown it shows begins.
+    m_menuBarController->installStatusItem();
+    m_launchCoordinator->start();
+}
+
+bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)
+{
+    if (!hasVisibleWindows && m_windowManager)
+        m_windowManager->settingsController().show();
+    return true;
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    if (m_launchCoordinator)
+        m_launchCoordinator->terminate();
+}

@@ -1,0 +1,91 @@
+#include "support/AppProcess.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+
+#include <csignal>
+
+namespace {
+
+constexpr int startTimeoutMs = 20000;
+constexpr int pollMs = 50;
+
+} // namespace
+
+AppProcess::AppProcess(const QProcessEnvironment &environment)
+{
+    m_process.setProgram(binaryPath());
+    m_process.setProcessEnvironment(environment);
+    m_process.setReadChannel(QProcess::StandardError);
+    m_process.setStandardOutputFile(QProcess::nullDevice());
+}
+
+AppProcess::~AppProcess()
+{
+    if (isRunning() && !terminate(10000)) {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+}
+
+QString AppProcess::binaryPath()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../lumenpause"));
+}
+
+bool AppProcess::logIsReadable()
+{
+    return !QFileInfo::exists(QStringLiteral("/run/systemd/journal/socket"));
+}
+
+bool AppProcess::start()
+{
+    m_process.start();
+    return m_process.waitForStarted(startTimeoutMs);
+}
+
+bool AppProcess::waitForLog(const QString &text, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        readLog();
+        if (m_log.contains(text))
+            return true;
+        if (deadline.hasExpired() || !isRunning())
+            return false;
+        m_process.waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), pollMs)));
+    }
+}
+
+bool AppProcess::waitForExit(int timeoutMs)
+{
+    const bool ended = m_process.waitForFinished(timeoutMs);
+    readLog();
+    return ended;
+}
+
+bool AppProcess::terminate(int timeoutMs)
+{
+    if (!isRunning())
+        return true;
+    ::kill(pid_t(m_process.processId()), SIGTERM);
+    return waitForExit(timeoutMs);
+}
+
+QString AppProcess::log()
+{
+    readLog();
+    return m_log;
+}
+
+bool AppProcess::hasLog(const QString &text)
+{
+    return log().contains(text);
+}
+
+void AppProcess::readLog()
+{
+    m_log += QString::fromUtf8(m_process.readAllStandardError());
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+
+// The real application binary, started as a user starts it, with its log read from standard
+// error (where lines go when no journal runs). Stopped with SIGTERM when it goes out of
+// scope, however the test ends.
+class AppProcess
+{
+public:
+    explicit AppProcess(const QProcessEnvironment &environment);
+    ~AppProcess();
+
+    static QString binaryPath();
+    // With a journal the log goes there and cannot be read here.
+    static bool logIsReadable();
+
+    bool start();
+    // Whether a log line containing the text came within the deadline; false at once when
+    // the process ends first.
+    bool waitForLog(const QString &text, int timeoutMs);
+    bool waitForExit(int timeoutMs);
+    // SIGTERM, then the wait for a clean end.
+    bool terminate(int timeoutMs);
+
+    QString log();
+    bool hasLog(const QString &text);
+    bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
+    int exitCode() const { return m_process.exitCode(); }
+    bool exitedNormally() const { return m_process.exitStatus() == QProcess::NormalExit; }
+
+private:
+    void readLog();
+
+    QProcess m_process;
+    QString m_log;
+};
