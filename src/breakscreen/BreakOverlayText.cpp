@@ -1,0 +1,139 @@
+#include "breakscreen/BreakOverlayText.h"
+
+#include "breakscreen/SoftShadow.h"
+
+#include <QPainter>
+#include <QTextLine>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Thin strokes and the tips of some letters reach a little past their line's box.
+constexpr int inkOverhang = 2;
+// Wide enough for any single line: a text without a wrapping width never wraps.
+constexpr qreal unlimitedWidth = 1.0e6;
+
+} // namespace
+
+BreakOverlayText::BreakOverlayText(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    layoutLines();
+}
+
+void BreakOverlayText::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    layoutLines();
+}
+
+void BreakOverlayText::setTextStyle(const BreakTextStyle &style)
+{
+    if (style == m_style)
+        return;
+    m_style = style;
+    layoutLines();
+}
+
+void BreakOverlayText::setOpacity(qreal opacity)
+{
+    if (opacity == m_opacity)
+        return;
+    m_opacity = opacity;
+    update();
+}
+
+void BreakOverlayText::setTextGeometry(const QRect &textRect)
+{
+    setGeometry(textRect.marginsAdded(m_margins));
+}
+
+// Lines are broken at the wrapping width, then each is centred on the widest.
+void BreakOverlayText::layoutLines()
+{
+    // A typed line break starts a new line; QTextLayout would draw it as a box otherwise.
+    QString shown = m_text;
+    shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    m_layout = std::make_unique<QTextLayout>(shown, m_style.font);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(m_style.maxWidth > 0 ? QTextOption::WordWrap : QTextOption::NoWrap);
+    m_layout->setTextOption(option);
+    m_layout->beginLayout();
+    qreal width = 0;
+    qreal y = 0;
+    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
+        line.setLineWidth(m_style.maxWidth > 0 ? m_style.maxWidth : unlimitedWidth);
+        line.setPosition(QPointF(0, y));
+        y += line.height() + m_style.lineSpacing;
+        width = std::max(width, line.naturalTextWidth());
+    }
+    m_layout->endLayout();
+    const int lines = m_layout->lineCount();
+    for (int i = 0; i < lines; ++i) {
+        QTextLine line = m_layout->lineAt(i);
+        line.setPosition(QPointF((width - line.naturalTextWidth()) / 2, line.position().y()));
+    }
+    const qreal height = lines > 0 ? y - m_style.lineSpacing : 0;
+    m_textSize = QSize(int(std::ceil(width)), int(std::ceil(height)));
+
+    const QRect textRect = textGeometry();
+    m_margins = marginsFor(m_style);
+    setTextGeometry(QRect(textRect.topLeft(), m_textSize));
+    m_picture = QPixmap();
+    update();
+}
+
+QMargins BreakOverlayText::marginsFor(const BreakTextStyle &style) const
+{
+    if (!style.hasShadow())
+        return QMargins(inkOverhang, inkOverhang, inkOverhang, inkOverhang);
+    const int reach = SoftShadow::reach(style.shadowRadius) + inkOverhang;
+    const int offset = int(std::ceil(std::abs(style.shadowOffsetY)));
+    const int above = style.shadowOffsetY >= 0 ? std::max(inkOverhang, reach - offset) : reach + offset;
+    const int below = style.shadowOffsetY >= 0 ? reach + offset : std::max(inkOverhang, reach - offset);
+    return QMargins(reach, above, reach, below);
+}
+
+void BreakOverlayText::paintEvent(QPaintEvent *)
+{
+    if (m_text.isEmpty() || m_opacity <= 0)
+        return;
+    if (m_picture.isNull() || m_picture.devicePixelRatio() != devicePixelRatioF())
+        m_picture = renderPicture();
+    QPainter painter(this);
+    painter.setOpacity(m_opacity);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+QPixmap BreakOverlayText::renderPicture() const
+{
+    const qreal ratio = devicePixelRatioF();
+    const QPointF origin(m_margins.left(), m_margins.top());
+    auto blank = [&] {
+        QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        return image;
+    };
+    QImage picture = blank();
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    if (m_style.hasShadow()) {
+        QImage shape = blank();
+        QPainter shapePainter(&shape);
+        shapePainter.setPen(Qt::black);
+        m_layout->draw(&shapePainter, origin + QPointF(0, m_style.shadowOffsetY));
+        shapePainter.end();
+        painter.drawImage(QPointF(0, 0), SoftShadow::fromShape(shape, m_style.shadowRadius * ratio,
+                                                               m_style.shadowOpacity));
+    }
+    painter.setPen(m_style.colour);
+    m_layout->draw(&painter, origin);
+    painter.end();
+    return QPixmap::fromImage(std::move(picture));
+}

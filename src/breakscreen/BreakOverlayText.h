@@ -1,0 +1,52 @@
+#pragma once
+
+#include "breakscreen/BreakTextStyle.h"
+
+#include <QMargins>
+#include <QPixmap>
+#include <QTextLayout>
+#include <QWidget>
+
+#include <memory>
+
+// One text of the break overlay: the message, the clock line, the digits of the countdown,
+// the hint. Always plain text: a user's message with markup in it shows its characters as
+// typed. Lines are centred; the text and its shadow are drawn once per change into a picture
+// that repaints merely copy, faded by the overlay's transitions. The widget reaches past the
+// text by its shadow's room: place it with setTextGeometry. Clicks pass through it.
+class BreakOverlayText : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BreakOverlayText(QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    const BreakTextStyle &textStyle() const { return m_style; }
+    void setTextStyle(const BreakTextStyle &style);
+    qreal opacity() const { return m_opacity; }
+    void setOpacity(qreal opacity);
+
+    // The size of the lines themselves, in logical pixels.
+    QSize textSize() const { return m_textSize; }
+    // Puts the lines in `textRect` (of textSize()), the shadow's room around it.
+    void setTextGeometry(const QRect &textRect);
+    QRect textGeometry() const { return geometry().marginsRemoved(m_margins); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void layoutLines();
+    QMargins marginsFor(const BreakTextStyle &style) const;
+    QPixmap renderPicture() const;
+
+    QString m_text;
+    BreakTextStyle m_style;
+    qreal m_opacity = 1.0;
+    std::unique_ptr<QTextLayout> m_layout;
+    QSize m_textSize;
+    QMargins m_margins;
+    QPixmap m_picture;
+};

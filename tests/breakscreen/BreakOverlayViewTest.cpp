@@ -1,0 +1,293 @@
+#include "breakscreen/BreakActionButton.h"
+#include "breakscreen/BreakActionRow.h"
+#include "breakscreen/BreakCompletePanel.h"
+#include "breakscreen/BreakCountdownView.h"
+#include "breakscreen/BreakOverlayText.h"
+#include "breakscreen/BreakOverlayView.h"
+#include "breakscreen/BreakResumeButton.h"
+#include "breakscreen/SnoozeButton.h"
+#include "breakscreen/SnoozeMenu.h"
+#include "core/ThemeManager.h"
+#include "support/BreakOverlayRig.h"
+
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int waitMs = 3000;
+
+// Break overlays shown as windows of their own on the offscreen platform, on a fake clock.
+// The leaves wait four seconds before they drift and start in the far corner, so nothing
+// but what a test does repaints the screen.
+struct OverlayViewRig : BreakOverlayRig
+{
+    OverlayViewRig()
+        : theme(store, nullptr)
+    {
+    }
+
+    BreakOverlayView &show(qint64 seconds, bool isLong = false,
+                           BreakOverlayMode mode = BreakOverlayMode::live())
+    {
+        if (isLong)
+            settings.setLongBreakDuration(seconds);
+        else
+            settings.setBreakDuration(seconds);
+        view = std::make_unique<BreakOverlayView>(
+            config, isLong, mode,
+            [this](const BreakDismissalOutcome &outcome) { outcomes.append(describe(outcome)); },
+            BreakOverlayServices{settings, clock, theme, {}, [] { return 1.0; }});
+        view->resize(1280, 800);
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        return *view;
+    }
+
+    // A click delivered to the window, so it reaches whichever part lies on top there.
+    void clickAt(QWidget *part, const QPointF &local)
+    {
+        const QPoint inWindow = part->mapTo(view.get(), local.toPoint());
+        QTest::mouseClick(view->windowHandle(), Qt::LeftButton, {}, inWindow);
+    }
+
+    void waitUntil(const std::function<bool()> &condition)
+    {
+        EXPECT_TRUE(QTest::qWaitFor(condition, waitMs));
+    }
+
+    ThemeManager theme;
+    std::unique_ptr<BreakOverlayView> view;
+};
+
+// Receives keys like a text field of another window would.
+class KeyRecorder : public QWidget
+{
+public:
+    QList<int> keys;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override { keys.append(event->key()); }
+};
+
+// Every paint event of a widget tree, as regions in the top widget's coordinates.
+class PaintRecorder : public QObject
+{
+public:
+    explicit PaintRecorder(QWidget *top)
+        : m_top(top)
+    {
+        top->installEventFilter(this);
+        for (QWidget *child : top->findChildren<QWidget *>())
+            child->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto *widget = static_cast<QWidget *>(watched);
+            const QRegion local = static_cast<QPaintEvent *>(event)->region();
+            painted[widget] += local.translated(widget->mapTo(m_top, QPoint()));
+        }
+        return false;
+    }
+
+    QHash<QWidget *, QRegion> painted;
+
+private:
+    QWidget *m_top;
+};
+
+} // namespace
+
+TEST(BreakOverlayViewTest, EscapeReachesTheRuleAndNothingElseWhileTheOverlayIsUp)
+{
+    OverlayViewRig rig;
+    KeyRecorder elsewhere;
+    BreakOverlayView &view = rig.show(60);
+
+    QTest::keyClick(&elsewhere, Qt::Key_Escape);
+    EXPECT_EQ(rig.lines("Escape pressed").size(), 1);
+    QTest::keyClick(&elsewhere, Qt::Key_A);
+    EXPECT_EQ(elsewhere.keys, QList<int>{Qt::Key_A});
+    // The second press within the second ends the break, as a skip this early.
+    QTest::keyClick(&elsewhere, Qt::Key_Escape);
+    EXPECT_EQ(rig.outcomes, QStringList{"skipped"});
+
+    view.hide();
+    QTest::keyClick(&elsewhere, Qt::Key_Escape);
+    EXPECT_EQ(elsewhere.keys, (QList<int>{Qt::Key_A, Qt::Key_Escape}));
+    EXPECT_EQ(rig.lines("Escape pressed").size(), 2);
+}
+
+TEST(BreakOverlayViewTest, ACountdownStepRepaintsOnlyTheCountdown)
+{
+    for (BreakCountdown style : {BreakCountdown::timer, BreakCountdown::ring, BreakCountdown::bar}) {
+        SCOPED_TRACE(rawValue(style).toStdString());
+        OverlayViewRig rig;
+        rig.config.setCountdownStyle(style);
+        BreakOverlayView &view = rig.show(300);
+        BreakCountdownView *countdown = view.countdownView();
+        // Whatever showing the window left to paint is done once a full repaint has been.
+        PaintRecorder recorder(&view);
+        view.update();
+        rig.waitUntil([&] { return recorder.painted.contains(&view); });
+        recorder.painted.clear();
+
+        rig.clock.advance(1);
+        EXPECT_EQ(countdown->text(), "04:59");
+        rig.waitUntil([&] { return !recorder.painted.isEmpty(); });
+        QRegion everything;
+        for (const QRegion &region : std::as_const(recorder.painted))
+            everything += region;
+        EXPECT_FALSE(everything.isEmpty());
+        const QRect outside = everything.subtracted(countdown->geometry()).boundingRect();
+        EXPECT_TRUE(outside.isEmpty()) << "also repainted " << outside.width() << "x"
+                                       << outside.height() << " outside the countdown";
+        EXPECT_LT(countdown->width() * countdown->height(), view.width() * view.height() / 20);
+    }
+}
+
+TEST(BreakOverlayViewTest, TheControlsComeInAtFiveSecondsAndEachReportsItsWayOut)
+{
+    OverlayViewRig rig;
+    rig.settings.setEndBreakEarly(true);
+    BreakOverlayView &view = rig.show(300);
+    BreakActionRow *row = view.actionRow();
+    rig.clock.advance(4.9);
+    QTest::qWait(0);
+    EXPECT_FALSE(row->isVisible());
+    EXPECT_FALSE(view.hintText()->isVisible());
+
+    rig.clock.advance(0.1);
+    rig.waitUntil([&] { return row->isVisible() && view.hintText()->isVisible(); });
+    EXPECT_EQ(view.hintText()->text(), "Press Esc twice to skip");
+    EXPECT_FALSE(row->endBreakButton()->isVisible());
+
+    rig.clickAt(row->skipButton(), row->skipButton()->capsuleRect().center());
+    SnoozeButton *snooze = row->snoozeButton();
+    rig.clickAt(snooze, snooze->mainHalfRect().center());
+    EXPECT_EQ(rig.outcomes, (QStringList{"skipped", "snoozed delay=300"}));
+    EXPECT_FALSE(snooze->showOptions());
+
+    rig.clickAt(snooze, snooze->chevronRect().center());
+    ASSERT_TRUE(snooze->showOptions());
+    rig.clickAt(snooze->menu(), snooze->menu()->rowRect(0).center());
+    rig.clickAt(snooze, snooze->chevronRect().center());
+    rig.clickAt(snooze->menu(), snooze->menu()->rowRect(6).center());
+    EXPECT_EQ(rig.outcomes.mid(2), (QStringList{"snoozed delay=30", "snoozed delay=1200"}));
+    EXPECT_FALSE(snooze->showOptions());
+
+    // "End Break" joins the row in the final fifth: 60 of 300 seconds left.
+    rig.clock.advance(234);
+    EXPECT_FALSE(row->endBreakButton()->isVisible());
+    rig.clock.advance(1);
+    rig.waitUntil([&] { return row->endBreakButton()->opacity() == 1.0; });
+    rig.clickAt(row->endBreakButton(), row->endBreakButton()->capsuleRect().center());
+    EXPECT_EQ(rig.outcomes.last(), "completed elapsed=240 endedEarly=true waitForActivity=false");
+}
+
+TEST(BreakOverlayViewTest, TheSnoozeMenuTakesClicksOverWhatItCoversOnlyWhileOpen)
+{
+    OverlayViewRig rig;
+    BreakOverlayView &view = rig.show(300, false, BreakOverlayMode::preview(300));
+    SnoozeButton *snooze = view.actionRow()->snoozeButton();
+    BreakActionButton *skip = view.actionRow()->skipButton();
+    SnoozeMenu *menu = snooze->menu();
+    const QPoint fiveMinutes = menu->mapTo(&view, menu->rowRect(3).center());
+    ASSERT_LT(fiveMinutes.y(), snooze->mapTo(&view, snooze->capsuleRect().topLeft().toPoint()).y());
+
+    // Closed, the room the menu rises into takes no clicks, and the neighbour's pill is
+    // clickable to its edge.
+    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, fiveMinutes);
+    const QRectF skipCapsule = skip->capsuleRect();
+    rig.clickAt(skip, QPointF(skipCapsule.right() - 3, skipCapsule.center().y()));
+    EXPECT_EQ(rig.outcomes, QStringList{"skipped"});
+    EXPECT_FALSE(snooze->showOptions());
+
+    // Open, it lies over the countdown and the clock and takes the click there.
+    rig.clickAt(snooze, snooze->chevronRect().center());
+    ASSERT_TRUE(snooze->showOptions());
+    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, fiveMinutes);
+    EXPECT_EQ(rig.outcomes, (QStringList{"skipped", "snoozed delay=300"}));
+    EXPECT_FALSE(snooze->showOptions());
+}
+
+TEST(BreakOverlayViewTest, AMessageWithMarkupShowsAsTyped)
+{
+    OverlayViewRig rig;
+    const QString typed = "<b>Hi</b>&amp;";
+    rig.config.setMessage(BreakScreenMessage::custom);
+    rig.config.setCustomMessage(typed);
+    BreakOverlayView &view = rig.show(60);
+
+    BreakOverlayText *message = view.messageText();
+    EXPECT_EQ(message->text(), typed);
+    // Set as plain text, the tags and the entity take their room on the line; as rich text
+    // they would vanish and the line would shrink to "Hi&".
+    const QFontMetricsF metrics(message->textStyle().font);
+    EXPECT_NEAR(message->textSize().width(), metrics.horizontalAdvance(typed), 2.0);
+    EXPECT_GT(message->textSize().width(),
+              metrics.horizontalAdvance("Hi&") + 100);
+}
+
+TEST(BreakOverlayViewTest, ALongBreakWaitingForConfirmationShowsBreakCompleteWithResume)
+{
+    OverlayViewRig rig;
+    rig.settings.setLongBreakResume("confirm");
+    BreakOverlayView &view = rig.show(600, true);
+    rig.clock.advance(6);
+    rig.waitUntil([&] { return view.actionRow()->isVisible() && view.clockText()->isVisible(); });
+    EXPECT_FALSE(view.completePanel()->isVisible());
+
+    rig.clock.advance(600);
+    rig.waitUntil([&] {
+        return view.completePanel()->isVisible() && !view.countdownView()->isVisible()
+            && !view.clockText()->isVisible() && !view.actionRow()->isVisible()
+            && !view.hintText()->isVisible();
+    });
+    EXPECT_TRUE(rig.outcomes.isEmpty());
+    BreakResumeButton *resume = view.completePanel()->resumeButton();
+    rig.clickAt(resume, resume->rect().center());
+    EXPECT_EQ(rig.outcomes, QStringList{"completed elapsed=600 endedEarly=false waitForActivity=false"});
+}
+
+TEST(BreakOverlayViewTest, StrictModeWithEarlyEndingShowsOnlyEndBreakCentred)
+{
+    OverlayViewRig rig;
+    rig.settings.setEnforcement("Hardcore");
+    rig.settings.setEndBreakEarly(true);
+    BreakOverlayView &view = rig.show(100);
+    rig.clock.advance(80);
+    BreakActionRow *row = view.actionRow();
+    rig.waitUntil([&] { return row->endBreakButton()->isVisible(); });
+    EXPECT_FALSE(row->skipButton()->isVisible());
+    EXPECT_FALSE(row->snoozeButton()->isVisible());
+    EXPECT_EQ(view.hintText()->text(), "You've got this. Stay present.");
+    // Centred once it has fully grown in.
+    rig.waitUntil([&] { return row->endBreakButton()->opacity() == 1.0; });
+    BreakActionButton *endBreak = row->endBreakButton();
+    const QPointF centre = endBreak->capsuleRect().center() + endBreak->mapTo(&view, QPoint());
+    EXPECT_NEAR(centre.x(), view.width() / 2.0, 1.5);
+}
+
+TEST(BreakOverlayViewTest, TextOnTheBlurBackdropFollowsTheThemeAndIsWhiteOnTheOthers)
+{
+    OverlayViewRig rig;
+    rig.theme.setAppTheme(AppTheme::light);
+    BreakOverlayView &view = rig.show(60);
+    const QColor lightInk = view.messageText()->textStyle().colour;
+    EXPECT_LT(lightInk.lightness(), 128);
+
+    rig.theme.setAppTheme(AppTheme::dark);
+    const QColor darkInk = view.messageText()->textStyle().colour;
+    EXPECT_GT(darkInk.lightness(), 128);
+
+    rig.config.setBackground(BreakBG::nature);
+    EXPECT_EQ(view.messageText()->textStyle().colour, QColor::fromRgbF(1, 1, 1, 0.76f));
+    rig.theme.setAppTheme(AppTheme::light);
+    EXPECT_EQ(view.messageText()->textStyle().colour, QColor::fromRgbF(1, 1, 1, 0.76f));
+}

@@ -1,0 +1,124 @@
+#include "breakscreen/SnoozeButton.h"
+#include "breakscreen/SnoozeMenu.h"
+
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// The control is driven by events sent straight to it and is never shown, so its hover
+// and menu changes land at once instead of easing.
+void send(QWidget *widget, QEvent::Type type, const QPointF &at,
+          Qt::MouseButtons buttons = Qt::NoButton)
+{
+    const Qt::MouseButton button =
+        type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void click(QWidget *widget, const QPointF &at)
+{
+    send(widget, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    send(widget, QEvent::MouseButtonRelease, at);
+}
+
+void leave(QWidget *widget)
+{
+    QEvent event(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// The strongest ink in `area`: how bright the label is drawn, whatever its glyphs' shapes.
+// The control is drawn as the row draws it, as a child (its mask only clips a child).
+int strongestInk(SnoozeButton &button, const QRectF &area)
+{
+    QImage image(button.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    button.parentWidget()->render(&image, QPoint(), QRegion(button.geometry()),
+                                  QWidget::DrawChildren);
+    int strongest = 0;
+    const QRect box = area.toAlignedRect() & image.rect();
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            strongest = std::max(strongest, qAlpha(image.pixel(x, y)));
+    return strongest;
+}
+
+} // namespace
+
+TEST(SnoozeButtonTest, HoverAnywhereOnThePillBrightensItAndAnOpenMenuKeepsItActive)
+{
+    QWidget row;
+    SnoozeButton button(Qt::white, snoozeOptions(), &row);
+    row.resize(button.size());
+    const QRectF label = button.mainHalfRect().adjusted(24, 0, -8, 0);
+    const int resting = strongestInk(button, label);
+    const qreal restingShadow = button.shadowOpacity();
+
+    // Over the chevron, the main half's label brightens too: hover covers the whole pill.
+    send(&button, QEvent::MouseMove, button.chevronRect().center());
+    ASSERT_TRUE(button.isHovering());
+    EXPECT_GT(strongestInk(button, label), resting * 1.1);
+    EXPECT_NEAR(button.shadowOpacity(), 0.22, 0.001);
+
+    click(&button, button.chevronRect().center());
+    ASSERT_TRUE(button.showOptions());
+    leave(&button);
+    EXPECT_FALSE(button.isHovering());
+    EXPECT_NEAR(button.shadowOpacity(), 0.22, 0.001) << "the open menu keeps the pill active";
+    EXPECT_NEAR(strongestInk(button, label), resting, 2) << "but only hover brightens the label";
+
+    click(&button, button.chevronRect().center());
+    EXPECT_FALSE(button.showOptions());
+    EXPECT_NEAR(button.shadowOpacity(), restingShadow, 0.001);
+}
+
+TEST(SnoozeButtonTest, TheMainHalfSnoozesByDefaultAndLeavesTheMenuAsItIs)
+{
+    SnoozeButton button(Qt::white, snoozeOptions());
+    QSignalSpy defaults(&button, &SnoozeButton::snoozeClicked);
+    QSignalSpy chosen(&button, &SnoozeButton::snoozeChosen);
+
+    click(&button, button.mainHalfRect().center());
+    click(&button, button.chevronRect().center());
+    click(&button, button.mainHalfRect().center());
+    EXPECT_EQ(defaults.count(), 2);
+    EXPECT_EQ(chosen.count(), 0);
+    EXPECT_TRUE(button.showOptions());
+
+    // A row closes the menu before it reports, and reports its value unchanged.
+    SnoozeMenu *menu = button.menu();
+    bool closedFirst = false;
+    QObject::connect(&button, &SnoozeButton::snoozeChosen, [&] { closedFirst = !button.showOptions(); });
+    click(menu, menu->rowRect(6).center());
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toInt(), 20);
+    EXPECT_TRUE(closedFirst);
+}
+
+TEST(SnoozeButtonTest, AMenuRowHighlightsOnlyWhilePressedAndAPressThatSlidesOffChoosesNothing)
+{
+    SnoozeMenu menu(snoozeOptions());
+    menu.setPanelGeometry(QRect(QPoint(20, 20), menu.panelSize()));
+    QSignalSpy chosen(&menu, &SnoozeMenu::optionChosen);
+
+    send(&menu, QEvent::MouseMove, menu.rowRect(2).center());
+    EXPECT_EQ(menu.pressedRow(), -1);
+    send(&menu, QEvent::MouseButtonPress, menu.rowRect(2).center(), Qt::LeftButton);
+    EXPECT_EQ(menu.pressedRow(), 2);
+    send(&menu, QEvent::MouseButtonRelease, menu.rowRect(3).center());
+    EXPECT_EQ(menu.pressedRow(), -1);
+    EXPECT_EQ(chosen.count(), 0);
+
+    click(&menu, menu.rowRect(0).center());
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toInt(), 0) << "\"30 sec\" reports 0, the overlay makes it 30 s";
+}
