@@ -15,6 +15,45 @@ ActivationController::ActivationController(AppStateStore &appState, QObject *par
 {
 }
 
+PresentationOptions ActivationController::breakPresentationOptions(const QString &enforcement)
+{
+    PresentationOptions options = PresentationOption::holdFocus;
+    if (enforcement == QLatin1String("Hardcore"))
+        options |= PresentationOption::grabKeyboard;
+    return options;
+}
+
+void ActivationController::enterBreakMode(PresentationOptions options)
+{
+    if (!m_isInBreakMode) {
+        m_previousPolicy = m_activationPolicy;
+        m_previousOptions = m_presentationOptions;
+    }
+    m_isInBreakMode = true;
+    m_breakModeOptions = options;
+    setActivationPolicy(ActivationPolicy::regular);
+    setPresentationOptions(options);
+    logInfo(category, QStringLiteral("→ enter break mode"));
+}
+
+void ActivationController::exitBreakMode()
+{
+    if (!m_isInBreakMode)
+        return;
+    const ActivationPolicy policy = m_previousPolicy.value_or(ActivationPolicy::accessory);
+    const PresentationOptions options = m_previousOptions.value_or(PresentationOptions());
+    m_isInBreakMode = false;
+    m_breakModeOptions = {};
+    m_previousPolicy.reset();
+    m_previousOptions.reset();
+    // Options first: the keyboard is let go before the application may leave the foreground.
+    setPresentationOptions(options);
+    setActivationPolicy(policy);
+    logInfo(category, QStringLiteral("→ exit break mode (%1)")
+                          .arg(policy == ActivationPolicy::regular ? QStringLiteral("regular")
+                                                                   : QStringLiteral("accessory")));
+}
+
 void ActivationController::bringToForeground()
 {
     if (m_isInBreakMode)
@@ -37,4 +76,12 @@ void ActivationController::setActivationPolicy(ActivationPolicy policy)
         return;
     m_activationPolicy = policy;
     emit activationPolicyChanged(policy);
+}
+
+void ActivationController::setPresentationOptions(PresentationOptions options)
+{
+    if (options == m_presentationOptions)
+        return;
+    m_presentationOptions = options;
+    emit presentationOptionsChanged(options);
 }

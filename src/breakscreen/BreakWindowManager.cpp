@@ -24,11 +24,13 @@ ScheduledBreakDetails &details()
 bool BreakWindowManager::presentBreak(bool isLong)
 {
     WindowManager *manager = WindowManager::shared();
-    if (!manager || manager->breakController().isShowingBreak())
+    // Refused before anything changes: a break on screen, or one still fading out.
+    if (!manager || !manager->breakController().panels().isEmpty()
+        || manager->breakController().isDismissing())
         return false;
     if (!manager->showBreak(isLong))
         return false;
-    emit AppNotifier::instance().breakWillShow();
+    emit manager->notifier().breakWillShow();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "breakscreen/SettingsWindowController.h"
 
 #include "breakscreen/ActivationController.h"
+#include "breakscreen/BreakScreenConfig.h"
 #include "core/AppState.h"
 #include "core/Logger.h"
 
@@ -9,9 +10,28 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const QString category = QStringLiteral("SettingsWindow");
+
+// The panes are laid out for one size: the window can be neither resized nor maximised.
+constexpr Qt::WindowFlags settingsFlags = Qt::Window | Qt::CustomizeWindowHint
+                                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                                          | Qt::WindowMinimizeButtonHint;
+// The customizer closes through its own action only.
+constexpr Qt::WindowFlags customizerFlags = Qt::Window | Qt::CustomizeWindowHint
+                                            | Qt::WindowTitleHint;
+
+// Until the customizer's own view exists: an empty page that keeps the configuration.
+QWidget *placeholderCustomizer(std::unique_ptr<BreakScreenConfig> config, std::function<void()>)
+{
+    auto *view = new QWidget;
+    config.release()->setParent(view);
+    return view;
+}
 
 } // namespace
 
@@ -20,26 +40,87 @@ SettingsWindowController::SettingsWindowController(ActivationController &activat
     : QObject(parent)
     , m_activation(activation)
     , m_appState(appState)
+    , m_customizerFactory(&placeholderCustomizer)
 {
 }
 
 SettingsWindowController::~SettingsWindowController()
 {
-    // The window goes first, so its last events never reach a half-destroyed controller.
+    // The windows go first, so their last events never reach a half-destroyed controller.
+    if (m_customizerWindow)
+        m_customizerWindow->removeEventFilter(this);
+    m_customizerWindow.reset();
     if (m_window)
         m_window->removeEventFilter(this);
 }
 
+QRect SettingsWindowController::customizerFrame(const std::optional<QRect> &availableArea)
+{
+    const QRect area = availableArea.value_or(
+                           QRect(0, 0, customizerPreferredWidth, customizerPreferredHeight))
+                           .adjusted(customizerMargin, customizerMargin, -customizerMargin,
+                                     -customizerMargin);
+    const QSize size(std::min(area.width(), customizerPreferredWidth),
+                     std::min(area.height(), customizerPreferredHeight));
+    QRect frame(QPoint(0, 0), size);
+    frame.moveCenter(area.center());
+    return frame;
+}
+
+void SettingsWindowController::setCustomizerFactory(CustomizerFactory factory)
+{
+    m_customizerFactory = std::move(factory);
+}
+
+void SettingsWindowController::setOnWindowClosed(std::function<void()> handler)
+{
+    m_onWindowClosed = std::move(handler);
+}
+
 void SettingsWindowController::show()
 {
-    if (!m_window)
+    // Coming to the front now would take the settings phase from the break on screen, and
+    // the break would then end with the window up and the application in the background.
+    if (breakIsRunning()) {
+        m_showRequestedDuringBreak = true;
+        logInfo(category, QStringLiteral("show() deferred — break is running"));
+        return;
+    }
+    present();
+}
+
+bool SettingsWindowController::takeShowRequestedDuringBreak()
+{
+    return std::exchange(m_showRequestedDuringBreak, false);
+}
+
+void SettingsWindowController::showAfterBreak()
+{
+    m_showRequestedDuringBreak = false;
+    present();
+}
+
+void SettingsWindowController::present()
+{
+    if (!m_window) {
         createWindow();
-    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+        makeKeyAndOrderFront(m_window.get());
+    } else if (m_customizerWindow && m_customizerWindow->isVisible()) {
+        m_window->show();
+        makeKeyAndOrderFront(m_customizerWindow.get());
+    } else {
+        makeKeyAndOrderFront(m_window.get());
+    }
     m_activation.bringToForeground();
     m_appState.transition(AppState::settings);
+}
+
+void SettingsWindowController::makeKeyAndOrderFront(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void SettingsWindowController::hide()
@@ -49,17 +130,17 @@ void SettingsWindowController::hide()
         return;
     }
     logInfo(category, QStringLiteral("hide() called"));
+    closeCustomizer(false);
     if (m_window)
         m_window->hide();
-    m_activation.sendToBackground();
+    sendAppToBackground();
     m_appState.transition(AppState::background);
 }
 
 void SettingsWindowController::createWindow()
 {
-    m_window = std::make_unique<QWidget>();
+    m_window = std::make_unique<QWidget>(nullptr, settingsFlags);
     m_window->setWindowTitle(QGuiApplication::applicationDisplayName());
-    // The panes are laid out for one size; the window is not resizable.
     m_window->setFixedSize(windowWidth, windowHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_window->move(screen->availableGeometry().center() - m_window->rect().center());
@@ -68,8 +149,12 @@ void SettingsWindowController::createWindow()
 
 bool SettingsWindowController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window.get() && event->type() == QEvent::Close)
-        handleClose();
+    if (event->type() == QEvent::Close) {
+        if (watched == m_window.get())
+            handleClose();
+        else if (watched == m_customizerWindow.get())
+            customizerDidClose();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -80,12 +165,97 @@ void SettingsWindowController::handleClose()
         logInfo(category, QStringLiteral("handleClose() ignored — break is running"));
         return;
     }
+    closeCustomizer(false);
     logInfo(category, QStringLiteral("handleClose() called"));
-    m_activation.sendToBackground();
+    sendAppToBackground();
     m_appState.transition(AppState::background);
+    if (m_onWindowClosed)
+        m_onWindowClosed();
+}
+
+void SettingsWindowController::sendAppToBackground()
+{
+    if (m_activation.isInBreakMode())
+        return;
+    m_activation.sendToBackground();
 }
 
 bool SettingsWindowController::breakIsRunning() const
 {
     return m_appState.current() == AppState::breakRunning;
+}
+
+void SettingsWindowController::showCustomizer()
+{
+    // A customizer over a window that is not there would float alone.
+    if (!m_window || !m_window->isVisible()) {
+        show();
+        if (!m_window || !m_window->isVisible())
+            return; // put off by a break
+    }
+    if (m_customizerWindow) {
+        makeKeyAndOrderFront(m_customizerWindow.get());
+        return;
+    }
+    createCustomizerWindow();
+    makeKeyAndOrderFront(m_customizerWindow.get());
+}
+
+void SettingsWindowController::createCustomizerWindow()
+{
+    const QScreen *screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+    const QRect frame = customizerFrame(screen ? std::optional(screen->availableGeometry())
+                                               : std::nullopt);
+    // A child window stays above the settings window and moves with it; while it is open the
+    // settings window takes no input.
+    m_customizerWindow = std::make_unique<QWidget>(m_window.get(), customizerFlags);
+    m_customizerWindow->setWindowModality(Qt::WindowModal);
+    m_customizerWindow->setWindowTitle(QString());
+    m_customizerWindow->setGeometry(frame);
+    m_customizerWindow->setFixedSize(frame.size());
+    QWidget *content = m_customizerFactory(BreakScreenConfig::load(), [this] { closeCustomizer(true); });
+    content->setParent(m_customizerWindow.get());
+    content->setGeometry(m_customizerWindow->rect());
+    m_customizerWindow->installEventFilter(this);
+}
+
+void SettingsWindowController::closeCustomizer(bool refocusSettings)
+{
+    if (!m_customizerWindow)
+        return;
+    // Taken out of the filter first: this close must not come back as customizerDidClose().
+    m_customizerWindow->removeEventFilter(this);
+    std::unique_ptr<QWidget> customizer = std::move(m_customizerWindow);
+    customizer->hide();
+    customizer->close();
+    // Its close action may be what runs now.
+    customizer.release()->deleteLater();
+    if (refocusSettings && m_window && m_window->isVisible())
+        makeKeyAndOrderFront(m_window.get());
+}
+
+void SettingsWindowController::customizerDidClose()
+{
+    detachCustomizer();
+    if (m_window && m_window->isVisible())
+        makeKeyAndOrderFront(m_window.get());
+}
+
+void SettingsWindowController::detachCustomizer()
+{
+    if (!m_customizerWindow)
+        return;
+    m_customizerWindow->removeEventFilter(this);
+    m_customizerWindow.release()->deleteLater();
+}
+
+void SettingsWindowController::restoreFocusAfterPreview()
+{
+    QWidget *target = m_customizerWindow && m_customizerWindow->isVisible() ? m_customizerWindow.get()
+                      : m_window && m_window->isVisible()                    ? m_window.get()
+                                                                             : nullptr;
+    if (!target)
+        return;
+    makeKeyAndOrderFront(target);
+    m_activation.bringToForeground();
 }

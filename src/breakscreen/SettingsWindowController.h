@@ -1,18 +1,23 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class ActivationController;
 class AppStateStore;
+class BreakScreenConfig;
 class QWidget;
 
-// Owns the settings window: creates it on first use, brings the application to the front
-// while it shows and sends it back to the tray when it goes, moving the application between
-// the settings and background phases. While a break runs, hiding or closing the window does
-// not count as leaving the settings: the break decides what follows. The window's content
-// is a placeholder until the settings panes exist. Main thread only.
+// Owns the settings window and, above it, the break-screen customizer window: creates them on
+// demand, brings the application to the front while they show and sends it back to the tray
+// when they go, moving the application between the settings and background phases. A break
+// holds the screen: while one runs, showing the window is only remembered for after the
+// break, and hiding or closing it does not count as leaving the settings. The settings
+// window's content is a placeholder until the settings panes exist. Main thread only.
 class SettingsWindowController : public QObject
 {
     Q_OBJECT
@@ -20,29 +25,71 @@ class SettingsWindowController : public QObject
 public:
     static constexpr int windowWidth = 880;
     static constexpr int windowHeight = 820;
+    static constexpr int customizerPreferredWidth = 1180;
+    static constexpr int customizerPreferredHeight = 800;
+    // The customizer keeps this far from the edges of a screen too small for it.
+    static constexpr int customizerMargin = 24;
+
+    // The customizer's view on a freshly loaded configuration, with the action that closes it.
+    using CustomizerFactory =
+        std::function<QWidget *(std::unique_ptr<BreakScreenConfig> config, std::function<void()> close)>;
 
     SettingsWindowController(ActivationController &activation, AppStateStore &appState,
                              QObject *parent = nullptr);
     ~SettingsWindowController() override;
 
-    // Brings the window to the front, creating and centring it the first time.
+    // The customizer's frame in a screen's available area (none: no screen): at most its
+    // preferred size, kept off the edges, centred.
+    static QRect customizerFrame(const std::optional<QRect> &availableArea);
+
+    void setCustomizerFactory(CustomizerFactory factory);
+    // Called after the window closed in any way but a break's hold.
+    void setOnWindowClosed(std::function<void()> handler);
+
+    // Brings the window, or the customizer above it, to the front, creating and centring the
+    // window the first time. During a break it only remembers to do so after the break.
     void show();
-    // Takes the window off the screen; it is kept for the next show().
+    // Takes both windows off the screen; the settings window is kept for the next show().
     void hide();
+    // Opens the customizer above the settings window, showing that first when needed.
+    void showCustomizer();
+    // `refocusSettings`: a visible settings window gets the keyboard back.
+    void closeCustomizer(bool refocusSettings);
+    // The break-screen preview has closed: the window the user was in gets the focus back.
+    void restoreFocusAfterPreview();
+
+    // Whether show() was asked for during the break; asking clears it.
+    bool takeShowRequestedDuringBreak();
+    // The window manager's return of the settings at the end of a break, while the break
+    // still counts as running.
+    void showAfterBreak();
 
     // Null until the first show().
     QWidget *window() const { return m_window.get(); }
+    // Null while the customizer is closed.
+    QWidget *customizerWindow() const { return m_customizerWindow.get(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void present();
     void createWindow();
+    void createCustomizerWindow();
     // The user closed the window from its frame.
     void handleClose();
+    // The customizer closed in another way than closeCustomizer().
+    void customizerDidClose();
+    void detachCustomizer();
+    static void makeKeyAndOrderFront(QWidget *window);
     bool breakIsRunning() const;
+    void sendAppToBackground();
 
     ActivationController &m_activation;
     AppStateStore &m_appState;
     std::unique_ptr<QWidget> m_window;
+    std::unique_ptr<QWidget> m_customizerWindow;
+    CustomizerFactory m_customizerFactory;
+    std::function<void()> m_onWindowClosed;
+    bool m_showRequestedDuringBreak = false;
 };

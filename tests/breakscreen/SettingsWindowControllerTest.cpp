@@ -1,6 +1,8 @@
 #include "breakscreen/ActivationController.h"
+#include "breakscreen/BreakScreenConfig.h"
 #include "breakscreen/SettingsWindowController.h"
 #include "core/AppState.h"
+#include "support/BreakScreenRig.h"
 #include "support/LogCapture.h"
 
 #include <QGuiApplication>
@@ -95,6 +97,104 @@ TEST_F(SettingsWindowControllerTest, ClosingTheWindowLeavesTheSettingsExceptDuri
     EXPECT_EQ(appState.current(), AppState::breakRunning);
     EXPECT_TRUE(log.contains("SettingsWindow", "handleClose() ignored — break is running"));
 
-    controller.show(); // and comes back
+    appState.transition(AppState::background); // the break is over
+    controller.show(); // and the window comes back
     EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(appState.current(), AppState::settings);
+}
+
+TEST(SettingsWindowCustomizerFrame, IsThePreferredSizeCentredOrWhatFitsInsideTheMargins)
+{
+    EXPECT_EQ(SettingsWindowController::customizerFrame(QRect(0, 0, 1920, 1080)),
+              QRect(370, 140, 1180, 800));
+    // Just too small: 1228 x 848 is what the preferred size needs with its margins.
+    EXPECT_EQ(SettingsWindowController::customizerFrame(QRect(100, 50, 1227, 847)),
+              QRect(124, 74, 1179, 799));
+    EXPECT_EQ(SettingsWindowController::customizerFrame(QRect(0, 0, 1228, 848)),
+              QRect(24, 24, 1180, 800));
+    EXPECT_EQ(SettingsWindowController::customizerFrame(std::nullopt), QRect(24, 24, 1132, 752));
+}
+
+namespace {
+
+class SettingsCustomizerTest : public SettingsWindowControllerTest
+{
+protected:
+    SettingsCustomizerTest()
+    {
+        controller.setCustomizerFactory(
+            [this](std::unique_ptr<BreakScreenConfig> config, std::function<void()> close) {
+                loadedConfig = config.get();
+                closeAction = std::move(close);
+                auto *view = new QWidget;
+                config.release()->setParent(view);
+                return view;
+            });
+    }
+    ~SettingsCustomizerTest() override { BreakScreenRig::flushDeletions(); }
+
+    QWidget *customizer() const { return controller.customizerWindow(); }
+
+    BreakScreenConfig *loadedConfig = nullptr;
+    std::function<void()> closeAction;
+};
+
+} // namespace
+
+TEST_F(SettingsCustomizerTest, OpensAboveTheSettingsWindowShowingThatFirst)
+{
+    controller.showCustomizer();
+
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(window()->isVisible());
+    ASSERT_NE(customizer(), nullptr);
+    EXPECT_TRUE(customizer()->isVisible());
+    EXPECT_EQ(customizer()->parentWidget(), window()) << "it stays above and moves with it";
+    EXPECT_EQ(customizer()->windowModality(), Qt::WindowModal) << "the settings take no input";
+    EXPECT_NE(loadedConfig, nullptr);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(customizer()->size(), SettingsWindowController::customizerFrame(area).size());
+    EXPECT_EQ(appState.current(), AppState::settings);
+
+    QWidget *first = customizer();
+    controller.showCustomizer();
+    EXPECT_EQ(customizer(), first) << "one customizer at a time";
+}
+
+TEST_F(SettingsCustomizerTest, ItsCloseActionGivesTheSettingsWindowTheFocusBack)
+{
+    controller.showCustomizer();
+    closeAction();
+
+    EXPECT_EQ(customizer(), nullptr);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(appState.current(), AppState::settings);
+}
+
+TEST_F(SettingsCustomizerTest, GoesWithTheSettingsWindowWhetherClosedOrHidden)
+{
+    controller.showCustomizer();
+    window()->close();
+    EXPECT_EQ(customizer(), nullptr);
+    EXPECT_EQ(appState.current(), AppState::background);
+
+    controller.showCustomizer();
+    controller.hide();
+    EXPECT_EQ(customizer(), nullptr);
+    EXPECT_FALSE(window()->isVisible());
+
+    controller.showCustomizer();
+    customizer()->close(); // the desktop's own close
+    EXPECT_EQ(customizer(), nullptr);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(appState.current(), AppState::settings);
+}
+
+TEST_F(SettingsCustomizerTest, ShowingTheSettingsKeepsAnOpenCustomizerInFront)
+{
+    controller.showCustomizer();
+    QWidget *open = customizer();
+    controller.show();
+    EXPECT_EQ(customizer(), open);
+    EXPECT_TRUE(open->isVisible());
 }

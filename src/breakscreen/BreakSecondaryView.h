@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/AppTheme.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class BreakBackgroundPainter;
+class BreakScreenConfig;
+class QScreen;
+
+// What every screen but the one with the break's controls shows during a break: the chosen
+// backdrop with a quiet "Break in progress" under a crossed-out eye. It has no controls;
+// clicks on it do nothing. The backdrop follows the configuration's background while it
+// shows. Give it its screen before the panel covers that screen: the blur backdrop is
+// made from what the screen showed.
+class BreakSecondaryView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr qreal symbolPointSize = 36;
+    static constexpr int labelPixelSize = 16;
+    static constexpr int spacing = 20;
+    static constexpr qreal symbolOpacity = 0.3;
+    static constexpr qreal labelOpacity = 0.4;
+
+    BreakSecondaryView(BreakScreenConfig &config, ColorScheme scheme, QScreen *screen,
+                       QWidget *parent = nullptr);
+    ~BreakSecondaryView() override;
+
+    static QString label();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void rebuildBackground();
+    void paintMarks(QPainter &painter) const;
+
+    BreakScreenConfig &m_config;
+    ColorScheme m_scheme;
+    QPointer<QScreen> m_screen;
+    std::unique_ptr<BreakBackgroundPainter> m_background;
+};
