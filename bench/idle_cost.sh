@@ -2,7 +2,8 @@
 # What the application costs while it waits: resident memory (PSS), CPU share and wakeups per
 # second, measured on the real binary inside the test services (X server, audio server, private
 # buses) with a fresh home in which onboarding is complete, so the break timer and the other
-# runtime services run as they do for a user.
+# runtime services run as they do for a user, its icon docked in an XEmbed tray (wmdocker) and
+# counting down.
 #
 #   bench/idle_cost.sh [--activity] [build-dir]
 #
@@ -38,13 +39,19 @@ app="$build/lumenpause"
 # Runs inside the services: their environment (DISPLAY, buses, a throw-away home) is set.
 measure() {
     local app=$1 activity=$2 warmup=$3 window=$4
+    wmdocker -iconsize 24 >"$XDG_STATE_HOME/wmdocker.log" 2>&1 &
+    local tray=$! dock
+    dock=$(timeout "$warmup" xdotool search --sync --name '^Docker$' | head -n1)
+    [[ -n $dock ]] || { echo "the tray did not come up" >&2; exit 2; }
+    xdotool windowmap "$dock"
     mkdir -p "$XDG_CONFIG_HOME/lumenpause"
     echo '{"hasCompletedOnboarding": true}' >"$XDG_CONFIG_HOME/lumenpause/local.lumenpause.app.json"
     "$app" 2>"$XDG_STATE_HOME/lumenpause.log" &
     local pid=$!
-    trap 'kill -TERM "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true' EXIT
+    trap 'kill -TERM "$pid" "$tray" 2>/dev/null; wait "$pid" "$tray" 2>/dev/null || true' EXIT
     sleep "$warmup"
     kill -0 "$pid" 2>/dev/null || { echo "the application ended during the warm-up" >&2; cat "$XDG_STATE_HOME/lumenpause.log" >&2; exit 2; }
+    xwininfo -children -id "$dock" | grep -q '^ *1 child' || { echo "the icon did not dock" >&2; exit 2; }
 
     # Nanoseconds on the CPU and context switches, summed over the threads alive now.
     cpu_ns() { cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {print sum + 0}'; }

@@ -37,7 +37,8 @@ void AppDelegate::applicationDidFinishLaunching()
     WindowManager::setShared(m_windowManager.get());
     m_launchCoordinator = std::make_unique<LaunchCoordinator>(
         *m_stateStore, *m_activationController, *m_windowManager, services);
-    m_menuBarController = std::make_unique<MenuBarController>(*m_windowManager, services.notifier);
+    m_menuBarController = std::make_unique<MenuBarController>(MenuBarServices::forApplication(
+        *m_windowManager, services.defaults, services.notifier, services.sessionEvents));
     // Before the start: the item is to be in place when the countdown it shows begins.
     m_menuBarController->installStatusItem();
     m_launchCoordinator->start();

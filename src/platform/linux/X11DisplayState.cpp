@@ -9,6 +9,7 @@
 namespace {
 
 const QString kCategory = QStringLiteral("DisplayState");
+constexpr std::chrono::seconds kAwakeAnswerLifetime{5};
 
 } // namespace
 
@@ -34,6 +35,16 @@ X11DisplayState::X11DisplayState(std::unique_ptr<XcbConnection> connection)
 X11DisplayState::~X11DisplayState() = default;
 
 bool X11DisplayState::isMainDisplayActive() const
+{
+    const Moment now = std::chrono::steady_clock::now();
+    if (m_awakeSeenAt && now - *m_awakeSeenAt < kAwakeAnswerLifetime)
+        return true;
+    const bool awake = askServer();
+    m_awakeSeenAt = awake ? std::optional<Moment>(now) : std::nullopt;
+    return awake;
+}
+
+bool X11DisplayState::askServer() const
 {
     if (m_lost)
         return true;

@@ -1,0 +1,5 @@
+#pragma once
+
+// Which detector recognised a call or recording. The raw value of each case is its name,
+// which is also how the detector is written in log lines.
+enum class DetectorType { zoom, teams, browser, slack, discord, webex, facetime, voiceMemos, generic };

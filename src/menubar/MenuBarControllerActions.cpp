@@ -1,0 +1,132 @@
+#include "menubar/MenuBarController.h"
+
+#include "core/AppSettings.h"
+#include "core/Clock.h"
+#include "core/Logger.h"
+#include "menubar/HUDPresenter.h"
+#include "menubar/MeetingPauseStatus.h"
+#include "menubar/ReminderQueue.h"
+#include "scheduling/BreakScheduler.h"
+
+namespace {
+
+const QString category = QStringLiteral("MenuBar");
+constexpr qint64 secondsPerMinute = 60;
+
+} // namespace
+
+bool MenuBarController::withinOfficeHours()
+{
+    return m_services.settings.isWithinOfficeHours(m_services.clock.now());
+}
+
+void MenuBarController::takeBreakNow()
+{
+    if (withinOfficeHours())
+        m_services.scheduler.takeBreakNow();
+    refreshStatusItem();
+}
+
+// A break on screen can be skipped whatever the hour, as the hot key skips it: a break that
+// runs past the end of office hours must not leave an enabled item that does nothing.
+void MenuBarController::skipBreak()
+{
+    if (m_services.isBreakShowing()) {
+        skipBreakOnScreen();
+        refreshStatusItem();
+        return;
+    }
+    if (!withinOfficeHours() || !m_services.settings.canSkip())
+        return;
+    BreakScheduler &scheduler = m_services.scheduler;
+    if (scheduler.isPaused()) {
+        logInfo(QStringLiteral("BreakScheduler"), QStringLiteral("Skip ignored while paused"));
+        return;
+    }
+    m_services.settings.recordSkipUsed();
+    m_services.reminders.clearAll();
+    m_services.hud.dismiss(true);
+    scheduler.stop();
+    scheduler.start();
+    refreshStatusItem();
+}
+
+void MenuBarController::skipBreakOnScreen()
+{
+    if (!m_services.settings.canSkip())
+        return;
+    logInfo(category, formatLogEvent(QStringLiteral("active_break_skip_requested"),
+                                     {{QStringLiteral("source"), QStringLiteral("menu_bar")}}));
+    m_services.reminders.clearAll();
+    m_services.hud.dismiss(true);
+    m_services.skipBreakOnScreen();
+}
+
+// Serves "Resume Breaks" and "Resume Anyway"; the latter lets breaks run for the rest of the
+// call or playback that holds them.
+void MenuBarController::resumeBreaks()
+{
+    if (!withinOfficeHours())
+        return;
+    BreakScheduler &scheduler = m_services.scheduler;
+    MeetingPauseStatus &meetings = m_services.meetings;
+    if (scheduler.pauseReasons().contains(PauseReason::manual)) {
+        cancelScheduledResume();
+        scheduler.resume(PauseReason::manual);
+    } else if (meetings.breaksPausedByMeeting() || meetings.breaksPausedByMedia()) {
+        if (scheduler.pauseReasons().contains(PauseReason::meeting))
+            meetings.overrideBreakPauseForCurrentMeeting();
+        else if (scheduler.pauseReasons().contains(PauseReason::media))
+            meetings.overrideBreakPauseForCurrentMedia();
+    }
+    refreshStatusItem();
+}
+
+void MenuBarController::pauseForDuration(int minutes)
+{
+    cancelScheduledResume();
+    m_services.scheduler.pause(PauseReason::manual);
+    if (minutes >= 1)
+        m_scheduledResumeDate = m_services.clock.now().addSecs(minutes * secondsPerMinute);
+    refreshStatusItem();
+}
+
+void MenuBarController::openSettings()
+{
+    m_services.openSettings();
+}
+
+void MenuBarController::checkForUpdates()
+{
+    m_services.checkForUpdates();
+}
+
+void MenuBarController::quitApp()
+{
+    m_services.quit();
+}
+
+void MenuBarController::cancelScheduledResume()
+{
+    m_scheduledResumeDate.reset();
+}
+
+void MenuBarController::resumeIfTimedPauseEnded()
+{
+    const QDateTime now = m_services.clock.now();
+    if (!m_scheduledResumeDate || now < *m_scheduledResumeDate)
+        return;
+    const qint64 lateSeconds = m_scheduledResumeDate->secsTo(now);
+    m_scheduledResumeDate.reset();
+    logInfo(category, formatLogEvent(QStringLiteral("timed_pause_ended"),
+                                     {{QStringLiteral("lateBy"), formatSecondsForLog(double(lateSeconds))}}));
+    m_services.scheduler.resume(PauseReason::manual);
+}
+
+void MenuBarController::clearStaleScheduledResume()
+{
+    const BreakScheduler &scheduler = m_services.scheduler;
+    if (m_scheduledResumeDate
+        && !(scheduler.isPaused() && scheduler.currentPauseReason() == PauseReason::manual))
+        cancelScheduledResume();
+}
