@@ -13,8 +13,6 @@
 #include "menubar/ReminderQueue.h"
 #include "scheduling/PlannedBreakScheduler.h"
 
-#include <QGuiApplication>
-
 #include <cmath>
 
 namespace {
@@ -29,10 +27,11 @@ BreakScheduler::BreakScheduler(BreakSchedulerServices services, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
     , m_breakPresenter(&BreakWindowManager::presentBreak)
-    , m_maxScreenCountThisSession(int(QGuiApplication::screens().size()))
 {
     if (!m_services.isBreakShowing)
         m_services.isBreakShowing = &WindowManager::isBreakShowing;
+    m_maxScreenCountThisSession = screenCount();
+    installLifecycleObservers();
     connect(&m_services.notifier, &AppNotifier::breakDidHide, this,
             &BreakScheduler::setPostBreakIdleBaseline);
 }
@@ -45,6 +44,7 @@ BreakScheduler &BreakScheduler::shared()
             .settings = AppSettings::shared(),
             .clock = *clock,
             .inputState = SystemProviders::inputState(),
+            .displayState = SystemProviders::displayState(),
             .battery = SystemProviders::battery(),
             .statistics = LocalStatisticsStore::shared(),
             .reminders = ReminderQueue::shared(),
@@ -52,6 +52,7 @@ BreakScheduler &BreakScheduler::shared()
             .plannedBreaks = PlannedBreakScheduler::shared(),
             .typingHealth = TypingHealthEngine::shared(),
             .notifier = AppNotifier::instance(),
+            .sessionEvents = SystemProviders::sessionEvents(),
         });
         clock->setParent(instance);
         return instance;
@@ -206,6 +207,14 @@ void BreakScheduler::setIsSystemIdle(bool idle)
         return;
     m_isSystemIdle = idle;
     emit isSystemIdleChanged(idle);
+}
+
+void BreakScheduler::setIsScreenLocked(bool locked)
+{
+    if (locked == m_isScreenLocked)
+        return;
+    m_isScreenLocked = locked;
+    emit isScreenLockedChanged(locked);
 }
 
 void BreakScheduler::setIsWaitingForActivity(bool waiting)

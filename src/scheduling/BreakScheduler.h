@@ -5,6 +5,7 @@
 #include "core/PauseReason.h"
 #include "menubar/ReminderSuppressionReason.h"
 #include "scheduling/ActiveBreakContext.h"
+#include "scheduling/AwayReturnRule.h"
 #include "scheduling/AwaySession.h"
 #include "scheduling/BreakDismissalOutcome.h"
 #include "scheduling/BreakSchedulerServices.h"
@@ -15,10 +16,13 @@
 #include <functional>
 #include <optional>
 
+class QScreen;
+
 // The break timer: counts the work interval down once a second, decides what happens when a
 // break falls due, hands breaks to the break screen and turns their outcomes into the next
 // interval. It also keeps the reasons that hold it paused and passes them on to the other
-// runtime services. One instance serves the application; main thread only.
+// runtime services, holds the countdown while the user is away (idle, locked, asleep) and
+// notes when a display was unplugged. One instance serves the application; main thread only.
 class BreakScheduler : public QObject
 {
     Q_OBJECT
@@ -41,8 +45,11 @@ public:
 
     // The longest a due break is held back while the user is busy, in seconds.
     static constexpr double deliveryMaxDelay = 120.0;
+    // Idle seconds below which the user counts as present.
+    static constexpr double idleCandidateThreshold = 0.75;
 
-    // Creation neither starts the tick nor logs.
+    // Creation neither starts the tick nor logs. It follows the login session and the
+    // screens from then on, and takes the post-break idle baseline whenever a break closes.
     explicit BreakScheduler(BreakSchedulerServices services, QObject *parent = nullptr);
 
     // The application's timer on the shared services and the installed system readings;
@@ -69,8 +76,24 @@ public:
     // The break screen reports how the break on screen ended.
     void handleBreakDismissal(const BreakDismissalOutcome &outcome);
 
+    // Sleep stops the tick and counts as the user being away; wake restarts the tick when
+    // the settings ask for it and it ran before.
     void systemWillSleep();
     void systemDidWake();
+    // The login session became inactive (locked, switched away) or active again.
+    void sessionDidResignActive();
+    void sessionDidBecomeActive();
+    // The screens changed: a drop in their number is remembered for the auto-skip.
+    void screenParametersDidChange();
+
+    // The user's idle seconds, not counting the quiet time of a break that just closed.
+    double measuredIdleSeconds();
+    // Seconds away in the current absence, as far as it is known.
+    double awayDuration() const;
+    // Seconds away after which the interval restarts in full; never below the idle timeout.
+    double fullResetThreshold() const;
+    // Whether the user is at the machine now, as the due-break hold asks.
+    bool isUserRecentlyActive() const;
 
     // Shows the break panels; false when they could not be shown.
     void setBreakPresenter(BreakPresenter presenter);
@@ -153,14 +176,27 @@ private:
     void cancelActivityMonitor();
     void startPostBreakCooldown();
 
-    // Idle, sleep and wake (BreakSchedulerIdle.cpp)
+    // Idle and away (BreakSchedulerIdle.cpp)
     bool processIdleStep();
     void beginIdleForLockOrSleep();
+    void beginAwaySession(double idleSeconds);
+    void idleStarted(double idleSeconds);
+    void idleCompleted(IdleReturnOutcome outcome, double awaySeconds, double nextRemaining);
+    AwayReturn resolveAwayReturn(double awaySeconds) const;
     void cancelIdleTracking();
     void clearIdleState();
+    void resumeServicesAfterIdle();
+    void showWelcomeBack(IdleReturnOutcome outcome, double nextRemaining);
+    double idleTimeoutSeconds() const;
+    bool isAbsenceForced() const;
     double rawIdleSeconds() const;
-    bool isUserRecentlyActive() const;
     void setPostBreakIdleBaseline();
+
+    // Session, screens, sleep and wake (BreakSchedulerSystem.cpp)
+    void installLifecycleObservers();
+    void watchScreen(QScreen *screen);
+    void queueScreenCheck();
+    int screenCount() const;
 
     // Property writes: each compares first and notifies only on a real change.
     void setTimeRemaining(double seconds);
@@ -170,6 +206,7 @@ private:
     void setStatusMessage(const QString &message);
     void setDeliveryDelayAccumulated(double seconds);
     void setIsSystemIdle(bool idle);
+    void setIsScreenLocked(bool locked);
     void setIsWaitingForActivity(bool waiting);
     bool insertPauseReason(PauseReason reason);
     void removePauseReason(PauseReason reason);

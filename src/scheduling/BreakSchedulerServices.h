@@ -6,10 +6,12 @@ class AppNotifier;
 class AppSettings;
 class BatteryProvider;
 class Clock;
+class DisplayStateProvider;
 class InputStateProvider;
 class LocalStatisticsStore;
 class PlannedBreakScheduler;
 class ReminderQueue;
+class SessionEvents;
 class TypingHealthEngine;
 class WellnessScheduler;
 
@@ -20,6 +22,7 @@ struct BreakSchedulerServices
     AppSettings &settings;
     Clock &clock;
     InputStateProvider &inputState;
+    DisplayStateProvider &displayState;
     BatteryProvider &battery;
     LocalStatisticsStore &statistics;
     ReminderQueue &reminders;
@@ -27,6 +30,11 @@ struct BreakSchedulerServices
     PlannedBreakScheduler &plannedBreaks;
     TypingHealthEngine &typingHealth;
     AppNotifier &notifier;
+    // The login session becoming inactive and active again. Sleep and wake come through the
+    // launch coordinator instead, which owns the order of the runtime's steps around them.
+    SessionEvents &sessionEvents;
     // Whether break panels are up or fading out; empty asks the published window manager.
     std::function<bool()> isBreakShowing = {};
+    // How many screens are connected now; empty counts the application's screens.
+    std::function<int()> screenCount = {};
 };

@@ -6,24 +6,41 @@ QVariantMap withRigDefaults(QVariantMap stored)
 {
     if (!stored.contains(QStringLiteral("breakInterval")))
         stored.insert(QStringLiteral("breakInterval"), QVariant::fromValue(qint64(1)));
+    if (!stored.contains(QStringLiteral("idleDetectionEnabled")))
+        stored.insert(QStringLiteral("idleDetectionEnabled"), false);
     return stored;
 }
 
 } // namespace
 
-BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start)
+BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start,
+                                     SessionEvents *sessionSource)
     : clock(std::move(start))
     , store(withRigDefaults(stored))
     , statistics(statsRepository, clock, QTimeZone::systemTimeZone(), false)
     , settings(store, clock, nullptr, &statistics)
     , reminders(settings, clock, hud, statistics)
     , wellness(store, settings, clock)
+    , plannedBreaks({
+          .settings = settings,
+          .clock = clock,
+          .defaults = store,
+          .inputState = input,
+          .statistics = statistics,
+          .reminders = reminders,
+          .hud = hud,
+          .wellness = wellness,
+          .notifier = notifier,
+          .breakScheduler = [this]() -> BreakScheduler & { return scheduler; },
+          .isBreakShowing = [this] { return breakShowing; },
+      })
     , typing(store, settings, clock,
              [this] { return scheduler.isPaused() || scheduler.isSystemIdle() || breakShowing; })
     , scheduler({
           .settings = settings,
           .clock = clock,
           .inputState = input,
+          .displayState = display,
           .battery = battery,
           .statistics = statistics,
           .reminders = reminders,
@@ -31,7 +48,9 @@ BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start)
           .plannedBreaks = plannedBreaks,
           .typingHealth = typing,
           .notifier = notifier,
+          .sessionEvents = sessionSource ? *sessionSource : sessionEvents,
           .isBreakShowing = [this] { return breakShowing; },
+          .screenCount = [this] { return screens; },
       })
 {
     input.setIdleSeconds(600);

@@ -13,18 +13,24 @@
 #include "scheduling/PlannedBreakScheduler.h"
 #include "support/FakeBatteryProvider.h"
 #include "support/FakeClock.h"
+#include "support/FakeDisplayStateProvider.h"
 #include "support/FakeInputStateProvider.h"
+#include "support/FakeSessionEvents.h"
 #include "support/LogCapture.h"
 #include "support/RecordingHUDPresenter.h"
 
 // A break timer with services of its own on a fake clock (Tuesday 2025-03-04, 09:00) and fake
 // readings. Unless the stored settings say otherwise the interval is one minute and the user
-// has been away from the keyboard and pointer for ten minutes, so no due break is held back.
+// has been away from the keyboard and pointer for ten minutes, so no due break is held back;
+// idle detection is off, so that absence does not hold the countdown either.
 // The presenter records each break it is asked to show and accepts it unless told not to.
+// One screen is connected until `screens` says otherwise. The login session is the rig's own
+// fake unless the test hands in another source.
 struct BreakSchedulerRig
 {
     explicit BreakSchedulerRig(const QVariantMap &stored = {},
-                               QDateTime start = QDateTime(QDate(2025, 3, 4), QTime(9, 0)));
+                               QDateTime start = QDateTime(QDate(2025, 3, 4), QTime(9, 0)),
+                               SessionEvents *sessionSource = nullptr);
 
     // Today's statistics record.
     DayStat today() const;
@@ -42,12 +48,15 @@ struct BreakSchedulerRig
     LocalStatisticsStore statistics;
     AppSettings settings;
     FakeInputStateProvider input;
+    FakeDisplayStateProvider display;
+    FakeSessionEvents sessionEvents;
+    int screens = 1;
     FakeBatteryProvider battery;
     RecordingHUDPresenter hud; // refuses every notice, as a HUD with no screen to show it on
     ReminderQueue reminders;
     WellnessScheduler wellness;
-    PlannedBreakScheduler plannedBreaks;
     AppNotifier notifier;
+    PlannedBreakScheduler plannedBreaks;
     TypingHealthEngine typing;
     BreakScheduler scheduler;
 
