@@ -22,6 +22,9 @@ public:
     // Runs until the application quits; at once with 0 when another copy already runs.
     int exec();
 
+    // Its controllers exist once the event loop has started.
+    AppDelegate &delegate() { return m_delegate; }
+
 private:
     void configureApplication();
     // False when another copy runs; it has then been asked to reopen.

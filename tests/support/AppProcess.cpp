@@ -14,9 +14,9 @@ constexpr int pollMs = 50;
 
 } // namespace
 
-AppProcess::AppProcess(const QProcessEnvironment &environment)
+AppProcess::AppProcess(const QProcessEnvironment &environment, const QString &program)
 {
-    m_process.setProgram(binaryPath());
+    m_process.setProgram(program);
     m_process.setProcessEnvironment(environment);
     m_process.setReadChannel(QProcess::StandardError);
     m_process.setStandardOutputFile(QProcess::nullDevice());
@@ -44,6 +44,12 @@ bool AppProcess::start()
 {
     m_process.start();
     return m_process.waitForStarted(startTimeoutMs);
+}
+
+void AppProcess::write(const QByteArray &bytes)
+{
+    m_process.write(bytes);
+    m_process.waitForBytesWritten();
 }
 
 bool AppProcess::waitForLog(const QString &text, int timeoutMs)

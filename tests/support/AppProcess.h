@@ -10,7 +10,8 @@
 class AppProcess
 {
 public:
-    explicit AppProcess(const QProcessEnvironment &environment);
+    // The application binary unless another program (a test tool built on it) is given.
+    explicit AppProcess(const QProcessEnvironment &environment, const QString &program = binaryPath());
     ~AppProcess();
 
     static QString binaryPath();
@@ -18,6 +19,8 @@ public:
     static bool logIsReadable();
 
     bool start();
+    // To the program's standard input.
+    void write(const QByteArray &bytes);
     // Whether a log line containing the text came within the deadline; false at once when
     // the process ends first.
     bool waitForLog(const QString &text, int timeoutMs);
