@@ -21,18 +21,7 @@ app="$build/lumenpause"
 # Runs inside the services: their X server, buses and throw-away home are set.
 shoot() {
     local app=$1 output=$2 size=$3 magnification=$4 wait_s=$5
-    wmdocker -iconsize "$size" >"$XDG_STATE_HOME/wmdocker.log" 2>&1 &
-    local tray=$!
-    local dock
-    dock=$(timeout "$wait_s" xdotool search --sync --name '^Docker$' | head -n1)
-    # Without a window manager the tray's window stays unmapped until asked.
-    xdotool windowmap "$dock"
-
-    mkdir -p "$XDG_CONFIG_HOME/lumenpause"
-    echo '{"hasCompletedOnboarding": true}' >"$XDG_CONFIG_HOME/lumenpause/local.lumenpause.app.json"
-    "$app" 2>"$XDG_STATE_HOME/lumenpause.log" &
-    local pid=$!
-    trap 'kill -TERM "$pid" "$tray" 2>/dev/null; wait "$pid" "$tray" 2>/dev/null || true' EXIT
+    start_docked_app "$app" "$size" "$wait_s"
 
     # Docked once the tray's window holds the icon's window, drawn a moment later.
     local deadline=$((SECONDS + wait_s))
@@ -44,6 +33,8 @@ shoot() {
     /usr/bin/import -window "$dock" png:- | /usr/bin/convert png:- -filter point -resize "$magnification" "$output"
     echo "$output"
 }
-export -f shoot
+# shellcheck source=SCRIPTDIR/lib/docked-app.sh
+source "$root/scripts/lib/docked-app.sh"
+export -f start_docked_app shoot
 
 "$root/tests/services.sh" bash -c "shoot '$app' '$output' $TRAY_ICON_SIZE $MAGNIFICATION $WAIT_S" 2>/dev/null

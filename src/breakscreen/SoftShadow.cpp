@@ -25,15 +25,7 @@ int SoftShadow::reach(qreal blurRadius)
 QImage SoftShadow::fromShape(const QImage &shape, qreal blurRadius, qreal opacity)
 {
     QImage alpha = shape.convertToFormat(QImage::Format_Alpha8);
-    const int radius = boxRadiusFor(blurRadius);
-    if (radius > 0) {
-        for (int pass = 0; pass < boxPasses; ++pass) {
-            for (int y = 0; y < alpha.height(); ++y)
-                blurLine(alpha.scanLine(y), 1, alpha.width(), radius);
-            for (int x = 0; x < alpha.width(); ++x)
-                blurLine(alpha.bits() + x, int(alpha.bytesPerLine()), alpha.height(), radius);
-        }
-    }
+    blur(alpha, blurRadius);
     QImage shadow(alpha.size(), QImage::Format_ARGB32_Premultiplied);
     const int scale = int(std::lround(std::clamp(opacity, 0.0, 1.0) * 256));
     for (int y = 0; y < alpha.height(); ++y) {
@@ -44,6 +36,19 @@ QImage SoftShadow::fromShape(const QImage &shape, qreal blurRadius, qreal opacit
     }
     shadow.setDevicePixelRatio(shape.devicePixelRatio());
     return shadow;
+}
+
+void SoftShadow::blur(QImage &alpha, qreal blurRadius)
+{
+    const int radius = boxRadiusFor(blurRadius);
+    if (radius < 1)
+        return;
+    for (int pass = 0; pass < boxPasses; ++pass) {
+        for (int y = 0; y < alpha.height(); ++y)
+            blurLine(alpha.scanLine(y), 1, alpha.width(), radius);
+        for (int x = 0; x < alpha.width(); ++x)
+            blurLine(alpha.bits() + x, int(alpha.bytesPerLine()), alpha.height(), radius);
+    }
 }
 
 // A running mean along one row or column; pixels beyond its ends count as clear.

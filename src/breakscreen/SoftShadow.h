@@ -2,10 +2,11 @@
 
 #include <QImage>
 
-// The soft black shadows of the break overlay's text and controls. A shadow is drawn once
-// when its shape changes and then only copied, so repaints under the drifting leaves cost a
-// blit. The blur is three box passes, close to a Gaussian with a standard deviation of half
-// the radius, as a layout's shadow radius means.
+// The soft black shadows of the break overlay's text and controls, and the blur under the
+// floating notice's shadow. A shadow is drawn once when its shape changes and then only
+// copied, so repaints under the drifting leaves cost a blit. The blur is three box passes,
+// close to a Gaussian with a standard deviation of half the radius, as a layout's shadow
+// radius means.
 class SoftShadow
 {
 public:
@@ -15,6 +16,9 @@ public:
     static QImage fromShape(const QImage &shape, qreal blurRadius, qreal opacity);
     // How far past its shape a shadow of that radius shows.
     static int reach(qreal blurRadius);
+    // Blurs an Alpha8 image in place over `blurRadius` of its pixels; pixels beyond its
+    // edges count as clear.
+    static void blur(QImage &alpha, qreal blurRadius);
 
 private:
     static void blurLine(uchar *first, int step, int length, int radius);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DayStatTotals.h"
+
 #include <QByteArray>
 #include <QJsonValue>
 #include <QList>
@@ -8,29 +10,19 @@
 
 #include <optional>
 
-// What happened to breaks and reminders on one calendar day. Counters are never negative
-// once decoded; a hand-edited file is the only way to reach huge values, so every sum
-// saturates instead of wrapping into a negative count.
-struct DayStat
+// What happened to breaks and reminders on one calendar day: the day's counters, under the
+// same names and in the same order as the totals of several days. Counters are never
+// negative once decoded; a hand-edited file is the only way to reach huge values, so every
+// sum saturates instead of wrapping into a negative count.
+struct DayStat : DayStatTotals
 {
+    DayStat() = default;
+    explicit DayStat(QString day)
+        : date(std::move(day))
+    {
+    }
+
     QString date; // "yyyy-MM-dd" in the statistics store's time zone
-    qint64 breaksCompleted = 0;
-    qint64 routineBreaksCompleted = 0;
-    qint64 manualBreaksCompleted = 0;
-    qint64 plannedBreaksCompleted = 0;
-    qint64 breaksEndedEarly = 0;
-    qint64 breaksSkipped = 0;
-    qint64 breaksAutoSkipped = 0;
-    qint64 breaksSnoozed = 0;
-    qint64 breaksInterrupted = 0;
-    qint64 longBreaksTaken = 0;
-    qint64 idleBreaks = 0;
-    qint64 totalBreakSeconds = 0;
-    qint64 idleBreakSeconds = 0;
-    qint64 postureRemindersShown = 0;
-    qint64 typingRemindersShown = 0;
-    qint64 blinkRemindersShown = 0;
-    qint64 breakHeadsUpsShown = 0;
 
     bool operator==(const DayStat &other) const = default;
 
@@ -47,7 +39,7 @@ Q_DECLARE_METATYPE(DayStat)
 struct DayStatCounter
 {
     const char *key;
-    qint64 DayStat::*field;
+    qint64 DayStatTotals::*field;
 };
 // The 17 counters in declaration order, with their JSON keys.
 const QList<DayStatCounter> &dayStatCounters();

@@ -1,8 +1,11 @@
 #pragma once
 
-#include "core/DayStat.h"
+#include <QList>
 
-// The counters of several days added up, for the statistics pane's summary figures.
+struct DayStat;
+
+// The counters of several days added up, for the statistics pane's summary figures. A day's
+// own record (DayStat) holds the same counters, with its date.
 struct DayStatTotals
 {
     qint64 breaksCompleted = 0;

@@ -14,9 +14,4 @@ public:
     // about blurRadius pixels, at the given opacity.
     static QImage render(const QSize &canvasSize, qreal devicePixelRatio, const QRectF &shape,
                          qreal cornerRadius, qreal offsetY, qreal blurRadius, qreal opacity);
-
-private:
-    // Three box blurs in a row come close to a Gaussian blur at a fraction of its cost.
-    static void boxBlur(QImage &alpha, int radius);
-    static void blurLine(uchar *first, int step, int length, int radius);
 };

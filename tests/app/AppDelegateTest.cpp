@@ -1,12 +1,9 @@
 #include "app/AppDelegate.h"
 #include "breakscreen/ActivationController.h"
 #include "breakscreen/WindowManager.h"
-#include "core/AppNotifier.h"
 #include "core/AppState.h"
-#include "core/InMemorySettingsRepository.h"
 #include "core/LaunchCoordinator.h"
-#include "support/FakeRuntimeServices.h"
-#include "support/FakeSessionEvents.h"
+#include "support/FakeLaunchServices.h"
 #include "support/LogCapture.h"
 
 #include <QWidget>
@@ -15,7 +12,7 @@
 
 namespace {
 
-class AppDelegateTest : public ::testing::Test
+class AppDelegateTest : public ::testing::Test, protected FakeLaunchServices
 {
 protected:
     AppDelegateTest() { defaults.setBool("hasCompletedOnboarding", true); }
@@ -23,7 +20,7 @@ protected:
     std::unique_ptr<AppDelegate> makeDelegate(bool underTestHost)
     {
         return std::make_unique<AppDelegate>(
-            underTestHost, LaunchServices{defaults, runtime, sessionEvents, notifier});
+            underTestHost, services());
     }
 
     static bool settingsWindowVisible(const AppDelegate &delegate)
@@ -33,10 +30,6 @@ protected:
     }
 
     LogCapture log;
-    InMemorySettingsRepository defaults;
-    FakeRuntimeServices runtime;
-    FakeSessionEvents sessionEvents;
-    AppNotifier notifier;
 };
 
 } // namespace

@@ -5,12 +5,8 @@
 #include "support/X11Probe.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
@@ -35,21 +31,6 @@ constexpr int breakDueTimeoutMs = 75000;
 // The break's twenty seconds, its fades, and a margin for a slow (sanitised) build.
 constexpr int breakEndTimeoutMs = 30000;
 const QString panelTitle = QStringLiteral("Lumenpause break");
-
-// The sum of one counter over every day in the statistics file; -1 when it cannot be read.
-qint64 statisticsTotal(const QString &path, const QString &counter)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    if (!document.isArray())
-        return -1;
-    qint64 total = 0;
-    for (const QJsonValue &day : document.array())
-        total += day.toObject().value(counter).toInteger();
-    return total;
-}
 
 QList<QRect> panelGeometries(const X11Probe &probe)
 {
@@ -145,9 +126,9 @@ TEST(BreakOnTwoMonitorsIntegrationTest, ABreakCoversBothMonitorsRunsItsLengthAnd
         << afterBreak.left(200).toStdString();
     EXPECT_TRUE(app.waitForLog("Break dismissal completed", exitTimeoutMs));
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return statisticsTotal(home.statisticsFilePath(), "breaksCompleted") == 1; },
+        [&] { return home.statisticsTotal("breaksCompleted") == 1; },
         exitTimeoutMs))
-        << "breaksCompleted: " << statisticsTotal(home.statisticsFilePath(), "breaksCompleted");
+        << "breaksCompleted: " << home.statisticsTotal("breaksCompleted");
     EXPECT_TRUE(app.log().section("break_dismissed", 1).contains("timer_started | interval=60s"))
         << app.log().toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return panelGeometries(probe).isEmpty(); }, exitTimeoutMs));

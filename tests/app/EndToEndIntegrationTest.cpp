@@ -6,10 +6,6 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -62,21 +58,6 @@ private:
     QString m_error;
 };
 
-// The sum of one counter over every day in the statistics file; -1 when it cannot be read.
-qint64 statisticsTotal(const QString &path, const QString &counter)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    if (!document.isArray())
-        return -1;
-    qint64 total = 0;
-    for (const QJsonValue &day : document.array())
-        total += day.toObject().value(counter).toInteger();
-    return total;
-}
-
 } // namespace
 
 TEST(EndToEndIntegrationTest, LowBatterySkipsTheDueBreakAndASecondLaunchReopensTheFirst)
@@ -111,9 +92,9 @@ TEST(EndToEndIntegrationTest, LowBatterySkipsTheDueBreakAndASecondLaunchReopensT
     RecordProperty("secondsToAutoSkip", int(sinceLaunch.elapsed() / 1000));
     // The count is saved just after the line is logged.
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return statisticsTotal(home.statisticsFilePath(), "breaksAutoSkipped") == 1; },
+        [&] { return home.statisticsTotal("breaksAutoSkipped") == 1; },
         exitTimeoutMs))
-        << "breaksAutoSkipped: " << statisticsTotal(home.statisticsFilePath(), "breaksAutoSkipped");
+        << "breaksAutoSkipped: " << home.statisticsTotal("breaksAutoSkipped");
     EXPECT_FALSE(app.hasLog("break_presenting")) << "the skipped break was shown";
 
     AppProcess second(home.environment());

@@ -1,4 +1,5 @@
 #include "core/AtomicFile.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,18 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-mode_t modeOf(const QString &path)
-{
-    struct stat info{};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
 
 QStringList entries(const QString &folder)
 {

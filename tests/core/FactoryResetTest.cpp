@@ -1,13 +1,10 @@
 #include "breakscreen/ActivationController.h"
 #include "breakscreen/WindowManager.h"
-#include "core/AppNotifier.h"
 #include "core/AppState.h"
 #include "core/FactoryReset.h"
-#include "core/InMemorySettingsRepository.h"
 #include "core/LaunchCoordinator.h"
 #include "core/LogBuffer.h"
-#include "support/FakeRuntimeServices.h"
-#include "support/FakeSessionEvents.h"
+#include "support/FakeLaunchServices.h"
 #include "support/UndeletableFile.h"
 
 #include <QDir>
@@ -19,15 +16,8 @@
 
 namespace {
 
-const QStringList stopOrder = {
-    "stopOfficeHours", "stopPlannedBreaks", "setHotKeysRuntimeStarted(false)",
-    "unregisterHotKeys", "stopWellness", "stopTypingHealth", "stopBreakTimer",
-};
-const QStringList startOrder = {
-    "clearBreakPauseReasons", "startBreakTimer", "startWellness", "startTypingHealth",
-    "startOfficeHours", "startPlannedBreaks", "evaluatePlannedBreaks",
-    "setHotKeysRuntimeStarted(true)", "updateHotKeyRegistration",
-};
+const QStringList stopOrder = FakeLaunchServices::stopSteps();
+const QStringList startOrder = FakeLaunchServices::startSteps();
 
 // Everything of the application's, in the order the reset deletes it, then its login item.
 const QStringList ownFiles = {
@@ -45,9 +35,14 @@ const QStringList othersFiles = {
     "data/Other/file", "home/lumenpause/notes.txt", "data/lumenpause-notes/file",
 };
 
-class FactoryResetTest : public ::testing::Test
+class FactoryResetTest : public ::testing::Test, protected FakeLaunchServices
 {
 protected:
+    FactoryResetTest()
+        : FakeLaunchServices({{"hasCompletedOnboarding", true}, {"appTheme", "dark"}})
+    {
+    }
+
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
@@ -97,15 +92,10 @@ protected:
     ResetFolders folders{at("home"), at("config"), at("cache"), at("state"), at("data")};
     std::optional<QString> bundleIdentifier = QStringLiteral("local.lumenpause.app");
     AppConfiguration configuration;
-    InMemorySettingsRepository defaults{{{"hasCompletedOnboarding", true}, {"appTheme", "dark"}}};
-    FakeRuntimeServices runtime;
-    FakeSessionEvents sessionEvents;
-    AppNotifier notifier;
     AppStateStore stateStore;
     ActivationController activation{stateStore};
     WindowManager windowManager{activation, stateStore};
-    LaunchCoordinator launch{stateStore, activation, windowManager,
-                             LaunchServices{defaults, runtime, sessionEvents, notifier}};
+    LaunchCoordinator launch{stateStore, activation, windowManager, services()};
     LogBuffer logBuffer;
     int terminations = 0;
 };

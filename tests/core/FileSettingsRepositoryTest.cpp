@@ -1,6 +1,7 @@
 #include "core/FileSettingsRepository.h"
 #include "support/FakeClock.h"
 #include "support/LogCapture.h"
+#include "support/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,34 +23,6 @@
 namespace {
 
 constexpr int deadlineMs = 10000;
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-mode_t modeOf(const QString &path)
-{
-    struct stat info{};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
-
-int warnCount(const LogCapture &log)
-{
-    int count = 0;
-    for (const LogRecord &record : log.records())
-        count += record.level == LogLevel::Warn && record.category == QLatin1String("Settings");
-    return count;
-}
 
 class FileSettingsRepositoryTest : public ::testing::Test
 {
@@ -171,7 +144,7 @@ TEST_F(FileSettingsRepositoryTest, UnusableFilesAreSetAsideIntactAndTheStoreStar
         store->registerDefaults({{"breakInterval", 20}});
         EXPECT_EQ(store->integer("breakInterval"), 20);
         EXPECT_TRUE(store->persistentDomain().isEmpty());
-        EXPECT_EQ(warnCount(log), 1);
+        EXPECT_EQ(log.warnings(QStringLiteral("Settings")), 1);
         EXPECT_EQ(setAsideFiles(), QStringList(QFileInfo(aside).fileName()));
 
         store->setInteger("breakDuration", 60);
@@ -199,7 +172,7 @@ TEST_F(FileSettingsRepositoryTest, AFileThatCannotBeMovedAsideIsNeverWrittenOver
     }
     EXPECT_EQ(store.integer("breakInterval"), 32) << "the store keeps working in memory";
     EXPECT_EQ(readBytes(longPath), "{broken");
-    EXPECT_EQ(warnCount(log), 1);
+    EXPECT_EQ(log.warnings(QStringLiteral("Settings")), 1);
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files).size(), 1);
 }
 
@@ -211,7 +184,7 @@ TEST_F(FileSettingsRepositoryTest, AFailedWriteIsLoggedOnceAndRetriedAtTheNextFl
     store->setInteger("skipsPerDay", 5);
     store->flush();
     store->flush();
-    EXPECT_EQ(warnCount(log), 1);
+    EXPECT_EQ(log.warnings(QStringLiteral("Settings")), 1);
     EXPECT_EQ(store->integer("skipsPerDay"), 5);
 
     QFile::remove(folder());

@@ -3,6 +3,7 @@
 #include "core/LocalStatisticsStore.h"
 #include "support/FakeClock.h"
 #include "support/LogCapture.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,39 +18,11 @@ namespace {
 
 const QString fileName = QStringLiteral("lumenpause_stats.json");
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-mode_t modeOf(const QString &path)
-{
-    struct stat info{};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
-
 DayStat skippedOn(const QString &date, qint64 skipped)
 {
     DayStat day{date};
     day.breaksSkipped = skipped;
     return day;
-}
-
-int warnings(const LogCapture &log)
-{
-    int count = 0;
-    for (const LogRecord &record : log.records())
-        count += record.level == LogLevel::Warn && record.category == QLatin1String("StatsRepo");
-    return count;
 }
 
 class FileStatsRepositoryTest : public ::testing::Test
@@ -146,7 +119,7 @@ TEST_F(FileStatsRepositoryTest, AFileThatCannotBeUsedIsSetAsideAndNeverOverwritt
         ASSERT_EQ(setAside(), QStringList{fileName + QStringLiteral(".corrupt-20250304-090000")});
         EXPECT_EQ(readBytes(folder() + QLatin1Char('/') + setAside().first()), bytes);
         EXPECT_EQ(readBytes(path()), encodeDayStats(store.days()));
-        EXPECT_EQ(warnings(log), 1);
+        EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
     }
 }
 
@@ -159,7 +132,7 @@ TEST_F(FileStatsRepositoryTest, SomethingOtherThanAFileInItsPlaceIsSetAsideToo)
     EXPECT_TRUE(stats.load().isEmpty());
     ASSERT_EQ(setAside().size(), 1);
     EXPECT_EQ(readBytes(folder() + QLatin1Char('/') + setAside().first() + "/keep.txt"), "mine");
-    EXPECT_EQ(warnings(log), 1);
+    EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
     stats.save({skippedOn("2025-03-04", 1)});
     EXPECT_EQ(repository().load(), QList<DayStat>{skippedOn("2025-03-04", 1)});
 }
@@ -183,7 +156,7 @@ TEST_F(FileStatsRepositoryTest, AFileThatCannotBeMovedAsideIsLeftAloneAndHistory
 
     EXPECT_EQ(readBytes(path()), "not json");
     EXPECT_EQ(store.days().value(0).breakHeadsUpsShown, 1);
-    EXPECT_EQ(warnings(log), 1);
+    EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
     EXPECT_EQ(log.messages("StatsRepo").filter("Save failed").size(), 0);
     EXPECT_EQ(log.messages("StatsRepo").filter("Clear failed").size(), 1);
 }

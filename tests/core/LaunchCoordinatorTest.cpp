@@ -1,11 +1,8 @@
 #include "breakscreen/ActivationController.h"
 #include "breakscreen/WindowManager.h"
-#include "core/AppNotifier.h"
 #include "core/AppState.h"
-#include "core/InMemorySettingsRepository.h"
 #include "core/LaunchCoordinator.h"
-#include "support/FakeRuntimeServices.h"
-#include "support/FakeSessionEvents.h"
+#include "support/FakeLaunchServices.h"
 #include "support/LogCapture.h"
 
 #include <QCoreApplication>
@@ -15,30 +12,10 @@
 
 namespace {
 
-// The services come up with the break timer first and go down with it last.
-const QStringList startOrder = {
-    "clearBreakPauseReasons",
-    "startBreakTimer",
-    "startWellness",
-    "startTypingHealth",
-    "startOfficeHours",
-    "startPlannedBreaks",
-    "evaluatePlannedBreaks",
-    "setHotKeysRuntimeStarted(true)",
-    "updateHotKeyRegistration",
-};
+const QStringList startOrder = FakeLaunchServices::startSteps();
+const QStringList stopOrder = FakeLaunchServices::stopSteps();
 
-const QStringList stopOrder = {
-    "stopOfficeHours",
-    "stopPlannedBreaks",
-    "setHotKeysRuntimeStarted(false)",
-    "unregisterHotKeys",
-    "stopWellness",
-    "stopTypingHealth",
-    "stopBreakTimer",
-};
-
-class LaunchCoordinatorTest : public ::testing::Test
+class LaunchCoordinatorTest : public ::testing::Test, protected FakeLaunchServices
 {
 protected:
     void makeCoordinator(bool onboarded)
@@ -46,8 +23,7 @@ protected:
         if (onboarded)
             defaults.setBool("hasCompletedOnboarding", true);
         coordinator = std::make_unique<LaunchCoordinator>(
-            stateStore, activation, windowManager,
-            LaunchServices{defaults, runtime, sessionEvents, notifier});
+            stateStore, activation, windowManager, services());
     }
 
     // The deferred start runs once the notification has been handled.
@@ -60,10 +36,6 @@ protected:
     }
 
     LogCapture log;
-    InMemorySettingsRepository defaults;
-    FakeRuntimeServices runtime;
-    FakeSessionEvents sessionEvents;
-    AppNotifier notifier;
     AppStateStore stateStore;
     ActivationController activation{stateStore};
     WindowManager windowManager{activation, stateStore};

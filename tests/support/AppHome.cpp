@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -53,6 +54,20 @@ QString AppHome::settingsFilePath() const
 QString AppHome::statisticsFilePath() const
 {
     return folder("data") + QStringLiteral("/Lumenpause/lumenpause_stats.json");
+}
+
+qint64 AppHome::statisticsTotal(const QString &counter) const
+{
+    QFile file(statisticsFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    if (!document.isArray())
+        return -1;
+    qint64 total = 0;
+    for (const QJsonValue &day : document.array())
+        total += day.toObject().value(counter).toInteger();
+    return total;
 }
 
 bool AppHome::writeSettings(const QVariantMap &settings) const

@@ -22,6 +22,8 @@ public:
     bool writeSettings(const QVariantMap &settings) const;
     QString settingsFilePath() const;
     QString statisticsFilePath() const;
+    // The sum of one counter over every day in the statistics file; -1 when it cannot be read.
+    qint64 statisticsTotal(const QString &counter) const;
 
 private:
     QString folder(const char *name) const;

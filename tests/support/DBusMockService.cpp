@@ -43,10 +43,24 @@ bool DBusMockService::waitUntilOnTheBus()
 QString DBusMockService::addMethod(const QString &name, const QString &inSignature,
                                    const QString &outSignature, const QString &code)
 {
+    return callMock(m_path, QStringLiteral("AddMethod"),
+                    {m_interface, name, inSignature, outSignature, code});
+}
+
+QString DBusMockService::emitSignal(const QString &name, const QString &signature,
+                                    const QVariantList &arguments)
+{
+    return callMock(m_path, QStringLiteral("EmitSignal"),
+                    {m_interface, name, signature, QVariant::fromValue(arguments)});
+}
+
+QString DBusMockService::callMock(const QString &objectPath, const QString &method,
+                                  const QVariantList &arguments)
+{
     const QString mockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
-    QDBusMessage call = QDBusMessage::createMethodCall(m_service, m_path, mockInterface,
-                                                       QStringLiteral("AddMethod"));
-    call.setArguments({m_interface, name, inSignature, outSignature, code});
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(m_service, objectPath, mockInterface, method);
+    call.setArguments(arguments);
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, kTimeoutMs);
     return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
 }

@@ -2,6 +2,8 @@
 
 #include "core/Logger.h"
 
+#include <algorithm>
+
 class LogCapture::Sink : public LogSink
 {
 public:
@@ -50,4 +52,20 @@ bool LogCapture::contains(const QString &category, const QString &message) const
 int LogCapture::count(const QString &category, const QString &message) const
 {
     return int(messages(category).count(message));
+}
+
+int LogCapture::warnings() const
+{
+    const QList<LogRecord> all = records();
+    return int(std::count_if(all.begin(), all.end(), [](const LogRecord &record) {
+        return record.level == LogLevel::Warn;
+    }));
+}
+
+int LogCapture::warnings(const QString &category) const
+{
+    const QList<LogRecord> all = records();
+    return int(std::count_if(all.begin(), all.end(), [&](const LogRecord &record) {
+        return record.level == LogLevel::Warn && record.category == category;
+    }));
 }

@@ -18,6 +18,9 @@ public:
     QStringList messages(const QString &category) const;
     bool contains(const QString &category, const QString &message) const;
     int count(const QString &category, const QString &message) const;
+    // How many warnings were logged, under any category or under one.
+    int warnings() const;
+    int warnings(const QString &category) const;
 
 private:
     class Sink;

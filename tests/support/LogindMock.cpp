@@ -55,6 +55,16 @@ QString LogindMock::setSessionActive(bool active)
                         {kSessionInterface, QVariantMap{{QStringLiteral("Active"), active}}}));
 }
 
+QString LogindMock::requestLock()
+{
+    return errorOf(call(sessionPath(), kSessionInterface, QStringLiteral("Lock")));
+}
+
+QString LogindMock::requestUnlock()
+{
+    return errorOf(call(sessionPath(), kSessionInterface, QStringLiteral("Unlock")));
+}
+
 // The list is a(ssssuu): what, who, why, mode, uid, pid.
 int LogindMock::applicationInhibitors()
 {

@@ -12,6 +12,9 @@ QString emitPrepareForSleep(bool start);
 // SetLockedHint on the test session, as a screen locker calls it.
 QString setLockedHint(bool locked);
 QString setSessionActive(bool active);
+// The session's Lock and Unlock requests, which ask its screen locker to act.
+QString requestLock();
+QString requestUnlock();
 // Sleep inhibitors this application holds, from the manager's own list; -1 when unreadable.
 int applicationInhibitors();
 

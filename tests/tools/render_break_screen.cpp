@@ -13,13 +13,12 @@
 #include "breakscreen/BreakOverlayPalette.h"
 #include "breakscreen/FloatingParticles.h"
 #include "breakscreen/GradientBackgroundPainter.h"
+#include "support/PngOutput.h"
+#include "support/SampleDesktop.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 #include <QRandomGenerator>
 
 #include <cstdio>
@@ -36,49 +35,6 @@ QImage blankImage(QSize logicalSize, qreal scale)
     image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
-}
-
-void paintWindow(QPainter &painter, const QRectF &frame, const QColor &body, const QColor &ink)
-{
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 60));
-    painter.drawRoundedRect(frame.translated(0, 14).adjusted(-6, -2, 6, 10), 16, 16);
-    painter.setBrush(body);
-    painter.drawRoundedRect(frame, 12, 12);
-    painter.setBrush(ink);
-    for (int line = 0; line < 9; ++line) {
-        const qreal width = frame.width() * (0.35 + 0.5 * ((line * 37) % 10) / 10.0);
-        painter.drawRoundedRect(QRectF(frame.left() + 28, frame.top() + 64 + line * 30, width, 12),
-                                6, 6);
-    }
-    const QColor lights[] = {QColor(236, 95, 90), QColor(240, 190, 70), QColor(100, 200, 110)};
-    for (int dot = 0; dot < 3; ++dot) {
-        painter.setBrush(lights[dot]);
-        painter.drawEllipse(QPointF(frame.left() + 22 + dot * 20, frame.top() + 22), 6, 6);
-    }
-}
-
-// A plausible desktop: a warm wallpaper, two application windows and a panel.
-QImage sampleDesktop(qreal scale)
-{
-    QImage desktop = blankImage(screenSize, scale);
-    QPainter painter(&desktop);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, screenSize.width(), screenSize.height());
-    sky.setColorAt(0.0, QColor(38, 70, 140));
-    sky.setColorAt(0.55, QColor(196, 96, 120));
-    sky.setColorAt(1.0, QColor(246, 176, 92));
-    painter.fillRect(QRect(QPoint(), screenSize), sky);
-    QRadialGradient sun(QPointF(1100, 620), 320);
-    sun.setColorAt(0, QColor(255, 226, 150, 220));
-    sun.setColorAt(1, QColor(255, 226, 150, 0));
-    painter.fillRect(QRect(QPoint(), screenSize), sun);
-    paintWindow(painter, QRectF(120, 150, 620, 420), QColor(250, 250, 252),
-                QColor(60, 70, 90, 90));
-    paintWindow(painter, QRectF(640, 300, 560, 440), QColor(34, 38, 48),
-                QColor(120, 200, 255, 140));
-    painter.fillRect(QRectF(0, 0, screenSize.width(), 32), QColor(20, 22, 28, 230));
-    return desktop;
 }
 
 QImage renderBackdrop(BreakBackgroundPainter &background, const QImage &behind, qreal scale)
@@ -194,17 +150,6 @@ QString schemeName(ColorScheme scheme)
     return scheme == ColorScheme::dark ? QStringLiteral("dark") : QStringLiteral("light");
 }
 
-bool save(const QImage &image, const QDir &folder, const QString &name)
-{
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!image.save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -222,19 +167,19 @@ int main(int argc, char **argv)
     if (!folder.mkpath(QStringLiteral(".")) || scale <= 0)
         return 2;
 
-    const QImage desktop = sampleDesktop(scale);
-    bool written = save(desktop, folder, QStringLiteral("sample-desktop"));
+    const QImage desktop = sampleDesktop(screenSize, scale);
+    bool written = savePng(desktop, folder, QStringLiteral("sample-desktop"));
     for (ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
         for (BreakBG background : allBreakBGs()) {
             auto painter = BreakBackgrounds::forOverlay(background, scheme, desktop);
             const QString name = QStringLiteral("background-%1-%2")
                                      .arg(rawValue(background).toLower(), schemeName(scheme));
-            written &= save(renderLayers(*painter, desktop, scale), folder, name);
+            written &= savePng(renderLayers(*painter, desktop, scale), folder, name);
         }
         BlurBackgroundPainter fallback(QImage(), scheme);
-        written &= save(renderLayers(fallback, desktop, scale), folder,
+        written &= savePng(renderLayers(fallback, desktop, scale), folder,
                         QStringLiteral("background-blur-fallback-%1").arg(schemeName(scheme)));
-        written &= save(renderGlyphSheet(scheme, desktop, scale), folder,
+        written &= savePng(renderGlyphSheet(scheme, desktop, scale), folder,
                         QStringLiteral("glyphs-%1").arg(schemeName(scheme)));
     }
     return written ? 0 : 1;

@@ -1,13 +1,12 @@
 #include "platform/linux/LogindSessionEvents.h"
 #include "support/DBusMockService.h"
 #include "support/LogCapture.h"
+#include "support/LogindMock.h"
 #include "support/RunCommand.h"
 #include "support/TestServices.h"
 
 #include <QCoreApplication>
-#include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -27,99 +26,18 @@ const QString kManagerPath = QStringLiteral("/org/freedesktop/login1");
 const QString kManagerInterface = QStringLiteral("org.freedesktop.login1.Manager");
 const QString kSessionInterface = QStringLiteral("org.freedesktop.login1.Session");
 const QString kScreenSaver = QStringLiteral("org.freedesktop.ScreenSaver");
-const QString kMockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
 const QString kCategory = QStringLiteral("SessionEvents");
 constexpr int kTimeoutMs = 10000;
 
-QDBusMessage call(QDBusConnection bus, const QString &service, const QString &path,
-                  const QString &interface, const QString &method,
-                  const QVariantList &arguments = {})
-{
-    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
-    message.setArguments(arguments);
-    return bus.call(message, QDBus::Block, kTimeoutMs);
-}
-
-// The error text, empty on success.
-QString callMock(QDBusConnection bus, const QString &service, const QString &path,
-                 const QString &method, const QVariantList &arguments)
-{
-    const QDBusMessage reply = call(bus, service, path, kMockInterface, method, arguments);
-    return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
-}
-
-QString emitSignal(QDBusConnection bus, const QString &service, const QString &path,
-                   const QString &interface, const QString &name, bool value)
-{
-    return callMock(bus, service, path, QStringLiteral("EmitSignal"),
-                    {interface, name, QStringLiteral("b"),
-                     QVariant::fromValue(QVariantList{value})});
-}
-
-QString emitPrepareForSleep(bool start)
-{
-    return emitSignal(QDBusConnection::systemBus(), kLogind, kManagerPath, kManagerInterface,
-                      QStringLiteral("PrepareForSleep"), start);
-}
-
-QString sessionPath()
-{
-    return QStringLiteral("/org/freedesktop/login1/session/")
-           + qEnvironmentVariable("XDG_SESSION_ID");
-}
-
-QString callSession(const QString &method, const QVariantList &arguments = {})
-{
-    const QDBusMessage reply = call(QDBusConnection::systemBus(), kLogind, sessionPath(),
-                                    kSessionInterface, method, arguments);
-    return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
-}
-
-QString setSessionActive(bool active)
-{
-    return callMock(QDBusConnection::systemBus(), kLogind, sessionPath(),
-                    QStringLiteral("UpdateProperties"),
-                    {kSessionInterface, QVariantMap{{QStringLiteral("Active"), active}}});
-}
-
-// Sleep inhibitors the application would take, from the manager's own list:
-// a(ssssuu) of what, who, why, mode, uid, pid.
-int applicationInhibitors()
-{
-    const QDBusMessage reply = call(QDBusConnection::systemBus(), kLogind, kManagerPath,
-                                    kManagerInterface, QStringLiteral("ListInhibitors"));
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        return -1;
-    const QDBusArgument list = reply.arguments().value(0).value<QDBusArgument>();
-    int count = 0;
-    list.beginArray();
-    while (!list.atEnd()) {
-        QString what, who, why, mode;
-        uint uid = 0, pid = 0;
-        list.beginStructure();
-        list >> what >> who >> why >> mode >> uid >> pid;
-        list.endStructure();
-        count += (what == "sleep" && who == "Lumenpause" && mode == "delay") ? 1 : 0;
-    }
-    list.endArray();
-    return count;
-}
+using LogindMock::applicationInhibitors;
+using LogindMock::emitPrepareForSleep;
+using LogindMock::setLockedHint;
+using LogindMock::setSessionActive;
 
 bool waitForInhibitors(int count)
 {
     return QTest::qWaitFor([&] { return applicationInhibitors() == count; }, kTimeoutMs);
 }
-
-// Puts the shared session back as the services started it, however the test ends.
-class SessionRestorer
-{
-public:
-    ~SessionRestorer()
-    {
-        EXPECT_EQ(callSession(QStringLiteral("SetLockedHint"), {false}), QString());
-        EXPECT_EQ(setSessionActive(true), QString());
-    }
-};
 
 int linesStartingWith(const LogCapture &log, const QString &prefix)
 {
@@ -146,13 +64,7 @@ public:
             kTimeoutMs);
     }
 
-    int warnings() const
-    {
-        int count = 0;
-        for (const LogRecord &record : m_log.records())
-            count += record.level == LogLevel::Warn && record.category == kCategory ? 1 : 0;
-        return count;
-    }
+    int warnings() const { return m_log.warnings(kCategory); }
 
 private:
     int heard() const { return linesStartingWith(m_log, QStringLiteral("session_state_heard")); }
@@ -238,20 +150,20 @@ TEST(LogindSessionEventsIntegrationTest, SleepWaitsForTheWillSleepStepAndWakeTak
 TEST(LogindSessionEventsIntegrationTest, TheSessionsLockedHintAndActiveStateReportEachChangeOnce)
 {
     LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    SessionRestorer restorer;
+    LogindMock::SessionRestorer restorer;
     Reports reports;
     QObject owner;
     SessionSpies spies(*followTheTestSession(&owner));
     ASSERT_TRUE(reports.waitUntilFollowingTheSession());
     EXPECT_EQ(spies.resigned.size() + spies.became.size(), 0) << "an active session was reported";
 
-    ASSERT_EQ(callSession("SetLockedHint", {true}), QString());
+    ASSERT_EQ(setLockedHint(true), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.resigned.size(), 1);
-    ASSERT_EQ(callSession("SetLockedHint", {true}), QString());
+    ASSERT_EQ(setLockedHint(true), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.resigned.size(), 1) << "the same lock reported twice";
-    ASSERT_EQ(callSession("SetLockedHint", {false}), QString());
+    ASSERT_EQ(setLockedHint(false), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.became.size(), 1);
 
@@ -260,9 +172,9 @@ TEST(LogindSessionEventsIntegrationTest, TheSessionsLockedHintAndActiveStateRepo
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.resigned.size(), 2);
     // Locked while switched away, then unlocked: still away until switched back.
-    ASSERT_EQ(callSession("SetLockedHint", {true}), QString());
+    ASSERT_EQ(setLockedHint(true), QString());
     ASSERT_TRUE(reports.waitForNext());
-    ASSERT_EQ(callSession("SetLockedHint", {false}), QString());
+    ASSERT_EQ(setLockedHint(false), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.became.size(), 1);
     ASSERT_EQ(setSessionActive(true), QString());
@@ -275,29 +187,29 @@ TEST(LogindSessionEventsIntegrationTest, TheSessionsLockedHintAndActiveStateRepo
 TEST(LogindSessionEventsIntegrationTest, LockAndUnlockRequestsCountUntilTheHintSaysOtherwise)
 {
     LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    SessionRestorer restorer;
+    LogindMock::SessionRestorer restorer;
     Reports reports;
     QObject owner;
     SessionSpies spies(*followTheTestSession(&owner));
     ASSERT_TRUE(reports.waitUntilFollowingTheSession());
 
-    ASSERT_EQ(callSession("Lock"), QString());
+    ASSERT_EQ(LogindMock::requestLock(), QString());
     ASSERT_TRUE(reports.waitForNext());
-    ASSERT_EQ(callSession("Lock"), QString());
+    ASSERT_EQ(LogindMock::requestLock(), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.resigned.size(), 1);
-    ASSERT_EQ(callSession("Unlock"), QString());
+    ASSERT_EQ(LogindMock::requestUnlock(), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.became.size(), 1);
 
     // The locker that locked on request sets the hint, and later unlocks by itself without
     // any Unlock request: the session must not stay inactive.
-    ASSERT_EQ(callSession("Lock"), QString());
+    ASSERT_EQ(LogindMock::requestLock(), QString());
     ASSERT_TRUE(reports.waitForNext());
-    ASSERT_EQ(callSession("SetLockedHint", {true}), QString());
+    ASSERT_EQ(setLockedHint(true), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.resigned.size(), 2);
-    ASSERT_EQ(callSession("SetLockedHint", {false}), QString());
+    ASSERT_EQ(setLockedHint(false), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.became.size(), 2);
 }
@@ -305,14 +217,12 @@ TEST(LogindSessionEventsIntegrationTest, LockAndUnlockRequestsCountUntilTheHintS
 TEST(LogindSessionEventsIntegrationTest, TheScreenSaverIsASecondSourceThatNeverReportsTwice)
 {
     LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    SessionRestorer restorer;
+    LogindMock::SessionRestorer restorer;
     DBusMockService screenSaver(kScreenSaver, QStringLiteral("/org/freedesktop/ScreenSaver"),
                                 kScreenSaver);
     ASSERT_TRUE(screenSaver.waitUntilOnTheBus());
-    const auto setScreenSaverActive = [](bool active) {
-        return emitSignal(QDBusConnection::sessionBus(), kScreenSaver,
-                          QStringLiteral("/org/freedesktop/ScreenSaver"), kScreenSaver,
-                          QStringLiteral("ActiveChanged"), active);
+    const auto setScreenSaverActive = [&](bool active) {
+        return screenSaver.emitSignal(QStringLiteral("ActiveChanged"), "b", {active});
     };
     Reports reports;
     QObject owner;
@@ -323,22 +233,22 @@ TEST(LogindSessionEventsIntegrationTest, TheScreenSaverIsASecondSourceThatNeverR
     ASSERT_EQ(setScreenSaverActive(true), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.resigned.size(), 1);
-    ASSERT_EQ(callSession("SetLockedHint", {true}), QString());
+    ASSERT_EQ(setLockedHint(true), QString());
     ASSERT_TRUE(reports.waitForNext());
     ASSERT_EQ(setScreenSaverActive(false), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.became.size(), 0) << "active while the login manager still says locked";
-    ASSERT_EQ(callSession("SetLockedHint", {false}), QString());
+    ASSERT_EQ(setLockedHint(false), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.resigned.size(), 1);
     EXPECT_EQ(spies.became.size(), 1);
 
     // The other way round, and the screen saver the last to let go.
-    ASSERT_EQ(callSession("SetLockedHint", {true}), QString());
+    ASSERT_EQ(setLockedHint(true), QString());
     ASSERT_TRUE(reports.waitForNext());
     ASSERT_EQ(setScreenSaverActive(true), QString());
     ASSERT_TRUE(reports.waitForNext());
-    ASSERT_EQ(callSession("SetLockedHint", {false}), QString());
+    ASSERT_EQ(setLockedHint(false), QString());
     ASSERT_TRUE(reports.waitForNext());
     EXPECT_EQ(spies.became.size(), 1) << "active while the screen saver still runs";
     ASSERT_EQ(setScreenSaverActive(false), QString());
@@ -361,13 +271,9 @@ TEST(LogindSessionEventsIntegrationTest, WithoutALoginManagerOneWarningAndTheScr
                                                 QDBusConnection::sessionBus(), "c1", &owner));
     ASSERT_TRUE(QTest::qWaitFor([&] { return reports.warnings() > 0; }, kTimeoutMs));
 
-    ASSERT_EQ(emitSignal(QDBusConnection::sessionBus(), kScreenSaver, path, kScreenSaver,
-                         QStringLiteral("ActiveChanged"), true),
-              QString());
+    ASSERT_EQ(screenSaver.emitSignal(QStringLiteral("ActiveChanged"), "b", {true}), QString());
     ASSERT_TRUE(QTest::qWaitFor([&] { return spies.resigned.size() == 1; }, kTimeoutMs));
-    ASSERT_EQ(emitSignal(QDBusConnection::sessionBus(), kScreenSaver, path, kScreenSaver,
-                         QStringLiteral("ActiveChanged"), false),
-              QString());
+    ASSERT_EQ(screenSaver.emitSignal(QStringLiteral("ActiveChanged"), "b", {false}), QString());
     ASSERT_TRUE(QTest::qWaitFor([&] { return spies.became.size() == 1; }, kTimeoutMs));
     EXPECT_EQ(reports.warnings(), 1) << "the missing sleep and session sources warned apart";
 }
@@ -390,7 +296,7 @@ TEST(LogindSessionEventsIntegrationTest, WithoutASessionIdTheSessionOfThisProces
     ASSERT_EQ(manager.addMethod("GetSessionByPID", "u", "o", lookup), QString());
     // Locked from the start, which the first reading must report.
     ASSERT_EQ(runCommand("gdbus", {"call", "--session", "--dest", kLogind, "--object-path",
-                                   kManagerPath, "--method", kMockInterface + ".AddObject",
+                                   kManagerPath, "--method", "org.freedesktop.DBus.Mock.AddObject",
                                    ownPath, kSessionInterface,
                                    "{'Active': <true>, 'LockedHint': <true>}", "@a(ssss) []"}),
               QString());
@@ -401,9 +307,8 @@ TEST(LogindSessionEventsIntegrationTest, WithoutASessionIdTheSessionOfThisProces
                                                 QDBusConnection::sessionBus(), QString(), &owner));
     ASSERT_TRUE(QTest::qWaitFor([&] { return spies.resigned.size() == 1; }, kTimeoutMs));
 
-    ASSERT_EQ(callMock(QDBusConnection::sessionBus(), kLogind, ownPath,
-                       QStringLiteral("UpdateProperties"),
-                       {kSessionInterface, QVariantMap{{QStringLiteral("LockedHint"), false}}}),
+    ASSERT_EQ(manager.callMock(ownPath, QStringLiteral("UpdateProperties"),
+                               {kSessionInterface, QVariantMap{{QStringLiteral("LockedHint"), false}}}),
               QString());
     ASSERT_TRUE(QTest::qWaitFor([&] { return spies.became.size() == 1; }, kTimeoutMs));
 }

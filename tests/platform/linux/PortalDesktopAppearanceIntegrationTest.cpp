@@ -1,12 +1,10 @@
 #include "platform/linux/PortalDesktopAppearance.h"
+#include "support/DBusMockService.h"
 #include "support/LogCapture.h"
 #include "support/TestServices.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QDBusVariant>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -17,37 +15,15 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.Settings");
-const QString kMockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
 constexpr int kTimeoutMs = 10000;
 
 // A stand-in portal on the private session bus, stopped when the test ends however it ends.
-class PortalMock
+class PortalMock : public DBusMockService
 {
 public:
     PortalMock()
+        : DBusMockService(kService, kPath, kInterface)
     {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral("/usr/bin/python3"),
-                        {"-m", "dbusmock", "--session", kService, kPath, kInterface});
-    }
-
-    ~PortalMock()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(kTimeoutMs))
-            m_process.kill();
-        m_process.waitForFinished(kTimeoutMs);
-    }
-
-    bool waitUntilOnTheBus()
-    {
-        QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
-        return QTest::qWaitFor(
-            [&] {
-                return m_process.state() == QProcess::Running
-                       && bus->isServiceRegistered(kService).value();
-            },
-            kTimeoutMs);
     }
 
     // Read answers with the value wrapped twice, as the real portal's Read does.
@@ -58,39 +34,16 @@ public:
                            "if args == ['org.freedesktop.appearance', 'color-scheme'] "
                            "else dbus.UInt32(0, variant_level=2)")
                 .arg(colorScheme);
-        return callMock("AddMethod", {kInterface, "Read", "ss", "v", code});
+        return addMethod("Read", "ss", "v", code);
     }
 
     QString emitColorSchemeChange(const QString &settingNamespace, uint colorScheme)
     {
         // The signal's value is wrapped once: a variant holding the number.
-        const QVariantList signalArguments = {settingNamespace, QStringLiteral("color-scheme"),
-                                              colorScheme};
-        return callMock("EmitSignal", {kInterface, "SettingChanged", "ssv",
-                                       QVariant::fromValue(signalArguments)});
+        return emitSignal("SettingChanged", "ssv",
+                          {settingNamespace, QStringLiteral("color-scheme"), colorScheme});
     }
-
-private:
-    // The error text, empty on success.
-    static QString callMock(const QString &method, const QVariantList &arguments)
-    {
-        QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kMockInterface, method);
-        call.setArguments(arguments);
-        const QDBusMessage reply =
-            QDBusConnection::sessionBus().call(call, QDBus::Block, kTimeoutMs);
-        return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
-    }
-
-    QProcess m_process;
 };
-
-int warningCount(const LogCapture &log)
-{
-    int count = 0;
-    for (const LogRecord &record : log.records())
-        count += record.level == LogLevel::Warn ? 1 : 0;
-    return count;
-}
 
 } // namespace
 
@@ -102,9 +55,9 @@ TEST(PortalDesktopAppearanceIntegrationTest, ReadsThePreferenceOnceAndFollowsIts
         // No portal on the bus: one warning, no preference.
         LogCapture log;
         PortalDesktopAppearance withoutPortal;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return warningCount(log) > 0; }, kTimeoutMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return log.warnings() > 0; }, kTimeoutMs));
         EXPECT_EQ(withoutPortal.prefersDark(), std::nullopt);
-        EXPECT_EQ(warningCount(log), 1);
+        EXPECT_EQ(log.warnings(), 1);
     }
 
     PortalMock portal;
@@ -127,5 +80,5 @@ TEST(PortalDesktopAppearanceIntegrationTest, ReadsThePreferenceOnceAndFollowsIts
     ASSERT_EQ(portal.emitColorSchemeChange("org.freedesktop.appearance", 0), QString());
     ASSERT_TRUE(changes.wait(kTimeoutMs));
     EXPECT_EQ(appearance.prefersDark(), std::nullopt);
-    EXPECT_EQ(warningCount(log), 0);
+    EXPECT_EQ(log.warnings(), 0);
 }

@@ -41,14 +41,6 @@ struct Sources
     std::unique_ptr<SystemBatteryProvider> provider;
 };
 
-int warningCount(const LogCapture &log)
-{
-    int count = 0;
-    for (const LogRecord &record : log.records())
-        count += record.level == LogLevel::Warn ? 1 : 0;
-    return count;
-}
-
 } // namespace
 
 TEST(SystemBatteryProviderTest, TheDaemonAnswersFirstAndTheFilesOnlyWhenItGivesNothing)
@@ -148,5 +140,5 @@ TEST(SystemBatteryProviderTest, WithoutASystemBusTheFilesAreReadAndOneWarningIsL
     clock.advance(60);
     EXPECT_EQ(provider.currentBatteryLevel(), 12);
 
-    EXPECT_EQ(warningCount(log), 1);
+    EXPECT_EQ(log.warnings(), 1);
 }

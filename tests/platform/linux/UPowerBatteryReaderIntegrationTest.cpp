@@ -102,14 +102,6 @@ private:
     QStringList m_paths;
 };
 
-int warningCount(const LogCapture &log)
-{
-    int count = 0;
-    for (const LogRecord &record : log.records())
-        count += record.level == LogLevel::Warn ? 1 : 0;
-    return count;
-}
-
 } // namespace
 
 TEST(UPowerBatteryReaderIntegrationTest, NoBatteryGivesNoReading)
@@ -124,7 +116,7 @@ TEST(UPowerBatteryReaderIntegrationTest, NoBatteryGivesNoReading)
     MockDevices devices;
     ASSERT_FALSE(devices.addLinePower("lp_no_battery_ac").isEmpty());
     EXPECT_EQ(reader.readLevel(), std::nullopt);
-    EXPECT_EQ(warningCount(log), 0) << "a machine without a battery is not a fault";
+    EXPECT_EQ(log.warnings(), 0) << "a machine without a battery is not a fault";
 }
 
 TEST(UPowerBatteryReaderIntegrationTest, ReadsTheDischargingBatteryPastOtherDevices)
