@@ -180,6 +180,11 @@ void SettingsWindowController::sendAppToBackground()
     m_activation.sendToBackground();
 }
 
+bool SettingsWindowController::isWindowVisible() const
+{
+    return m_window && m_window->isVisible() && !m_window->isMinimized();
+}
+
 bool SettingsWindowController::breakIsRunning() const
 {
     return m_appState.current() == AppState::breakRunning;
@@ -188,9 +193,9 @@ bool SettingsWindowController::breakIsRunning() const
 void SettingsWindowController::showCustomizer()
 {
     // A customizer over a window that is not there would float alone.
-    if (!m_window || !m_window->isVisible()) {
+    if (!isWindowVisible()) {
         show();
-        if (!m_window || !m_window->isVisible())
+        if (!isWindowVisible())
             return; // put off by a break
     }
     if (m_customizerWindow) {
@@ -230,14 +235,14 @@ void SettingsWindowController::closeCustomizer(bool refocusSettings)
     customizer->close();
     // Its close action may be what runs now.
     customizer.release()->deleteLater();
-    if (refocusSettings && m_window && m_window->isVisible())
+    if (refocusSettings && isWindowVisible())
         makeKeyAndOrderFront(m_window.get());
 }
 
 void SettingsWindowController::customizerDidClose()
 {
     detachCustomizer();
-    if (m_window && m_window->isVisible())
+    if (isWindowVisible())
         makeKeyAndOrderFront(m_window.get());
 }
 
@@ -252,7 +257,7 @@ void SettingsWindowController::detachCustomizer()
 void SettingsWindowController::restoreFocusAfterPreview()
 {
     QWidget *target = m_customizerWindow && m_customizerWindow->isVisible() ? m_customizerWindow.get()
-                      : m_window && m_window->isVisible()                    ? m_window.get()
+                      : isWindowVisible()                                    ? m_window.get()
                                                                              : nullptr;
     if (!target)
         return;

@@ -66,6 +66,8 @@ public:
 
     // Null until the first show().
     QWidget *window() const { return m_window.get(); }
+    // Shown and not minimised: a minimised window is out of the user's way.
+    bool isWindowVisible() const;
     // Null while the customizer is closed.
     QWidget *customizerWindow() const { return m_customizerWindow.get(); }
 

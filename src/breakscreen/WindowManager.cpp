@@ -5,7 +5,6 @@
 #include "core/Logger.h"
 
 #include <QPointer>
-#include <QWidget>
 
 #include <utility>
 
@@ -66,8 +65,7 @@ bool WindowManager::showBreak(bool isLong)
 {
     if (m_breakController.isShowingBreak())
         return false;
-    const QWidget *settingsWindow = m_settingsController.window();
-    m_restoreSettingsAfterBreak = settingsWindow && settingsWindow->isVisible();
+    m_restoreSettingsAfterBreak = m_settingsController.isWindowVisible();
     if (!m_breakController.showBreak(isLong)) {
         m_restoreSettingsAfterBreak = false;
         return false;

@@ -161,6 +161,19 @@ TEST_F(SettingsCustomizerTest, OpensAboveTheSettingsWindowShowingThatFirst)
     EXPECT_EQ(customizer(), first) << "one customizer at a time";
 }
 
+TEST_F(SettingsCustomizerTest, OpensOverAMinimisedSettingsWindowOnlyOnceThatIsBackUp)
+{
+    controller.show();
+    window()->showMinimized();
+    appState.transition(AppState::background);
+    controller.showCustomizer();
+
+    EXPECT_FALSE(window()->isMinimized());
+    EXPECT_EQ(appState.current(), AppState::settings);
+    ASSERT_NE(customizer(), nullptr);
+    EXPECT_TRUE(customizer()->isVisible());
+}
+
 TEST_F(SettingsCustomizerTest, ItsCloseActionGivesTheSettingsWindowTheFocusBack)
 {
     controller.showCustomizer();

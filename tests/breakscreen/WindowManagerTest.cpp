@@ -114,3 +114,16 @@ TEST_F(WindowManagerTest, ClosingTheSettingsDuringABreakStillBringsThemBack)
     EXPECT_TRUE(settingsVisible());
     EXPECT_EQ(rig.appState.current(), AppState::settings);
 }
+
+// A minimised window is not in front of the user: the break must not bring it back up.
+TEST_F(WindowManagerTest, SettingsMinimisedAtTheStartOfABreakStayMinimised)
+{
+    settings().show();
+    settings().window()->showMinimized();
+    ASSERT_TRUE(rig.presentBreak());
+    EXPECT_FALSE(rig.windows.restoreSettingsAfterBreak());
+    endBreak(BreakDismissalOutcome::completed(20, false, false));
+
+    EXPECT_TRUE(settings().window()->isMinimized());
+    EXPECT_EQ(rig.appState.current(), AppState::background);
+}
