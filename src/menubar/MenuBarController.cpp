@@ -107,11 +107,12 @@ void MenuBarController::handleShowMenuBarHandoff()
 
 void MenuBarController::refreshStatusItem()
 {
-    resumeIfTimedPauseEnded();
+    const QDateTime now = m_services.clock.now();
+    resumeIfTimedPauseEnded(now);
     if (!m_statusItem)
         return;
     clearStaleScheduledResume();
-    showPresentation(statusPresentation(m_services.clock.now()));
+    showPresentation(statusPresentation(now));
 }
 
 // The icon is drawn and handed to the tray host only when its picture changes, and the tool

@@ -86,7 +86,7 @@ private:
     void cancelScheduledResume();
     // A timed pause ends when the wall clock passes its end, however long the machine slept
     // in between: the refresh and the wake both look.
-    void resumeIfTimedPauseEnded();
+    void resumeIfTimedPauseEnded(const QDateTime &now);
     // Drops a timed pause that breaks have left by another road (the hot key, say).
     void clearStaleScheduledResume();
 

@@ -111,9 +111,8 @@ void MenuBarController::cancelScheduledResume()
     m_scheduledResumeDate.reset();
 }
 
-void MenuBarController::resumeIfTimedPauseEnded()
+void MenuBarController::resumeIfTimedPauseEnded(const QDateTime &now)
 {
-    const QDateTime now = m_services.clock.now();
     if (!m_scheduledResumeDate || now < *m_scheduledResumeDate)
         return;
     const qint64 lateSeconds = m_scheduledResumeDate->secsTo(now);

@@ -159,11 +159,12 @@ void fillCountdown(MenuBarStatusPresentation &p, const MenuBarStatusContext &con
             p.statusTitle = QStringLiteral("<1m");
         return;
     }
-    fill(p, QStringLiteral("Next break in ") + formatRoundedTimeRemaining(secs),
-         QStringLiteral("Lumenpause is running."), toolTip, QStringLiteral("camera.macro"));
+    const QString minutes = formatRoundedTimeRemaining(secs);
+    fill(p, QStringLiteral("Next break in ") + minutes, QStringLiteral("Lumenpause is running."),
+         toolTip, QStringLiteral("camera.macro"));
     if (context.showTimer) {
         const bool rounded = context.timerStyle == QLatin1String("rounded");
-        p.statusTitle = rounded ? formatRoundedTimeRemaining(secs) : clockText(secs);
+        p.statusTitle = rounded ? minutes : clockText(secs);
     }
 }
 

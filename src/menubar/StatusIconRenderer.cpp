@@ -1,11 +1,14 @@
 #include "menubar/StatusIconRenderer.h"
 
 #include "menubar/StatusGlyphs.h"
+#include "menubar/StatusIconEngine.h"
 #include "menubar/StatusIconPixelFont.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPixmap>
+
+#include <optional>
 
 namespace {
 
@@ -26,13 +29,29 @@ QColor badgeColour(const QString &symbolName)
 
 constexpr qreal unitScale = 0.72; // the "m" after the minutes, smaller than the digits
 
+// Kept per size: matching a new font object to a font file costs more than the drawing, and
+// the exact style draws a title every second at every tray size. A change of the
+// application's font starts afresh. Never destroyed: fonts must not outlive the font system
+// that the application tears down before static objects go.
 QFont titleFont(qreal pixelSize)
 {
-    QFont font;
-    font.setBold(true);
-    font.setStretch(QFont::SemiCondensed);
-    font.setPixelSize(std::max(1, qRound(pixelSize)));
-    return font;
+    static QFont *const base = new QFont;
+    static QHash<int, QFont> *const fonts = new QHash<int, QFont>;
+    const QFont current;
+    if (!(current == *base)) {
+        *base = current;
+        fonts->clear();
+    }
+    const int size = std::max(1, qRound(pixelSize));
+    auto found = fonts->constFind(size);
+    if (found == fonts->constEnd()) {
+        QFont font = current;
+        font.setBold(true);
+        font.setStretch(QFont::SemiCondensed);
+        font.setPixelSize(size);
+        found = fonts->insert(size, font);
+    }
+    return *found;
 }
 
 // One line of the title: its figures, and a unit letter set smaller so the figures can be
@@ -68,21 +87,42 @@ qreal rowWidth(const TitleRow &row, int pixelSize)
         + QFontMetricsF(titleFont(pixelSize * unitScale)).horizontalAdvance(row.unit);
 }
 
-// The largest size at which the rows fit the box, stacked with a small gap.
+constexpr int smallestTitlePixelSize = 6;
+
+// The rows stacked with a small gap at this size, or nothing when they overflow the box.
+std::optional<TitleLayout> layoutAt(const QList<TitleRow> &rows, const QSizeF &box, int pixelSize)
+{
+    // The ink of a figure, which the font's own cap height need not match.
+    const qreal rowHeight =
+        QFontMetricsF(titleFont(pixelSize)).tightBoundingRect(QStringLiteral("0")).height();
+    const qreal gap = rows.size() > 1 ? std::max(1.0, std::round(rowHeight * 0.2)) : 0;
+    if (rowHeight * rows.size() + gap * (rows.size() - 1) > box.height())
+        return std::nullopt;
+    for (const TitleRow &row : rows) {
+        if (rowWidth(row, pixelSize) > box.width())
+            return std::nullopt;
+    }
+    return TitleLayout{pixelSize, rowHeight, gap};
+}
+
+// The largest size at which the rows fit the box. Ink and advances grow with the size, so
+// the sizes that fit run from the smallest up to some limit, found by halving: the exact
+// style draws a new title every second at every tray size, and each size tried shapes text.
 TitleLayout fitTitle(const QList<TitleRow> &rows, const QSizeF &box)
 {
-    for (int pixelSize = int(box.height()) + 2; pixelSize > 5; --pixelSize) {
-        // The ink of a figure, which the font's own cap height need not match.
-        const qreal rowHeight =
-            QFontMetricsF(titleFont(pixelSize)).tightBoundingRect(QStringLiteral("0")).height();
-        const qreal gap = rows.size() > 1 ? std::max(1.0, std::round(rowHeight * 0.2)) : 0;
-        bool fits = rowHeight * rows.size() + gap * (rows.size() - 1) <= box.height();
-        for (const TitleRow &row : rows)
-            fits = fits && rowWidth(row, pixelSize) <= box.width();
-        if (fits)
-            return {pixelSize, rowHeight, gap};
+    TitleLayout best;
+    int low = smallestTitlePixelSize;
+    int high = int(box.height()) + 2;
+    while (low <= high) {
+        const int middle = low + (high - low) / 2;
+        if (const std::optional<TitleLayout> layout = layoutAt(rows, box, middle)) {
+            best = *layout;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
     }
-    return {};
+    return best;
 }
 
 // Baselines and left edges fall on whole pixels, which keeps small figures sharp.
@@ -176,9 +216,7 @@ QIcon StatusIconRenderer::icon(const StatusIconPicture &picture)
 {
     if (const QIcon *cached = m_cache.object(picture))
         return *cached;
-    QIcon icon;
-    for (int side : iconSizes())
-        icon.addPixmap(QPixmap::fromImage(render(picture, side)));
+    const QIcon icon(new StatusIconEngine(picture));
     m_cache.insert(picture, new QIcon(icon));
     return icon;
 }

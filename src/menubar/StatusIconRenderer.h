@@ -10,8 +10,9 @@
 // Draws the tray icon: a rounded badge in the colour of the state, carrying the countdown or
 // the state's symbol in white, so that it reads on light and dark panels alike. A title is
 // set as large as the badge allows (the exact style's minutes over its seconds); below 20 pixels
-// it is drawn in whole pixels, which stay legible at 16. A dimmed picture is drawn at half opacity. Icons are kept for the
-// pictures drawn last, so returning to one costs nothing. Main thread only.
+// it is drawn in whole pixels, which stay legible at 16. A dimmed picture is drawn at half opacity. An icon draws
+// each size when the tray first asks for it; icons are kept for the pictures shown last, so
+// returning to one costs nothing. Main thread only.
 class StatusIconRenderer
 {
 public:

@@ -1,6 +1,9 @@
 #include "menubar/StatusIconRenderer.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QIcon>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -32,14 +35,31 @@ QSize inkExtent(const QImage &image)
 
 } // namespace
 
+// Each size is the picture drawn for that size, whether the tray asks for a pixmap (a
+// StatusNotifierItem host) or has the icon paint itself (an XEmbed tray); a size once drawn
+// is kept, in copies of the icon too.
 TEST(StatusIconRendererTest, TheIconHoldsEveryTraySize)
 {
     StatusIconRenderer renderer;
     const QIcon icon = renderer.icon(twentyMinutes);
-    for (int side : {16, 22, 24, 32})
-        EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << side;
-    EXPECT_EQ(icon.pixmap(QSize(22, 22)).toImage().convertToFormat(QImage::Format_ARGB32),
-              StatusIconRenderer::render(twentyMinutes, 22).convertToFormat(QImage::Format_ARGB32));
+    const auto drawn = [](int side) {
+        return StatusIconRenderer::render(twentyMinutes, side).convertToFormat(QImage::Format_ARGB32);
+    };
+    for (int side : {16, 22, 24, 32, 48, 64}) {
+        SCOPED_TRACE(side);
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side)));
+        EXPECT_EQ(icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32),
+                  drawn(side));
+    }
+    QImage painted(24, 24, QImage::Format_ARGB32);
+    painted.fill(Qt::transparent);
+    {
+        QPainter painter(&painted);
+        icon.paint(&painter, painted.rect());
+    }
+    EXPECT_EQ(painted, drawn(24));
+    const QIcon copy = icon;
+    EXPECT_EQ(copy.pixmap(QSize(22, 22)).cacheKey(), icon.pixmap(QSize(22, 22)).cacheKey());
 }
 
 // At 16 pixels a countdown keeps figures at least six pixels tall, inside the icon.
@@ -56,6 +76,41 @@ TEST(StatusIconRendererTest, CountdownsStayLegibleAtTheSmallestSize)
     }
     EXPECT_NE(StatusIconRenderer::render(twentyMinutes, 16),
               StatusIconRenderer::render({QStringLiteral("camera.macro"), QStringLiteral("19m"), false}, 16));
+}
+
+// Above the smallest size a title is set as large as the badge allows: its ink reaches
+// across, or down, most of the space inside the badge's margins, and stays inside them.
+TEST(StatusIconRendererTest, TitlesFillTheBadgeAtEveryLargerSize)
+{
+    for (const QString &title : {QStringLiteral("<1m"), QStringLiteral("20m"), QStringLiteral("120m"),
+                                 QStringLiteral("19:59"), QStringLiteral("1439:59")}) {
+        for (int side : {22, 24, 32, 48, 64}) {
+            SCOPED_TRACE(title.toStdString() + " at " + std::to_string(side));
+            const QSize ink =
+                inkExtent(StatusIconRenderer::render({QStringLiteral("camera.macro"), title, false}, side));
+            const double across = ink.width() / (side * 0.88);
+            const double down = ink.height() / (side * 0.8);
+            EXPECT_GE(std::max(across, down), 0.7);
+            EXPECT_LE(across, 1.0);
+            EXPECT_LE(down, 1.0);
+        }
+    }
+}
+
+// Titles are set in the application's font, and a change of it reaches the next icon's
+// layout too: a narrow face is set larger, as wide as the badge allows.
+TEST(StatusIconRendererTest, AChangedApplicationFontIsUsedForTheNextTitle)
+{
+    const QFont original = QApplication::font();
+    const StatusIconPicture wide{QStringLiteral("camera.macro"), QStringLiteral("1439m"), false};
+    const QImage before = StatusIconRenderer::render(wide, 64);
+    QFont narrow(QStringLiteral("Nimbus Sans Narrow"));
+    narrow.setPointSizeF(original.pointSizeF());
+    QApplication::setFont(narrow);
+    const QImage withNarrow = StatusIconRenderer::render(wide, 64);
+    QApplication::setFont(original);
+    EXPECT_GT(inkExtent(withNarrow).height(), inkExtent(before).height());
+    EXPECT_EQ(StatusIconRenderer::render(wide, 64), before);
 }
 
 // At the smallest size the figures are whole pixels: inside the badge's rounded corners every
