@@ -1,4 +1,5 @@
 #include "core/Logger.h"
+#include "scheduling/OfficeHoursRuntimeCoordinator.h"
 #include "support/BreakSchedulerRig.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,116 @@ void schedulerTick(benchmark::State &state)
     benchmark::DoNotOptimize(rig.scheduler.timeRemaining());
 }
 BENCHMARK(schedulerTick);
+
+// The time of day as the application reads it, a local-time conversion on every call; work is
+// scheduled on the rig's fake clock, so a benchmark can run the block itself.
+class WallClock : public Clock
+{
+public:
+    explicit WallClock(FakeClock &scheduler)
+        : m_scheduler(scheduler)
+    {
+    }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    CancellableHandle schedule(double intervalSeconds, bool repeats,
+                               std::function<void()> block) override
+    {
+        return m_scheduler.schedule(intervalSeconds, repeats, std::move(block));
+    }
+
+private:
+    FakeClock &m_scheduler;
+};
+
+// Office hours of a whole day on every weekday (always inside), or on none (always outside).
+QList<OfficeHoursDay> everyDay(bool enabled)
+{
+    QList<OfficeHoursDay> days(7);
+    for (OfficeHoursDay &day : days) {
+        day.enabled = enabled;
+        day.startHour = day.endHour = 0;
+    }
+    return days;
+}
+
+// The rig's services on the wall clock, as the application runs them: idle detection on and a
+// user at work, office hours off (0) or on and inside (1).
+struct WallClockRig : BreakSchedulerRig
+{
+    explicit WallClockRig(bool officeHours)
+        : BreakSchedulerRig({{"useCustomInterval", true},
+                             {"customHours", integer(100000)},
+                             {"idleDetectionEnabled", true},
+                             {"officeHoursEnabled", officeHours}})
+        , wallClock(clock)
+        , timer({
+              .settings = settings,
+              .clock = wallClock,
+              .inputState = input,
+              .displayState = display,
+              .battery = battery,
+              .statistics = statistics,
+              .reminders = reminders,
+              .wellness = wellness,
+              .plannedBreaks = plannedBreaks,
+              .typingHealth = typing,
+              .notifier = notifier,
+              .sessionEvents = sessionEvents,
+              .isBreakShowing = [] { return false; },
+              .screenCount = [] { return 1; },
+          })
+        , coordinator({
+              .settings = settings,
+              .clock = wallClock,
+              .breakTimer = timer,
+              .wellness = wellness,
+              .plannedBreaks = plannedBreaks,
+              .reminders = reminders,
+              .typingHealth = typing,
+              .hud = hud,
+              .isBreakShowing = [] { return false; },
+          })
+    {
+        settings.saveOfficeHoursSchedule(everyDay(true));
+        input.setIdleSeconds(0.3);
+    }
+
+    WallClock wallClock;
+    BreakScheduler timer;
+    OfficeHoursRuntimeCoordinator coordinator;
+};
+
+// One second of a running interval as the application has it by default: the wall clock, idle
+// detection on, a user at work; office hours off (0) or on (1).
+void schedulerTickOnTheWallClock(benchmark::State &state)
+{
+    WallClockRig rig(state.range(0) != 0);
+    rig.timer.start();
+    if (rig.clock.scheduledBlocks().size() != 1) {
+        state.SkipWithError("the timer scheduled no tick");
+        return;
+    }
+    const std::function<void()> tick = rig.clock.scheduledBlocks().constFirst().block;
+    for (auto _ : state)
+        tick();
+    benchmark::DoNotOptimize(rig.timer.timeRemaining());
+}
+BENCHMARK(schedulerTickOnTheWallClock)->Arg(0)->Arg(1);
+
+// One second of the office-hours coordinator: office hours off (0), inside them (1), outside
+// them (2), where it clears the reminders and the floating notice every second.
+void officeHoursEvaluation(benchmark::State &state)
+{
+    WallClockRig rig(state.range(0) != 0);
+    if (state.range(0) == 2)
+        rig.settings.saveOfficeHoursSchedule(everyDay(false));
+    rig.timer.start();
+    rig.coordinator.start();
+    for (auto _ : state)
+        rig.coordinator.evaluate();
+    benchmark::DoNotOptimize(rig.timer.isPaused());
+}
+BENCHMARK(officeHoursEvaluation)->Arg(0)->Arg(1)->Arg(2);
 
 // How the user ends a break, drawn at random in rough everyday proportions.
 BreakDismissalOutcome randomOutcome(std::mt19937 &random, qint64 durationSeconds)

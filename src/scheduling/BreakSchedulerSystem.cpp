@@ -121,6 +121,11 @@ void BreakScheduler::systemDidWake()
     if (!m_services.settings.startAfterWake()) {
         cancelTick();
         setIsRunning(false);
+        // Only the tick ends an absence begun at sleep, and it stays stopped now: left alone,
+        // the absence would keep reminders, planned breaks and typing health held for idle
+        // until the user next starts the timer by hand.
+        if (m_isSystemIdle || m_awaySession)
+            cancelIdleTracking();
         logEvent(LogLevel::Info, QStringLiteral("wake_timer_stayed_stopped"));
         return;
     }

@@ -85,11 +85,13 @@ TEST(BreakSchedulerSystemTest, WakeRestartsTheTickOnlyWhenAskedToAndWhenItRanBef
     EXPECT_EQ(stayStopped.events("wake_timer_stayed_stopped").size(), 1);
     stayStopped.clock.advance(60);
     EXPECT_EQ(stayStopped.scheduler.timeRemaining(), 1500.0);
-    // Still away with no tick to notice the return; a fresh start releases what idle held.
-    EXPECT_TRUE(stayStopped.reminders.isSuppressed(ReminderSuppressionReason::idle));
-    stayStopped.scheduler.start();
+    // With no tick to notice the return, the absence begun at sleep ends at wake: reminders,
+    // planned breaks and typing health do not stay held for idle until a start by hand.
     EXPECT_FALSE(stayStopped.scheduler.isSystemIdle());
+    EXPECT_FALSE(stayStopped.scheduler.awaySession().has_value());
     EXPECT_FALSE(stayStopped.reminders.isSuppressed(ReminderSuppressionReason::idle));
+    EXPECT_FALSE(stayStopped.wellness.pauseReasons().contains(PauseReason::idle));
+    EXPECT_FALSE(stayStopped.plannedBreaks.suspensionReasons().contains(PauseReason::idle));
 
     // Stopped before sleeping: wake does not start it.
     SleepRig stopped;
