@@ -28,7 +28,8 @@ void PlannedBreakScheduler::evaluate()
     for (const PlannedBreak &planned : std::as_const(m_breaks))
         markDue(planned, now, headsUpLead, dayKey);
     expireStaleDueBreaks(now);
-    if (!isRuntimeActive())
+    // Most passes of the day find nothing due and need not ask the gate at all.
+    if (m_dueBreaks.isEmpty() || !isRuntimeActive())
         return; // the due breaks wait, and may go stale
     const std::optional<QUuid> chosen = earliestDueBreak();
     // A pending earliest break is already on its way and holds back the later ones.

@@ -138,9 +138,12 @@ void PlannedBreakScheduler::present(const PlannedBreak &planned)
 }
 
 // Written at once, so that a quit right after the break cannot show it a second time today.
+// The day recorded is that of the occurrence shown: a 23:55 break held past midnight is
+// yesterday's, and recording it under the new day would drop the new day's own occurrence.
 void PlannedBreakScheduler::recordFired(const PlannedBreak &planned)
 {
-    m_lastFiredDates.insert(planned.idKey(), formatPlannedDayKey(m_services.clock.now()));
+    const QDateTime occurrence = m_dueBreaks.value(planned.id, m_services.clock.now());
+    m_lastFiredDates.insert(planned.idKey(), formatPlannedDayKey(occurrence));
     forgetState(planned.id);
     writeFiredDates();
     logEvent(LogLevel::Info, QStringLiteral("presented"),

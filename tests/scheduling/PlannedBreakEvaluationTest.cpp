@@ -114,6 +114,23 @@ TEST(PlannedBreakEvaluationTest, ABreakFiresOncePerDayAndAfreshTheNextDay)
     EXPECT_EQ(rig.store.dictionary(firedKey), (QVariantMap{{walk.idKey(), "2025-03-05"}}));
 }
 
+TEST(PlannedBreakEvaluationTest, ALateEveningBreakShownPastMidnightLeavesTheNextDaysOwnInPlace)
+{
+    PlannedBreakRig rig({{"notificationsEnabled", false}}, tuesdayAt(QTime(23, 50)));
+    const PlannedBreak bedtime = rig.add(QStringLiteral("Bedtime"), QTime(23, 55), 60);
+    rig.breakShowing = true; // a long routine break holds the screen across midnight
+    rig.startRuntime();
+    rig.clock.advance(12 * 60); // to 00:02 on Wednesday, seven minutes late
+    rig.finishBreak();
+    EXPECT_EQ(shownTimes(rig), QStringList{"Bedtime@Wed 00:02:00"});
+    EXPECT_EQ(rig.store.dictionary(firedKey), (QVariantMap{{bedtime.idKey(), "2025-03-04"}}));
+
+    rig.clock.advance(60);
+    rig.finishBreak();
+    rig.clock.advance(24 * 3600);
+    EXPECT_EQ(shownTimes(rig), (QStringList{"Bedtime@Wed 00:02:00", "Bedtime@Wed 23:55:00"}));
+}
+
 TEST(PlannedBreakEvaluationTest, TheFiredTableIsWrittenOnlyWhenItChanges)
 {
     const QString gone = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
