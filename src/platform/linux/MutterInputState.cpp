@@ -29,12 +29,26 @@ bool MutterInputState::isAvailable(const QDBusConnection &bus)
     return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
 }
 
-MutterInputState::MutterInputState(const QDBusConnection &bus)
+MutterInputState::MutterInputState(const QDBusConnection &bus, MonotonicNow monotonicNow)
     : m_bus(bus)
+    , m_monotonicNow(std::move(monotonicNow))
 {
 }
 
 double MutterInputState::idleSeconds() const
+{
+    const Moment now = m_monotonicNow();
+    if (m_answeredAt && now >= *m_answeredAt && now - *m_answeredAt < answerReuseWindow) {
+        const std::chrono::duration<double> age = now - *m_answeredAt;
+        return m_answerSeconds + age.count();
+    }
+    m_answerSeconds = askMonitor();
+    // Stamped after the call: the answer describes the moment it arrived, not when it was asked.
+    m_answeredAt = m_monotonicNow();
+    return m_answerSeconds;
+}
+
+double MutterInputState::askMonitor() const
 {
     const QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("GetIdletime"));

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
 const QString kService = QStringLiteral("org.gnome.Mutter.IdleMonitor");
@@ -27,15 +29,25 @@ public:
         return addMethod(QStringLiteral("GetIdletime"), QString(), QStringLiteral("t"),
                          QStringLiteral("ret = %1").arg(milliseconds));
     }
+
+    // Each call answers one more second than the call before (1000, 2000, ... ms), so a
+    // reading shows how many calls were made.
+    QString answerWithCallCount()
+    {
+        return addMethod(QStringLiteral("GetIdletime"), QString(), QStringLiteral("t"),
+                         QStringLiteral("ret = 1000 * len(self.call_log)"));
+    }
 };
 
-int warningCount(const LogCapture &log)
+// Monotonic time that moves only when the test says so.
+struct ManualMonotonic
 {
-    int count = 0;
-    for (const LogRecord &record : log.records())
-        count += record.level == LogLevel::Warn ? 1 : 0;
-    return count;
-}
+    std::chrono::steady_clock::time_point now{std::chrono::hours(1)};
+    MutterInputState::MonotonicNow function()
+    {
+        return [this] { return now; };
+    }
+};
 
 } // namespace
 
@@ -51,14 +63,38 @@ TEST(MutterInputStateIntegrationTest, BothReadingsAreTheMonitorsIdleTime)
     EXPECT_TRUE(MutterInputState::isAvailable(bus));
 
     LogCapture log;
-    MutterInputState input(bus);
+    ManualMonotonic clock;
+    MutterInputState input(bus, clock.function());
     EXPECT_DOUBLE_EQ(input.secondsSinceKeyboardActivity(), 12.345);
     EXPECT_DOUBLE_EQ(input.secondsSincePointerActivity(), 12.345);
-    // Fresh on every reading.
+    // Fresh on the next pair of readings.
     ASSERT_EQ(monitor.answer(250), QString());
+    clock.now += std::chrono::seconds(1);
     EXPECT_DOUBLE_EQ(input.secondsSinceKeyboardActivity(), 0.25);
     EXPECT_DOUBLE_EQ(input.secondsSincePointerActivity(), 0.25);
-    EXPECT_EQ(warningCount(log), 0);
+    EXPECT_EQ(log.warnings(), 0);
+}
+
+// The schedulers read both values every second; each call is a round trip to the compositor.
+TEST(MutterInputStateIntegrationTest, ReadingsTakenTogetherShareOneCall)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    IdleMonitorMock monitor;
+    ASSERT_TRUE(monitor.waitUntilOnTheBus());
+    ASSERT_EQ(monitor.answerWithCallCount(), QString());
+    ManualMonotonic clock;
+    MutterInputState input(bus, clock.function());
+
+    EXPECT_DOUBLE_EQ(input.secondsSinceKeyboardActivity(), 1.0);
+    clock.now += std::chrono::milliseconds(40);
+    EXPECT_DOUBLE_EQ(input.secondsSincePointerActivity(), 1.04) << "the first answer, aged";
+
+    clock.now += std::chrono::milliseconds(60); // a tenth of a second after the answer
+    EXPECT_DOUBLE_EQ(input.secondsSincePointerActivity(), 2.0);
+    clock.now += std::chrono::seconds(1);
+    EXPECT_DOUBLE_EQ(input.secondsSinceKeyboardActivity(), 3.0);
+    EXPECT_DOUBLE_EQ(input.secondsSincePointerActivity(), 3.0);
 }
 
 TEST(MutterInputStateIntegrationTest, AMonitorThatStopsAnsweringReadsAsNoIdleTimeWithOneWarning)
@@ -66,7 +102,8 @@ TEST(MutterInputStateIntegrationTest, AMonitorThatStopsAnsweringReadsAsNoIdleTim
     LUMENPAUSE_REQUIRE_TEST_SERVICES();
     const QDBusConnection bus = QDBusConnection::sessionBus();
     LogCapture log;
-    MutterInputState input(bus);
+    ManualMonotonic clock;
+    MutterInputState input(bus, clock.function());
     {
         IdleMonitorMock monitor;
         ASSERT_TRUE(monitor.waitUntilOnTheBus());
@@ -74,18 +111,21 @@ TEST(MutterInputStateIntegrationTest, AMonitorThatStopsAnsweringReadsAsNoIdleTim
         EXPECT_DOUBLE_EQ(input.secondsSincePointerActivity(), 60.0);
     }
     for (int reading = 0; reading < 5; ++reading) {
+        clock.now += std::chrono::seconds(1);
         EXPECT_EQ(input.secondsSinceKeyboardActivity(), 0.0);
         EXPECT_EQ(input.secondsSincePointerActivity(), 0.0);
     }
-    EXPECT_EQ(warningCount(log), 1);
+    EXPECT_EQ(log.warnings(), 1);
 
     // A monitor that comes back is read again; failing once more warns once more.
     {
         IdleMonitorMock monitor;
         ASSERT_TRUE(monitor.waitUntilOnTheBus());
         ASSERT_EQ(monitor.answer(2000), QString());
+        clock.now += std::chrono::seconds(1);
         EXPECT_DOUBLE_EQ(input.secondsSinceKeyboardActivity(), 2.0);
     }
+    clock.now += std::chrono::seconds(1);
     EXPECT_EQ(input.secondsSinceKeyboardActivity(), 0.0);
-    EXPECT_EQ(warningCount(log), 2);
+    EXPECT_EQ(log.warnings(), 2);
 }
