@@ -1,3 +1,5 @@
+#include "support/AppHome.h"
+#include "support/AppProcess.h"
 #include "support/TestServices.h"
 
 #include <QCoreApplication>
@@ -74,6 +76,21 @@ protected:
     QString m_stderr;
 };
 
+// Whether each text occurs in the log after the one before it.
+::testing::AssertionResult inOrder(const QString &log, const QStringList &texts)
+{
+    qsizetype from = 0;
+    for (const QString &text : texts) {
+        const qsizetype at = log.indexOf(text, from);
+        if (at < 0)
+            return ::testing::AssertionFailure() << "\"" << text.toStdString()
+                                                 << "\" missing or out of order in:\n"
+                                                 << log.toStdString();
+        from = at + text.size();
+    }
+    return ::testing::AssertionSuccess();
+}
+
 } // namespace
 
 TEST_P(AppLifecycleIntegrationTest, StartsLogsAndExitsCleanlyOnSignal)
@@ -109,3 +126,42 @@ INSTANTIATE_TEST_SUITE_P(TerminationSignals, AppLifecycleIntegrationTest,
                          [](const ::testing::TestParamInfo<int> &info) {
                              return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGINT");
                          });
+
+// The session ending the application must run its termination, not merely end the process:
+// the runtime services stop and the phase reaches shutdown, as on a quit from the menu.
+TEST(AppShutdownIntegrationTest, SessionEndStopsTheServicesItStartedAndEndsInShutdown)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    for (const bool onboarded : {true, false}) {
+        SCOPED_TRACE(onboarded ? "onboarded" : "first run");
+        AppHome home;
+        ASSERT_TRUE(home.isValid());
+        ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", onboarded}}));
+        AppProcess app(home.environment());
+        ASSERT_TRUE(app.start());
+        const QString settled = onboarded ? QStringLiteral("[Launch] runtime_services_started")
+                                          : QStringLiteral("[AppState] onboarding → settings");
+        ASSERT_TRUE(app.waitForLog(settled, kStartTimeoutMs)) << app.log().toStdString();
+        ASSERT_TRUE(app.terminate(kExitTimeoutMs));
+        EXPECT_EQ(app.exitCode(), 0);
+
+        const QString log = app.log();
+        if (onboarded) {
+            EXPECT_TRUE(inOrder(log, {"[AppServices] distribution_ready",
+                                      "[Launch] launch_start | needsOnboarding=false",
+                                      "[AppState] launching → background",
+                                      "[Activation] → background (accessory)",
+                                      "[Launch] runtime_services_started", "[Launch] terminate",
+                                      "[Launch] runtime_services_stopped",
+                                      "[AppState] background → shutdown"}));
+        } else {
+            EXPECT_TRUE(inOrder(log, {"[AppServices] distribution_ready",
+                                      "[Launch] launch_start | needsOnboarding=true",
+                                      "[AppState] launching → onboarding", "[Launch] terminate",
+                                      "[AppState] settings → shutdown"}));
+            EXPECT_FALSE(log.contains("runtime_services_")) << log.toStdString();
+        }
+    }
+}
