@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What the application costs while it waits: resident memory (PSS), CPU share and wakeups per
+# What the application costs while it waits: resident memory, CPU share and wakeups per
 # second, measured on the real binary inside the test services (X server, audio server, private
 # buses) with a fresh home in which onboarding is complete, so the break timer and the other
 # runtime services run as they do for a user, its icon docked in an XEmbed tray (wmdocker) and
@@ -10,12 +10,14 @@
 # After a warm-up the figures cover one measuring window. Wakeups are the process's context
 # switches, all threads together, per second. With --activity a person seems to be at work
 # during the window: the pointer moves once a second and a key is typed every two seconds.
-# Prints one line per figure with its goal; exits 1 when a goal is missed.
+# Prints one line per figure with its goal; exits 1 when a goal is missed. The memory goal is on
+# the resident set (RSS); the proportional share (PSS) is printed beside it, but it depends on
+# how many other processes share the Qt libraries at that moment, so it is no goal.
 set -euo pipefail
 
 readonly WARMUP_S=10
 readonly WINDOW_S=60
-readonly PSS_GOAL_MB=25
+readonly RSS_GOAL_MB=40
 readonly CPU_GOAL_PERCENT=0.05
 readonly IDLE_WAKEUP_GOAL=3
 readonly ACTIVE_WAKEUP_GOAL=5
@@ -27,7 +29,7 @@ for argument in "$@"; do
     case $argument in
     --activity) activity=1 ;;
     -h | --help)
-        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *) build=$argument ;;
@@ -39,16 +41,8 @@ app="$build/lumenpause"
 # Runs inside the services: their environment (DISPLAY, buses, a throw-away home) is set.
 measure() {
     local app=$1 activity=$2 warmup=$3 window=$4
-    wmdocker -iconsize 24 >"$XDG_STATE_HOME/wmdocker.log" 2>&1 &
-    local tray=$! dock
-    dock=$(timeout "$warmup" xdotool search --sync --name '^Docker$' | head -n1)
-    [[ -n $dock ]] || { echo "the tray did not come up" >&2; exit 2; }
-    xdotool windowmap "$dock"
-    mkdir -p "$XDG_CONFIG_HOME/lumenpause"
-    echo '{"hasCompletedOnboarding": true}' >"$XDG_CONFIG_HOME/lumenpause/local.lumenpause.app.json"
-    "$app" 2>"$XDG_STATE_HOME/lumenpause.log" &
-    local pid=$!
-    trap 'kill -TERM "$pid" "$tray" 2>/dev/null; wait "$pid" "$tray" 2>/dev/null || true' EXIT
+    start_docked_app "$app" 24 "$warmup"
+    local pid=$app_pid
     sleep "$warmup"
     kill -0 "$pid" 2>/dev/null || { echo "the application ended during the warm-up" >&2; cat "$XDG_STATE_HOME/lumenpause.log" >&2; exit 2; }
     xwininfo -children -id "$dock" | grep -q '^ *1 child' || { echo "the icon did not dock" >&2; exit 2; }
@@ -83,7 +77,9 @@ measure() {
     memory=$(awk '/^Pss:/ {pss = $2} /^Rss:/ {rss = $2} END {print pss, rss}' "/proc/$pid/smaps_rollup")
     echo "$((cpu_after - cpu_before)) $((switches_after - switches_before)) $memory"
 }
-export -f measure
+# shellcheck source=SCRIPTDIR/../scripts/lib/docked-app.sh
+source "$root/scripts/lib/docked-app.sh"
+export -f start_docked_app measure
 
 read -r cpu_ns switches pss_kb rss_kb < <("$root/tests/services.sh" bash -c \
     "measure '$app' $activity $WARMUP_S $WINDOW_S" 2>/dev/null) || true
@@ -96,13 +92,14 @@ if ((activity)); then
 fi
 [[ -n ${rss_kb:-} ]] || { echo "the measurement failed" >&2; exit 2; }
 awk -v cpu_ns="$cpu_ns" -v switches="$switches" -v pss_kb="$pss_kb" -v rss_kb="$rss_kb" -v s="$WINDOW_S" \
-    -v pss_goal="$PSS_GOAL_MB" -v cpu_goal="$CPU_GOAL_PERCENT" -v wakeup_goal="$wakeup_goal" \
+    -v rss_goal="$RSS_GOAL_MB" -v cpu_goal="$CPU_GOAL_PERCENT" -v wakeup_goal="$wakeup_goal" \
     -v mode="$mode" 'BEGIN {
     pss = pss_kb / 1024
+    rss = rss_kb / 1024
     cpu = 100 * cpu_ns / 1e9 / s
     wakeups = switches / s
-    verdict(pss < pss_goal)
-    printf "PSS %.1f MB, RSS %.1f MB (%s, goal PSS < %s MB: %s)\n", pss, rss_kb / 1024, mode, pss_goal, v
+    verdict(rss < rss_goal)
+    printf "RSS %.1f MB, PSS %.1f MB (%s, goal RSS < %s MB: %s)\n", rss, pss, mode, rss_goal, v
     verdict(cpu < cpu_goal); printf "CPU %.3f %% (%s, goal < %s %%: %s)\n", cpu, mode, cpu_goal, v
     verdict(wakeups < wakeup_goal)
     printf "wakeups %.2f /s (%s, goal < %s /s: %s)\n", wakeups, mode, wakeup_goal, v
