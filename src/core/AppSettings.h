@@ -10,6 +10,8 @@
 #include <optional>
 
 class Clock;
+
+class Clock;
 class LocalStatisticsStore;
 class SettingsRepository;
 
@@ -241,6 +243,10 @@ public:
     // Always true while office hours are off or the stored week is incomplete. Otherwise
     // remembers the answer and logs each change between inside and outside.
     bool isWithinOfficeHours(const QDateTime &date);
+    // The same for the clock's present moment. Several components ask every second, and the
+    // time of day costs a local-time conversion, so the clock is read only when office hours
+    // are on.
+    bool isWithinOfficeHours(const Clock &clock);
     // Nothing while office hours are off or the stored week is incomplete.
     std::optional<QDateTime> nextOfficeHoursStart(const QDateTime &date) const;
     // The last answer of isWithinOfficeHours() that looked at the week; memory only.

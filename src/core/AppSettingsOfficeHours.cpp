@@ -1,5 +1,6 @@
 #include "core/AppSettings.h"
 
+#include "core/Clock.h"
 #include "core/Logger.h"
 #include "core/SettingsRepository.h"
 
@@ -30,6 +31,11 @@ bool AppSettings::isWithinOfficeHours(const QDateTime &date)
     const bool inside = week.contains(date);
     rememberOfficeHoursState(inside, OfficeHoursWeek::dayPosition(date.date()), date.time());
     return inside;
+}
+
+bool AppSettings::isWithinOfficeHours(const Clock &clock)
+{
+    return !m_officeHoursEnabled || isWithinOfficeHours(clock.now());
 }
 
 // Asked every second by several components: only a change between inside and outside, and

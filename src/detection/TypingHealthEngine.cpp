@@ -55,7 +55,7 @@ TypingHealthEngine &TypingHealthEngine::shared()
 void TypingHealthEngine::startMonitoring()
 {
     stopMonitoring();
-    if (!m_enabled || !m_settings.isWithinOfficeHours(m_clock.now()) || m_breakFlowHolds())
+    if (!m_enabled || !m_settings.isWithinOfficeHours(m_clock) || m_breakFlowHolds())
         return;
     m_isMonitoring = true;
     logInfo(QStringLiteral("TypingHealth"),

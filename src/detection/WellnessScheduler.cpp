@@ -21,7 +21,7 @@ WellnessScheduler::WellnessScheduler(SettingsRepository &defaults, AppSettings &
     , m_clock(clock)
 {
     applyDefaultSettingsProfile(m_defaults);
-    m_officeHoursActive = m_settings.isWithinOfficeHours(m_clock.now());
+    m_officeHoursActive = m_settings.isWithinOfficeHours(m_clock);
 }
 
 WellnessScheduler &WellnessScheduler::shared()

@@ -84,7 +84,7 @@ bool FloatingHUD::present(HUDStyle style, const QString &title, const QString &s
                           int secondsLeft, HUDPresentationKind kind, bool ignoreOfficeHours,
                           std::function<void()> onDismiss)
 {
-    if (!ignoreOfficeHours && !m_services.settings.isWithinOfficeHours(m_services.clock.now()))
+    if (!ignoreOfficeHours && !m_services.settings.isWithinOfficeHours(m_services.clock))
         return false;
     const std::optional<QRect> screen = m_services.screenUnderPointer();
     if (!screen) {

@@ -17,7 +17,7 @@ constexpr qint64 secondsPerMinute = 60;
 
 bool MenuBarController::withinOfficeHours()
 {
-    return m_services.settings.isWithinOfficeHours(m_services.clock.now());
+    return m_services.settings.isWithinOfficeHours(m_services.clock);
 }
 
 void MenuBarController::takeBreakNow()

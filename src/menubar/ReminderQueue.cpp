@@ -123,7 +123,7 @@ bool ReminderQueue::isSuppressed(ReminderSuppressionReason reason) const
 
 bool ReminderQueue::gateOpen()
 {
-    return m_settings.notificationsEnabled() && m_settings.isWithinOfficeHours(m_clock.now());
+    return m_settings.notificationsEnabled() && m_settings.isWithinOfficeHours(m_clock);
 }
 
 bool ReminderQueue::onlyBreakCountdownReasons() const

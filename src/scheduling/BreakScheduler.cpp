@@ -77,13 +77,9 @@ bool BreakScheduler::isDelayingBreak() const
         && m_statusMessage == QLatin1String("waiting...");
 }
 
-// Asked on every tick. With office hours off every moment is inside, so the clock, whose time
-// of day costs a local-time conversion (a look at the zone file when TZ is unset), is read only
-// when the answer depends on it.
 bool BreakScheduler::withinOfficeHours() const
 {
-    AppSettings &settings = m_services.settings;
-    return !settings.officeHoursEnabled() || settings.isWithinOfficeHours(m_services.clock.now());
+    return m_services.settings.isWithinOfficeHours(m_services.clock);
 }
 
 void BreakScheduler::scheduleTick()

@@ -77,11 +77,7 @@ void OfficeHoursRuntimeCoordinator::evaluate()
 {
     if (!m_isStarted)
         return;
-    // With office hours off every moment is inside; the clock's time of day, a local-time
-    // conversion, is read only when the answer depends on it, as this runs every second.
-    AppSettings &settings = m_services.settings;
-    const bool inside =
-        !settings.officeHoursEnabled() || settings.isWithinOfficeHours(m_services.clock.now());
+    const bool inside = m_services.settings.isWithinOfficeHours(m_services.clock);
     if (inside)
         applyInside();
     else

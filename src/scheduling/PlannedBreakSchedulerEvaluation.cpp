@@ -44,7 +44,7 @@ void PlannedBreakScheduler::evaluate()
 // the answer's changes are logged.
 bool PlannedBreakScheduler::isRuntimeActive()
 {
-    if (!m_isStarted || !m_services.settings.isWithinOfficeHours(m_services.clock.now()))
+    if (!m_isStarted || !m_services.settings.isWithinOfficeHours(m_services.clock))
         return false;
     if (!m_suspensionReasons.isEmpty())
         return false;
