@@ -1,4 +1,4 @@
-#include "core/Logger.h"
+#include "BenchSupport.h"
 #include "scheduling/OfficeHoursRuntimeCoordinator.h"
 #include "support/BreakSchedulerRig.h"
 
@@ -10,24 +10,17 @@
 
 namespace {
 
-QVariant integer(qint64 value)
-{
-    return QVariant::fromValue(value);
-}
-
 // One second of a running interval: the office-hours and idle checks, the countdown and the
 // heads-up test. The tick the timer scheduled is run directly, so the fake clock's own
 // bookkeeping stays out of the measurement; the interval is long enough that no break falls
 // due while measuring.
 void schedulerTick(benchmark::State &state)
 {
-    BreakSchedulerRig rig({{"useCustomInterval", true}, {"customHours", integer(100000)}});
+    BreakSchedulerRig rig(withLongInterval());
     rig.scheduler.start();
-    if (rig.clock.scheduledBlocks().size() != 1) {
-        state.SkipWithError("the timer scheduled no tick");
+    const std::function<void()> tick = onlyScheduledBlock(rig.clock, state);
+    if (!tick)
         return;
-    }
-    const std::function<void()> tick = rig.clock.scheduledBlocks().constFirst().block;
     for (auto _ : state)
         tick();
     benchmark::DoNotOptimize(rig.scheduler.timeRemaining());
@@ -70,27 +63,10 @@ QList<OfficeHoursDay> everyDay(bool enabled)
 struct WallClockRig : BreakSchedulerRig
 {
     explicit WallClockRig(bool officeHours)
-        : BreakSchedulerRig({{"useCustomInterval", true},
-                             {"customHours", integer(100000)},
-                             {"idleDetectionEnabled", true},
-                             {"officeHoursEnabled", officeHours}})
+        : BreakSchedulerRig(withLongInterval(
+              {{"idleDetectionEnabled", true}, {"officeHoursEnabled", officeHours}}))
         , wallClock(clock)
-        , timer({
-              .settings = settings,
-              .clock = wallClock,
-              .inputState = input,
-              .displayState = display,
-              .battery = battery,
-              .statistics = statistics,
-              .reminders = reminders,
-              .wellness = wellness,
-              .plannedBreaks = plannedBreaks,
-              .typingHealth = typing,
-              .notifier = notifier,
-              .sessionEvents = sessionEvents,
-              .isBreakShowing = [] { return false; },
-              .screenCount = [] { return 1; },
-          })
+        , timer(servicesOn(wallClock, sessionEvents))
         , coordinator({
               .settings = settings,
               .clock = wallClock,
@@ -118,11 +94,9 @@ void schedulerTickOnTheWallClock(benchmark::State &state)
 {
     WallClockRig rig(state.range(0) != 0);
     rig.timer.start();
-    if (rig.clock.scheduledBlocks().size() != 1) {
-        state.SkipWithError("the timer scheduled no tick");
+    const std::function<void()> tick = onlyScheduledBlock(rig.clock, state);
+    if (!tick)
         return;
-    }
-    const std::function<void()> tick = rig.clock.scheduledBlocks().constFirst().block;
     for (auto _ : state)
         tick();
     benchmark::DoNotOptimize(rig.timer.timeRemaining());
@@ -201,16 +175,7 @@ BENCHMARK(thirtyDaysOfWork)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char **argv)
 {
-    // Without TZ the C library looks at the zone file again on every local-time conversion,
-    // which would swamp what is measured here; this keeps the same zone.
-    if (!qEnvironmentVariableIsSet("TZ"))
-        qputenv("TZ", ":/etc/localtime");
+    readZoneFileOnce();
     QCoreApplication app(argc, argv);
-    setLogSink(nullptr);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

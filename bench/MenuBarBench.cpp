@@ -1,4 +1,4 @@
-#include "core/Logger.h"
+#include "BenchSupport.h"
 #include "menubar/StatusIconRenderer.h"
 #include "support/MenuBarRig.h"
 
@@ -8,11 +8,6 @@
 
 namespace {
 
-QVariant integer(qint64 value)
-{
-    return QVariant::fromValue(value);
-}
-
 // The tray's refresh runs every second for as long as the application does. One second of it
 // is the break timer's tick, the tray's refresh and the host fetching the icon at the sizes it
 // wants: an XEmbed tray paints one size, a StatusNotifierItem host takes every size offered.
@@ -21,9 +16,7 @@ QVariant integer(qint64 value)
 // schedulerTick (lumenpause_bench) for the tray's share.
 void traySecond(benchmark::State &state, const QString &timerStyle, const QList<int> &hostSizes)
 {
-    MenuBarRig rig({{"useCustomInterval", true},
-                    {"customHours", integer(100000)},
-                    {"menuBarTimerStyle", timerStyle}});
+    MenuBarRig rig(withLongInterval({{"menuBarTimerStyle", timerStyle}}));
     rig.timer.scheduler.start();
     rig.controller.installStatusItem();
     const QList<FakeClock::ScheduledBlock> &blocks = rig.timer.clock.scheduledBlocks();
@@ -81,17 +74,9 @@ BENCHMARK(exactIcon);
 
 int main(int argc, char **argv)
 {
-    // As in lumenpause_bench: the zone file is read once, not on every conversion.
-    if (!qEnvironmentVariableIsSet("TZ"))
-        qputenv("TZ", ":/etc/localtime");
+    readZoneFileOnce();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    setLogSink(nullptr);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -36,22 +36,7 @@ BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start,
       })
     , typing(store, settings, clock,
              [this] { return scheduler.isPaused() || scheduler.isSystemIdle() || breakShowing; })
-    , scheduler({
-          .settings = settings,
-          .clock = clock,
-          .inputState = input,
-          .displayState = display,
-          .battery = battery,
-          .statistics = statistics,
-          .reminders = reminders,
-          .wellness = wellness,
-          .plannedBreaks = plannedBreaks,
-          .typingHealth = typing,
-          .notifier = notifier,
-          .sessionEvents = sessionSource ? *sessionSource : sessionEvents,
-          .isBreakShowing = [this] { return breakShowing; },
-          .screenCount = [this] { return screens; },
-      })
+    , scheduler(servicesOn(clock, sessionSource ? *sessionSource : sessionEvents))
 {
     input.setIdleSeconds(600);
     hud.setPresentAccepts(false);
@@ -59,6 +44,26 @@ BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start,
         presented.append(isLong);
         return presenterAccepts;
     });
+}
+
+BreakSchedulerServices BreakSchedulerRig::servicesOn(Clock &timerClock, SessionEvents &session)
+{
+    return {
+        .settings = settings,
+        .clock = timerClock,
+        .inputState = input,
+        .displayState = display,
+        .battery = battery,
+        .statistics = statistics,
+        .reminders = reminders,
+        .wellness = wellness,
+        .plannedBreaks = plannedBreaks,
+        .typingHealth = typing,
+        .notifier = notifier,
+        .sessionEvents = session,
+        .isBreakShowing = [this] { return breakShowing; },
+        .screenCount = [this] { return screens; },
+    };
 }
 
 DayStat BreakSchedulerRig::today() const

@@ -40,6 +40,9 @@ struct BreakSchedulerRig
     QStringList queueLines() const;
     // Starts the timer and runs it until the first break has been handed to the presenter.
     void runToFirstBreak();
+    // The rig's services for a break timer on the given clock and login session, so that a
+    // second timer (on another clock, say) can share everything else.
+    BreakSchedulerServices servicesOn(Clock &timerClock, SessionEvents &session);
 
     LogCapture log;
     FakeClock clock;
