@@ -6,6 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
+"$root/scripts/check-layers.sh"
 "$root/scripts/install-deps.sh"
 
 run_suite() {

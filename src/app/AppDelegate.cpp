@@ -3,7 +3,7 @@
 #include "breakscreen/ActivationController.h"
 #include "breakscreen/WindowManager.h"
 #include "core/AppState.h"
-#include "core/LaunchCoordinator.h"
+#include "app/LaunchCoordinator.h"
 #include "core/RunningTests.h"
 #include "menubar/MenuBarController.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/LaunchServices.h"
+#include "app/LaunchServices.h"
 
 #include <QObject>
 

@@ -2,14 +2,14 @@
 
 #include "core/FileSettingsRepository.h"
 #include "core/InfoDictionary.h"
-#include "core/LaunchCoordinator.h"
 #include "core/LogBuffer.h"
 #include "core/PathRemoval.h"
+#include "core/RuntimeControl.h"
 #include "core/SettingsRepository.h"
 
 #include <QCoreApplication>
 
-FactoryResetContext FactoryResetContext::forApplication(LaunchCoordinator &launch)
+FactoryResetContext FactoryResetContext::forApplication(RuntimeControl &launch)
 {
     return {
         .launch = launch,

@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-class LaunchCoordinator;
+class RuntimeControl;
 class LogBuffer;
 class SettingsRepository;
 
@@ -18,7 +18,7 @@ class SettingsRepository;
 struct FactoryResetContext
 {
     // Stops the runtime services in its fixed order, and starts them again after a failure.
-    LaunchCoordinator &launch;
+    RuntimeControl &launch;
     SettingsRepository &defaults;
     LoginItem loginItem;
     LogBuffer &logBuffer;
@@ -31,7 +31,7 @@ struct FactoryResetContext
 
     // The running application's: its settings store, autostart entry, log buffer, folders,
     // id and configuration; ending it leaves the event loop with status 0.
-    static FactoryResetContext forApplication(LaunchCoordinator &launch);
+    static FactoryResetContext forApplication(RuntimeControl &launch);
 };
 
 // Returns the application to the state of a first install and ends it: stops the runtime

@@ -2,7 +2,7 @@
 #include "breakscreen/ActivationController.h"
 #include "breakscreen/WindowManager.h"
 #include "core/AppState.h"
-#include "core/LaunchCoordinator.h"
+#include "app/LaunchCoordinator.h"
 #include "support/FakeLaunchServices.h"
 #include "support/LogCapture.h"
 

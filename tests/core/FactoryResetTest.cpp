@@ -2,7 +2,7 @@
 #include "breakscreen/WindowManager.h"
 #include "core/AppState.h"
 #include "core/FactoryReset.h"
-#include "core/LaunchCoordinator.h"
+#include "app/LaunchCoordinator.h"
 #include "core/LogBuffer.h"
 #include "support/FakeLaunchServices.h"
 #include "support/UndeletableFile.h"

@@ -2,7 +2,7 @@
 
 #include "core/AppNotifier.h"
 #include "core/InMemorySettingsRepository.h"
-#include "core/LaunchServices.h"
+#include "app/LaunchServices.h"
 #include "support/FakeRuntimeServices.h"
 #include "support/FakeSessionEvents.h"
 

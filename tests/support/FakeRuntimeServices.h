@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/RuntimeServices.h"
+#include "app/RuntimeServices.h"
 
 #include <QStringList>
 

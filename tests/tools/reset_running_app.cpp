@@ -6,6 +6,7 @@
 //
 // Usage: reset_running_app (in the environment the application is to use)
 
+#include "app/LaunchCoordinator.h"
 #include "app/LumenpauseApp.h"
 #include "core/FactoryReset.h"
 

@@ -1,11 +1,11 @@
-#include "core/LaunchCoordinator.h"
+#include "app/LaunchCoordinator.h"
 
 #include "breakscreen/ActivationController.h"
 #include "breakscreen/WindowManager.h"
 #include "core/AppNotifier.h"
 #include "core/AppState.h"
 #include "core/Logger.h"
-#include "core/RuntimeServices.h"
+#include "app/RuntimeServices.h"
 #include "core/SessionEvents.h"
 #include "core/SettingsRepository.h"
 

@@ -1,4 +1,4 @@
-#include "core/SharedRuntimeServices.h"
+#include "app/SharedRuntimeServices.h"
 
 #include "detection/TypingHealthEngine.h"
 #include "detection/WellnessScheduler.h"

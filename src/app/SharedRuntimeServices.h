@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/RuntimeServices.h"
+#include "app/RuntimeServices.h"
 
 // The runtime services of the application: each step goes to the shared instance of its
 // service, which is made on its first use.

@@ -1,8 +1,8 @@
-#include "core/LaunchServices.h"
+#include "app/LaunchServices.h"
 
 #include "core/AppNotifier.h"
 #include "core/FileSettingsRepository.h"
-#include "core/SharedRuntimeServices.h"
+#include "app/SharedRuntimeServices.h"
 #include "core/SystemProviders.h"
 
 LaunchServices LaunchServices::shared()

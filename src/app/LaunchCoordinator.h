@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/LaunchServices.h"
+#include "app/LaunchServices.h"
+#include "core/RuntimeControl.h"
 
 #include <QList>
 #include <QObject>
@@ -12,7 +13,7 @@ class WindowManager;
 // Decides at launch between the first run and normal running, starts and stops the runtime
 // services in fixed orders, and hands the system's sleep and wake to the break timer.
 // Main thread only.
-class LaunchCoordinator : public QObject
+class LaunchCoordinator : public QObject, public RuntimeControl
 {
     Q_OBJECT
 
@@ -30,11 +31,11 @@ public:
     void terminate();
 
     // Does nothing while the services run.
-    void startRuntimeServices();
+    void startRuntimeServices() override;
     // Runs every step even when nothing was started, so a half-made start is undone too.
-    void stopRuntimeServices();
+    void stopRuntimeServices() override;
 
-    bool runtimeServicesStarted() const { return m_runtimeServicesStarted; }
+    bool runtimeServicesStarted() const override { return m_runtimeServicesStarted; }
 
 private:
     void registerRuntimeObservers();
