@@ -1,0 +1,29 @@
+#pragma once
+
+#include "detection/MeetingSignalSnapshot.h"
+
+#include <functional>
+
+// The source of activity-signal snapshots as the wellness scheduler drives it: started with a
+// session number and whether media signals are wanted, stopped, and told when no detector
+// waits on time (so a periodic snapshot equal to the last one delivered need not be sent).
+// Snapshots arrive on the source's own thread, tagged with the session number of the start
+// in force; the receiver drops those of any other session. The application's is
+// MeetingSignalMonitor.
+class ActivitySignals
+{
+public:
+    using SnapshotHandler = std::function<void(const MeetingSignalSnapshot &snapshot, int sessionID)>;
+
+    virtual ~ActivitySignals() = default;
+
+    // Set once, before the first start.
+    virtual void setOnSnapshot(SnapshotHandler handler) = 0;
+    // From any thread; returns at once. A start while started changes the session number and
+    // the media flag in place and delivers a snapshot.
+    virtual void start(int sessionID, bool includeMediaSignals) = 0;
+    // From any thread; returns at once.
+    virtual void stop() = 0;
+    // From any thread.
+    virtual void setNothingWaitsOnTime(bool nothingWaits) = 0;
+};
