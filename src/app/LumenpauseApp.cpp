@@ -13,6 +13,7 @@
 #include "platform/linux/PortalDesktopAppearance.h"
 #include "platform/linux/SingleInstanceGuard.h"
 #include "platform/linux/UnixSignalWatcher.h"
+#include "settings_ui/ReducedMotion.h"
 
 #include <QDBusConnection>
 #include <QWindow>
@@ -95,8 +96,11 @@ void LumenpauseApp::buildServices()
 {
     // Before any scheduler exists, and with the event loop's object in place for the X socket.
     installSystemProviders();
-    // "System" theme follows the desktop's light or dark preference.
-    ThemeManager::setSharedAppearance(new PortalDesktopAppearance(&m_application));
+    // "System" theme follows the desktop's light or dark preference, and the settings
+    // window's motion the desktop's switch for animations.
+    auto *appearance = new PortalDesktopAppearance(&m_application);
+    ThemeManager::setSharedAppearance(appearance);
+    new ReducedMotion(*appearance, appearance);
 
     AppServices &services = AppServices::shared();
     services.validateDistribution();
