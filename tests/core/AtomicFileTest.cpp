@@ -111,28 +111,6 @@ TEST(AtomicFileTest, PrivateFoldersAreMadeAndNarrowedToTheOwnerButNeverWidened)
     EXPECT_FALSE(error.isEmpty());
 }
 
-// Root could write there all the same; the user's read-only folder is respected anyway.
-TEST(AtomicFileTest, AReadOnlyFolderIsNeitherWrittenNorEmptied)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("kept/stats.json");
-    writeBytes(path, "[1]");
-    ::chmod(QFile::encodeName(dir.filePath("kept")).constData(), 0500);
-
-    QString writeError;
-    QString removeError;
-    EXPECT_FALSE(AtomicFile::write(path, "[2]", &writeError));
-    EXPECT_FALSE(AtomicFile::remove(path, &removeError));
-    EXPECT_TRUE(writeError.startsWith("the folder is read-only")) << writeError.toStdString();
-    EXPECT_TRUE(removeError.startsWith("the folder is read-only")) << removeError.toStdString();
-    EXPECT_EQ(readBytes(path), "[1]");
-    EXPECT_EQ(QDir(dir.filePath("kept")).entryList(QDir::Files | QDir::Hidden).size(), 1);
-
-    ::chmod(QFile::encodeName(dir.filePath("kept")).constData(), 0700);
-    EXPECT_TRUE(AtomicFile::remove(path));
-    EXPECT_TRUE(AtomicFile::remove(path)) << "a file already gone is removed";
-}
-
 TEST(AtomicFileTest, ReadTakesOnlyRegularFilesWithinTheLimitAndNeverWaits)
 {
     QTemporaryDir dir;

@@ -231,28 +231,6 @@ TEST_F(FileStatsRepositoryTest, SaveFailuresAreWarnedOncePerReasonAndTheRecovery
     EXPECT_EQ(noFolder.warnings(), 1);
 }
 
-TEST_F(FileStatsRepositoryTest, APipeOrADeviceInTheFilesPlaceIsSetAsideWithoutWaiting)
-{
-    for (const char *kind : {"pipe", "link to /dev/zero"}) {
-        SCOPED_TRACE(kind);
-        QDir(folder()).removeRecursively();
-        QDir().mkpath(folder());
-        if (QByteArray(kind) == "pipe")
-            ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
-        else
-            ASSERT_TRUE(QFile::link("/dev/zero", path()));
-        LogCapture log;
-        FileStatsRepository stats = repository();
-        QList<DayStat> loaded{skippedOn("2025-03-04", 1)};
-        EXPECT_TRUE(finishesWithoutWaitingOnPipe(path(), 1000, [&] { loaded = stats.load(); }));
-        EXPECT_TRUE(loaded.isEmpty());
-        EXPECT_EQ(setAside().size(), 1);
-        EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
-        EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 2)}));
-        EXPECT_EQ(repository().load(), QList<DayStat>{skippedOn("2025-03-04", 2)});
-    }
-}
-
 // Loading, saving and clearing in a folder the user made read-only leave it read-only and
 // the file as it was.
 TEST_F(FileStatsRepositoryTest, AReadOnlyFolderKeepsItsModeAndFile)
