@@ -23,7 +23,8 @@ DetectionResult BrowserMeetingDetector::evaluate(const MeetingSignalSnapshot &sn
                                                  const QDateTime &) const
 {
     DetectionResult result = DetectionResult::inactive(DetectorType::browser);
-    if (const BrowserFamily *family = firstRunningWithAudio(snapshot, snapshot.inputBundleIdentifiers)) {
+    const BrowserFamily *family = firstRunningWithAudio(snapshot, snapshot.inputBundleIdentifiers);
+    if (family) {
         result.confidence = inputConfidence;
         result.isMeetingActive = true;
         result.reason = family->name + QStringLiteral(" audio input active");

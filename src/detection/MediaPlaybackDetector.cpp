@@ -201,8 +201,9 @@ double MediaPlaybackDetector::secondsInState(const QDateTime &now) const
 }
 
 // Without evidence a playback in its grace period keeps showing what it was.
-MediaPlaybackContext MediaPlaybackDetector::contextFor(MediaPlaybackState state,
-                                                       const std::optional<Evidence> &evidence) const
+MediaPlaybackContext
+MediaPlaybackDetector::contextFor(MediaPlaybackState state,
+                                  const std::optional<Evidence> &evidence) const
 {
     MediaPlaybackContext next;
     next.state = state;

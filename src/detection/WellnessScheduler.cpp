@@ -213,15 +213,14 @@ void WellnessScheduler::startRuntime()
     setRuntimeStarted(true);
     reconcileActiveUseClock();
     updateSignalMonitoring();
-    logInfo(category,
-            formatLogEvent(QStringLiteral("runtime_started"),
-                           {{QStringLiteral("blinkEnabled"), formatBoolForLog(m_blinkEnabled)},
-                            {QStringLiteral("meetingDetection"),
-                             formatBoolForLog(m_pauseDuringMeetings)},
-                            {QStringLiteral("mediaDetection"), formatBoolForLog(m_pauseDuringMedia)},
-                            {QStringLiteral("officeHoursActive"),
-                             formatBoolForLog(m_officeHoursActive)},
-                            {QStringLiteral("postureEnabled"), formatBoolForLog(m_postureEnabled)}}));
+    const LogFields fields = {
+        {QStringLiteral("blinkEnabled"), formatBoolForLog(m_blinkEnabled)},
+        {QStringLiteral("meetingDetection"), formatBoolForLog(m_pauseDuringMeetings)},
+        {QStringLiteral("mediaDetection"), formatBoolForLog(m_pauseDuringMedia)},
+        {QStringLiteral("officeHoursActive"), formatBoolForLog(m_officeHoursActive)},
+        {QStringLiteral("postureEnabled"), formatBoolForLog(m_postureEnabled)},
+    };
+    logInfo(category, formatLogEvent(QStringLiteral("runtime_started"), fields));
 }
 
 // Whoever added the pause reasons, they all go without "resumed" lines: the next start

@@ -119,9 +119,15 @@ public:
     bool breaksOverriddenForCurrentMedia() const { return m_breaksOverriddenForCurrentMedia; }
     const MeetingContext &meetingContextSnapshot() const { return m_meetingContextSnapshot; }
     double meetingConfidenceSnapshot() const { return m_meetingConfidenceSnapshot; }
-    std::optional<DetectorType> activeDetectorTypeSnapshot() const { return m_activeDetectorTypeSnapshot; }
+    std::optional<DetectorType> activeDetectorTypeSnapshot() const
+    {
+        return m_activeDetectorTypeSnapshot;
+    }
     const MediaPlaybackContext &mediaContextSnapshot() const { return m_mediaContextSnapshot; }
-    const MediaSignalDiagnostics &mediaDiagnosticsSnapshot() const { return m_mediaDiagnosticsSnapshot; }
+    const MediaSignalDiagnostics &mediaDiagnosticsSnapshot() const
+    {
+        return m_mediaDiagnosticsSnapshot;
+    }
     int signalMonitoringGeneration() const { return m_signalMonitoringGeneration; }
     bool isSignalMonitoringActive() const { return m_isSignalMonitoringActive; }
     bool signalMonitoringIncludesMedia() const { return m_signalMonitoringIncludesMedia; }

@@ -169,7 +169,8 @@ void WellnessScheduler::deliverBlinkReminder()
     ++m_blinkReminderCount;
     emit blinkReminderCountChanged(m_blinkReminderCount);
     const qsizetype count = qsizetype(std::size(blinkSubtitles));
-    const qsizetype pick = m_services.randomIndex ? m_services.randomIndex(count) : randomIndex(count);
+    const qsizetype pick =
+        m_services.randomIndex ? m_services.randomIndex(count) : randomIndex(count);
     m_services.reminders.enqueueWellness(HUDStyle::blink, QStringLiteral("Blink"),
                                          blinkSubtitles[std::clamp<qsizetype>(pick, 0, count - 1)]);
     logInfo(category, QStringLiteral("Blink reminder #%1 queued").arg(m_blinkReminderCount));

@@ -24,10 +24,11 @@ QString detectorLogName(std::optional<DetectorType> detector)
 
 void logEnded(const QString &category, bool breaksPaused, bool notificationsPaused)
 {
-    logInfo(category, formatLogEvent(QStringLiteral("detected_activity_ended"),
-                                     {{QStringLiteral("breaksPaused"), formatBoolForLog(breaksPaused)},
-                                      {QStringLiteral("notificationsPaused"),
-                                       formatBoolForLog(notificationsPaused)}}));
+    const LogFields fields = {
+        {QStringLiteral("breaksPaused"), formatBoolForLog(breaksPaused)},
+        {QStringLiteral("notificationsPaused"), formatBoolForLog(notificationsPaused)},
+    };
+    logInfo(category, formatLogEvent(QStringLiteral("detected_activity_ended"), fields));
 }
 
 } // namespace
@@ -42,14 +43,15 @@ void WellnessScheduler::meetingDidStart()
     if (settings.meetingPauseNotifications())
         holdNotices(PauseReason::meeting, m_notificationsPausedForMeeting);
     const MeetingContext &context = m_meetingContextSnapshot;
-    logInfo(meetingCategory,
-            formatLogEvent(QStringLiteral("detected_activity_started"),
-                           {{QStringLiteral("breakPause"), formatBoolForLog(settings.meetingPauseBreaks())},
-                            {QStringLiteral("confidence"), formatPercentForLog(context.confidence)},
-                            {QStringLiteral("detector"), detectorLogName(context.activeDetector)},
-                            {QStringLiteral("notificationPause"),
-                             formatBoolForLog(settings.meetingPauseNotifications())},
-                            {QStringLiteral("state"), meetingStateRawValue(context.state)}}));
+    const LogFields fields = {
+        {QStringLiteral("breakPause"), formatBoolForLog(settings.meetingPauseBreaks())},
+        {QStringLiteral("confidence"), formatPercentForLog(context.confidence)},
+        {QStringLiteral("detector"), detectorLogName(context.activeDetector)},
+        {QStringLiteral("notificationPause"),
+         formatBoolForLog(settings.meetingPauseNotifications())},
+        {QStringLiteral("state"), meetingStateRawValue(context.state)},
+    };
+    logInfo(meetingCategory, formatLogEvent(QStringLiteral("detected_activity_started"), fields));
 }
 
 // Releases exactly what the start took. Reached from an evaluation the meeting is already no
@@ -77,14 +79,14 @@ void WellnessScheduler::mediaPlaybackDidStart()
     if (settings.mediaPauseNotifications())
         holdNotices(PauseReason::media, m_notificationsPausedForMedia);
     const MediaPlaybackContext &context = m_mediaContextSnapshot;
-    logInfo(mediaCategory,
-            formatLogEvent(QStringLiteral("detected_activity_started"),
-                           {{QStringLiteral("breakPause"), formatBoolForLog(settings.mediaPauseBreaks())},
-                            {QStringLiteral("confidence"), formatPercentForLog(context.confidence)},
-                            {QStringLiteral("notificationPause"),
-                             formatBoolForLog(settings.mediaPauseNotifications())},
-                            {QStringLiteral("source"), mediaPlaybackSourceLogName(context.source)},
-                            {QStringLiteral("state"), mediaPlaybackStateRawValue(context.state)}}));
+    const LogFields fields = {
+        {QStringLiteral("breakPause"), formatBoolForLog(settings.mediaPauseBreaks())},
+        {QStringLiteral("confidence"), formatPercentForLog(context.confidence)},
+        {QStringLiteral("notificationPause"), formatBoolForLog(settings.mediaPauseNotifications())},
+        {QStringLiteral("source"), mediaPlaybackSourceLogName(context.source)},
+        {QStringLiteral("state"), mediaPlaybackStateRawValue(context.state)},
+    };
+    logInfo(mediaCategory, formatLogEvent(QStringLiteral("detected_activity_started"), fields));
 }
 
 void WellnessScheduler::mediaPlaybackDidEnd()

@@ -67,12 +67,12 @@ void WellnessScheduler::updateSignalMonitoring()
     m_isSignalMonitoringActive = true;
     m_signalMonitoringIncludesMedia = includeMedia;
     m_services.activitySignals.start(m_signalMonitoringGeneration, includeMedia);
-    logInfo(category, formatLogEvent(QStringLiteral("signal_monitor_started"),
-                                     {{QStringLiteral("generation"),
-                                       QString::number(m_signalMonitoringGeneration)},
-                                      {QStringLiteral("includeMedia"), formatBoolForLog(includeMedia)},
-                                      {QStringLiteral("meetingDetection"),
-                                       formatBoolForLog(m_pauseDuringMeetings)}}));
+    const LogFields fields = {
+        {QStringLiteral("generation"), QString::number(m_signalMonitoringGeneration)},
+        {QStringLiteral("includeMedia"), formatBoolForLog(includeMedia)},
+        {QStringLiteral("meetingDetection"), formatBoolForLog(m_pauseDuringMeetings)},
+    };
+    logInfo(category, formatLogEvent(QStringLiteral("signal_monitor_started"), fields));
 }
 
 void WellnessScheduler::stopSignalMonitoring()
@@ -97,12 +97,12 @@ void WellnessScheduler::stopMonitor()
 
 void WellnessScheduler::logSignalMonitorStopped() const
 {
-    logInfo(category,
-            formatLogEvent(QStringLiteral("signal_monitor_stopped"),
-                           {{QStringLiteral("generation"),
-                             QString::number(m_signalMonitoringGeneration)},
-                            {QStringLiteral("officeHoursActive"), formatBoolForLog(m_officeHoursActive)},
-                            {QStringLiteral("runtimeStarted"), formatBoolForLog(m_isRuntimeStarted)}}));
+    const LogFields fields = {
+        {QStringLiteral("generation"), QString::number(m_signalMonitoringGeneration)},
+        {QStringLiteral("officeHoursActive"), formatBoolForLog(m_officeHoursActive)},
+        {QStringLiteral("runtimeStarted"), formatBoolForLog(m_isRuntimeStarted)},
+    };
+    logInfo(category, formatLogEvent(QStringLiteral("signal_monitor_stopped"), fields));
 }
 
 void WellnessScheduler::handleSignalSnapshot(const MeetingSignalSnapshot &snapshot, int sessionID)

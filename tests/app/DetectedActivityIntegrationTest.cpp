@@ -167,7 +167,8 @@ TEST_F(DetectedActivityIntegrationTest, ACallPausesBreaksUntilItsGraceEndsAndRes
     const QStringList items = watcher.registeredItems();
     ASSERT_FALSE(items.isEmpty()) << "the tray item did not register";
     const ExportedMenu menu(items.constLast());
-    EXPECT_TRUE(menu.layout().describe().contains("Resume Anyway")) << menu.layout().describe().join('\n').toStdString();
+    const QStringList entries = menu.layout().describe();
+    EXPECT_TRUE(entries.contains("Resume Anyway")) << entries.join('\n').toStdString();
     ASSERT_TRUE(menu.click(QStringLiteral("Resume Anyway")));
     ASSERT_TRUE(m_app->waitForLog("[Meeting] break_pause_overridden", exitTimeoutMs))
         << m_app->log().toStdString();

@@ -61,7 +61,9 @@ TEST(MeetingDetectorTest, ConfirmationSustainAndGraceTimelines)
     using S = MeetingState;
     const Timeline timelines[] = {
         {"zoom's microphone confirms after 1.5 s; the meeting began when confirmation did",
-         {{0, zoomCall, S::probable}, {1, zoomCall, S::probable}, {2, zoomCall, S::active, true, false, 0}}},
+         {{0, zoomCall, S::probable},
+          {1, zoomCall, S::probable},
+          {2, zoomCall, S::active, true, false, 0}}},
         {"another detector while probable restarts the delay",
          {{0, microphone, S::probable},
           {1.5, zoomCall, S::probable},
