@@ -5,7 +5,9 @@
 #include "core/AppState.h"
 #include "app/LaunchCoordinator.h"
 #include "core/RunningTests.h"
+#include "core/ThemeManager.h"
 #include "menubar/MenuBarController.h"
+#include "settings_ui/ContentView.h"
 
 AppDelegate::AppDelegate(QObject *parent)
     : AppDelegate(isRunningTests(), std::nullopt, parent)
@@ -35,6 +37,7 @@ void AppDelegate::applicationDidFinishLaunching()
     m_activationController = std::make_unique<ActivationController>(*m_stateStore);
     m_windowManager = std::make_unique<WindowManager>(*m_activationController, *m_stateStore);
     WindowManager::setShared(m_windowManager.get());
+    installSettingsContent(services);
     m_launchCoordinator = std::make_unique<LaunchCoordinator>(
         *m_stateStore, *m_activationController, *m_windowManager, services);
     m_menuBarController = std::make_unique<MenuBarController>(MenuBarServices::forApplication(
@@ -42,6 +45,13 @@ void AppDelegate::applicationDidFinishLaunching()
     // Before the start: the item is to be in place when the countdown it shows begins.
     m_menuBarController->installStatusItem();
     m_launchCoordinator->start();
+}
+
+void AppDelegate::installSettingsContent(const LaunchServices &services)
+{
+    m_windowManager->settingsController().setContentFactory([services] {
+        return new ContentView({services.defaults, services.notifier, ThemeManager::shared(), {}});
+    });
 }
 
 bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)

@@ -1,6 +1,7 @@
 #include "app/LumenpauseApp.h"
 
 #include "app/PlatformBackends.h"
+#include "core/AppIcon.h"
 #include "core/AppServices.h"
 #include "core/FileSettingsRepository.h"
 #include "core/InfoDictionary.h"
@@ -109,6 +110,8 @@ void LumenpauseApp::configureApplication()
     QApplication::setApplicationName(QStringLiteral("lumenpause"));
     QApplication::setApplicationDisplayName(resolveAppDisplayName());
     QApplication::setDesktopFileName(appBundleIdentifier());
+    // Every window of ours shows the application's own icon, whatever the icon theme.
+    QApplication::setWindowIcon(AppIcon::icon());
     if (auto version = readInfoPlistString(QStringLiteral("CFBundleShortVersionString")))
         QApplication::setApplicationVersion(*version);
     // A tray application: closing its last window does not end it.
