@@ -1,0 +1,42 @@
+#include "onboarding/OnboardingServices.h"
+
+#include "breakscreen/WindowManager.h"
+#include "core/AppNotifier.h"
+#include "core/AppSettings.h"
+#include "core/FileSettingsRepository.h"
+#include "core/RuntimeControl.h"
+#include "core/SystemClock.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const QString pauseDuringMeetingsKey = QStringLiteral("pauseDuringMeetings");
+
+} // namespace
+
+OnboardingServices OnboardingServices::forApplication(const RuntimeControl &runtime)
+{
+    static SystemClock *const clock = new SystemClock;
+    SettingsRepository &defaults = FileSettingsRepository::standard();
+    return {
+        *clock,
+        AppSettings::shared(),
+        defaults,
+        AppNotifier::instance(),
+        // The choice itself is stored as AppSettings' launchAtLogin; the desktop's autostart
+        // entry is not managed yet, so there is nothing more to register.
+        [](bool) {},
+        // The wellness scheduler reads the meeting pause from the store when its runtime
+        // starts, which the end of the flow does next.
+        [&defaults](bool pause) { defaults.setBool(pauseDuringMeetingsKey, pause); },
+        [] {
+            if (WindowManager *windows = WindowManager::shared())
+                windows->settingsController().hide();
+        },
+        [&runtime] { return runtime.runtimeServicesStarted(); },
+        // Straight out of the event loop, as the termination path expects; the usual
+        // clean-up and the final settings flush still run.
+        [] { QCoreApplication::exit(0); },
+    };
+}
