@@ -13,8 +13,6 @@ OnboardingChoiceButton::OnboardingChoiceButton(const QString &text, QWidget *par
     : QRadioButton(text, parent)
     , m_selection(new CurveAnimation(MotionCurve::linear(0), this))
 {
-    // Exclusivity is the owner's: the selection follows its bound value, not the clicks.
-    setAutoExclusive(false);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
@@ -26,7 +24,13 @@ OnboardingChoiceButton::OnboardingChoiceButton(const QString &text, QWidget *par
 
 void OnboardingChoiceButton::setSelected(bool selected, const MotionCurve &curve)
 {
+    // The selection follows the owner's value, which may match no choice at all; an
+    // exclusive radio button refuses to be unchecked while it is its group's only checked
+    // one. Exclusive it stays otherwise, which is what names it a radio button to screen
+    // readers and lets the arrow keys move between the choices.
+    setAutoExclusive(false);
     setChecked(selected);
+    setAutoExclusive(true);
     const qreal target = selected ? 1 : 0;
     if (m_selection->state() == QAbstractAnimation::Running
             ? m_selection->endValue().toDouble() == target

@@ -12,7 +12,8 @@ class QPainter;
 // text and checked while it shows the selection. Its owner decides what is selected: a
 // click only reports itself (clicked), and the owner calls setSelected(), whose change the
 // look follows under the owner's spring. It tracks the pointer for the hover fill, takes
-// keyboard focus with a visible ring, and answers Space.
+// keyboard focus with a visible ring, and answers Space; the arrow keys move to the
+// neighbouring choice and choose it, as in any group of radio buttons.
 class OnboardingChoiceButton : public QRadioButton
 {
     Q_OBJECT

@@ -16,6 +16,9 @@ class OnboardingPage : public QWidget
 public:
     explicit OnboardingPage(QWidget *parent = nullptr);
 
+    // The page's controls in reading order, the order Tab visits them.
+    virtual QList<QWidget *> focusOrder() const { return {}; }
+
 protected:
     QVBoxLayout *column() const { return m_column; }
     // A flexible space at least `minimum` pixels high.

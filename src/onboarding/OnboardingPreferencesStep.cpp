@@ -1,6 +1,7 @@
 #include "onboarding/OnboardingPreferencesStep.h"
 
 #include "onboarding/OnboardingCard.h"
+#include "onboarding/OnboardingModeChoice.h"
 #include "onboarding/OnboardingModeSelector.h"
 #include "onboarding/OnboardingPalette.h"
 #include "onboarding/OnboardingSettingHeader.h"
@@ -8,6 +9,7 @@
 #include "onboarding/OnboardingToggleSetting.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
+#include "settings_ui/ToggleSwitch.h"
 
 #include <QVBoxLayout>
 
@@ -75,6 +77,15 @@ OnboardingPreferencesStep::OnboardingPreferencesStep(OnboardingState &state, QWi
     addFootnote();
     addFlexibleSpace(12);
     bind();
+}
+
+QList<QWidget *> OnboardingPreferencesStep::focusOrder() const
+{
+    QList<QWidget *> order;
+    for (OnboardingModeSelector *selector : {m_enforcement, m_sensitivity})
+        order += QList<QWidget *>(selector->rows().cbegin(), selector->rows().cend());
+    order << m_pauseDuringMeetings->toggle() << m_launchAtLogin->toggle();
+    return order;
 }
 
 QWidget *OnboardingPreferencesStep::buildModeCard(const QString &icon, const QString &title,

@@ -21,6 +21,7 @@ public:
 
     explicit OnboardingPreferencesStep(OnboardingState &state, QWidget *parent = nullptr);
 
+    QList<QWidget *> focusOrder() const override;
     SchemeLabel *enforcementDescription() const { return m_enforcementDescription; }
     SchemeLabel *sensitivityDescription() const { return m_sensitivityDescription; }
 

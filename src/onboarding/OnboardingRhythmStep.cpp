@@ -6,6 +6,7 @@
 #include "onboarding/OnboardingRhythmPreview.h"
 #include "onboarding/OnboardingSettingHeader.h"
 #include "onboarding/OnboardingState.h"
+#include "onboarding/OnboardingValueChoice.h"
 #include "settings_ui/ToggleSwitch.h"
 
 #include <QHBoxLayout>
@@ -68,6 +69,17 @@ OnboardingRhythmStep::OnboardingRhythmStep(OnboardingState &state, QWidget *pare
     addCardRow(buildLongBreaksCard(), buildDurationCard(), Qt::AlignTop);
     addFlexibleSpace(14);
     bind();
+}
+
+QList<QWidget *> OnboardingRhythmStep::focusOrder() const
+{
+    QList<QWidget *> order;
+    for (OnboardingValueSelector *selector : {m_interval, m_duration})
+        order += QList<QWidget *>(selector->tiles().cbegin(), selector->tiles().cend());
+    order.append(m_longBreaksToggle);
+    for (OnboardingValueSelector *selector : {m_frequency, m_longDuration})
+        order += QList<QWidget *>(selector->tiles().cbegin(), selector->tiles().cend());
+    return order;
 }
 
 QWidget *OnboardingRhythmStep::buildSelectorCard(const QString &icon, const QString &title,

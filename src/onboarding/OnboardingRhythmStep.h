@@ -25,6 +25,7 @@ public:
 
     explicit OnboardingRhythmStep(OnboardingState &state, QWidget *parent = nullptr);
 
+    QList<QWidget *> focusOrder() const override;
     OnboardingRhythmPreview *preview() const { return m_preview; }
     OnboardingSettingHeader *longBreaksHeader() const { return m_longBreaksHeader; }
     OnboardingSettingHeader *durationHeader() const { return m_durationHeader; }

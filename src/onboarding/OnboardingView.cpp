@@ -99,15 +99,27 @@ void OnboardingView::buildNavigationBar()
     layout()->addWidget(m_navigation);
     connect(m_navigation->back(), &QAbstractButton::clicked, this, &OnboardingView::goBack);
     connect(m_navigation->next(), &QAbstractButton::clicked, this, &OnboardingView::goNext);
-    // Tab runs through the pages' controls in reading order, then "Back" and "Next".
-    QList<QWidget *> order;
-    for (QWidget *page : {static_cast<QWidget *>(m_rhythm), static_cast<QWidget *>(m_preferences)}) {
-        for (QAbstractButton *control : page->findChildren<QAbstractButton *>())
-            order.append(control);
-    }
+}
+
+OnboardingPage *OnboardingView::page(int step) const
+{
+    return qobject_cast<OnboardingPage *>(m_pages->widget(step));
+}
+
+bool OnboardingView::focusNextPrevChild(bool next)
+{
+    // Tab goes round the page's controls in reading order, then "Back" and "Next"; the
+    // order in which the widgets happened to be made does not matter.
+    QList<QWidget *> order = page(m_step)->focusOrder();
     order << m_navigation->back() << m_navigation->next();
-    for (qsizetype index = 1; index < order.size(); ++index)
-        QWidget::setTabOrder(order[index - 1], order[index]);
+    order.removeIf([](const QWidget *widget) { return !widget->isVisible() || !widget->isEnabled(); });
+    if (order.isEmpty())
+        return QWidget::focusNextPrevChild(next);
+    const qsizetype at = order.indexOf(QApplication::focusWidget());
+    const qsizetype count = order.size();
+    const qsizetype target = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    order[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 const QImage &OnboardingView::backdrop(qreal devicePixelRatio)

@@ -11,6 +11,7 @@
 
 class OnboardingNavigationBar;
 class OnboardingNavigationButton;
+class OnboardingPage;
 class OnboardingPreferencesStep;
 class OnboardingRhythmStep;
 class OnboardingState;
@@ -69,12 +70,14 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildPageArea();
     void buildNavigationBar();
     // Drawn for the pixel ratio of what is painted on (a screen, or an image being rendered).
     const QImage &backdrop(qreal devicePixelRatio);
+    OnboardingPage *page(int step) const;
     void showStep(int step);
     void animateBackOpacity(double response, double damping);
     void startEntrance();
