@@ -3,10 +3,10 @@
 #include <QImage>
 #include <QSize>
 
-// The flow's backdrop: its base colour and, by scheme, a faint diagonal gradient and two
-// blurred glows of green and sand around the centre. Blurring glows hundreds of pixels wide
-// is costly, so the whole backdrop is drawn once per size, pixel ratio and scheme and then
-// only copied; the glows, which hold no detail, are blurred at a quarter of the size.
+// The flow's backdrop: its base colour and, by scheme, a faint diagonal wash and two blurred
+// glows of green and sand around the centre. Blurring glows hundreds of pixels wide is
+// costly, so the whole backdrop is drawn once per size, pixel ratio and scheme and then only
+// copied; having no detail, it is composed at a quarter of the size and enlarged.
 class OnboardingBackground
 {
 public:
