@@ -18,6 +18,8 @@ constexpr qreal symbolSize = 12;
 constexpr qreal markSize = 11;
 constexpr qreal titleSize = 13;
 constexpr qreal minimumGap = 2;
+// However narrow the row, the start of the title stays readable.
+constexpr qreal shortestTitle = 24;
 
 } // namespace
 
@@ -39,7 +41,7 @@ QSize OnboardingModeChoice::sizeHint() const
 QSize OnboardingModeChoice::minimumSizeHint() const
 {
     // The title may be cut, so the row needs room only for its symbols.
-    return QSize(int(2 * inset + iconFrame + 3 * spacing + markSize + 24), height);
+    return QSize(int(2 * inset + iconFrame + 2 * spacing + minimumGap + markSize + shortestTitle), height);
 }
 
 void OnboardingModeChoice::paintFace(QPainter &painter, bool dark)

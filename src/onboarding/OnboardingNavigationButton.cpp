@@ -85,9 +85,20 @@ void OnboardingNavigationButton::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(m_opacity);
     const ColorScheme scheme = SettingsPalette::schemeOf(this);
-    const bool dark = scheme == ColorScheme::dark;
+    const QColor textColour = paintCapsule(painter, scheme == ColorScheme::dark);
+    paintLabel(painter, textColour);
+    if (hasFocus() && m_keyboardFocus && m_opacity > 0) {
+        const QRectF capsule = QRectF(rect()).adjusted(1, 1, -1, -1);
+        painter.setOpacity(1);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(SettingsPalette::focusRing(scheme), 2));
+        painter.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
+    }
+}
+
+QColor OnboardingNavigationButton::paintCapsule(QPainter &painter, bool dark) const
+{
     const QRectF capsule = QRectF(rect());
-    const qreal radius = capsule.height() / 2;
     QColor textColour = Qt::white;
     if (m_kind == Kind::next) {
         QLinearGradient fill(capsule.topLeft(), capsule.bottomRight());
@@ -102,24 +113,22 @@ void OnboardingNavigationButton::paintEvent(QPaintEvent *)
     if (isDown())
         painter.setOpacity(m_opacity * 0.8);
     painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(capsule, radius, radius);
+    painter.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
+    return textColour;
+}
 
+void OnboardingNavigationButton::paintLabel(QPainter &painter, const QColor &colour) const
+{
     const QFont font = titleFont();
     const QFontMetricsF metrics(font);
-    const qreal left = capsule.center().x() - labelWidth() / 2;
-    const qreal baseline = capsule.center().y() + (metrics.ascent() - metrics.descent()) / 2;
+    const QPointF centre = QRectF(rect()).center();
+    const qreal left = centre.x() - labelWidth() / 2;
     painter.setFont(font);
-    painter.setPen(textColour);
-    painter.drawText(QPointF(left, baseline), text());
+    painter.setPen(colour);
+    painter.drawText(QPointF(left, centre.y() + (metrics.ascent() - metrics.descent()) / 2), text());
     if (m_showsArrow) {
         const qreal arrowCentre = left + metrics.horizontalAdvance(text()) + arrowGap + arrowSize / 2;
-        SymbolGlyphs::paint(painter, QStringLiteral("arrow.right"), QPointF(arrowCentre, capsule.center().y()),
-                            arrowSize, QFont::Bold, textColour);
-    }
-    if (hasFocus() && m_keyboardFocus && m_opacity > 0) {
-        painter.setOpacity(1);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(SettingsPalette::focusRing(scheme), 2));
-        painter.drawRoundedRect(capsule.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
+        SymbolGlyphs::paint(painter, QStringLiteral("arrow.right"), QPointF(arrowCentre, centre.y()), arrowSize,
+                            QFont::Bold, colour);
     }
 }

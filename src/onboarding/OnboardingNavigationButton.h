@@ -31,6 +31,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // Fills the capsule and says which colour the label takes on it.
+    QColor paintCapsule(QPainter &painter, bool dark) const;
+    void paintLabel(QPainter &painter, const QColor &colour) const;
     QFont titleFont() const;
     qreal labelWidth() const;
 
