@@ -11,9 +11,9 @@
 
 namespace {
 
+// Also the least gap between the labels and the switch, which the layout asks to be 8.
 constexpr int spacing = 10;
 constexpr int labelGap = 2;
-constexpr int minimumGap = 8;
 
 } // namespace
 
@@ -36,7 +36,6 @@ OnboardingToggleSetting::OnboardingToggleSetting(const QString &icon, const QStr
                                       OnboardingPalette::toggleSubtitle(false),
                                       OnboardingPalette::toggleSubtitle(true), this));
     row->addLayout(labels, 1);
-    row->addSpacing(minimumGap - spacing > 0 ? minimumGap - spacing : 0);
     row->addWidget(m_toggle, 0, Qt::AlignVCenter);
     m_toggle->setAccessibleName(title);
     m_toggle->setObjectName(identifier);
