@@ -6,14 +6,9 @@
 #include "core/FileSettingsRepository.h"
 #include "core/RuntimeControl.h"
 #include "core/SystemClock.h"
+#include "detection/WellnessScheduler.h"
 
 #include <QCoreApplication>
-
-namespace {
-
-const QString pauseDuringMeetingsKey = QStringLiteral("pauseDuringMeetings");
-
-} // namespace
 
 OnboardingServices OnboardingServices::forApplication(const RuntimeControl &runtime)
 {
@@ -27,9 +22,7 @@ OnboardingServices OnboardingServices::forApplication(const RuntimeControl &runt
         // The choice itself is stored as AppSettings' launchAtLogin; the desktop's autostart
         // entry is not managed yet, so there is nothing more to register.
         [](bool) {},
-        // The wellness scheduler reads the meeting pause from the store when its runtime
-        // starts, which the end of the flow does next.
-        [&defaults](bool pause) { defaults.setBool(pauseDuringMeetingsKey, pause); },
+        [](bool pause) { WellnessScheduler::shared().setPauseDuringMeetings(pause); },
         [] {
             if (WindowManager *windows = WindowManager::shared())
                 windows->settingsController().hide();
