@@ -10,6 +10,7 @@ packages=(
   libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-shape0-dev libpulse-dev libsystemd-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox wmdocker imagemagick
   pulseaudio pulseaudio-utils dbus dbus-bin libglib2.0-bin python3-dbusmock
+  desktop-file-utils appstream
 )
 
 missing=()
