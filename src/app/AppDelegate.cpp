@@ -7,6 +7,7 @@
 #include "core/RunningTests.h"
 #include "core/ThemeManager.h"
 #include "menubar/MenuBarController.h"
+#include "onboarding/OnboardingView.h"
 #include "settings_ui/ContentView.h"
 #include "settings_ui/Debouncer.h"
 
@@ -50,8 +51,12 @@ void AppDelegate::applicationDidFinishLaunching()
 
 void AppDelegate::installSettingsContent(const LaunchServices &services)
 {
-    m_windowManager->settingsController().setContentFactory([services] {
-        return new ContentView({services.defaults, services.notifier, ThemeManager::shared(), {}});
+    // The coordinator is made after this, but before the window first shows.
+    const ContentServices::OnboardingFactory makeOnboarding = [this](std::function<void()> dismiss) {
+        return new OnboardingView(OnboardingServices::forApplication(*m_launchCoordinator), std::move(dismiss));
+    };
+    m_windowManager->settingsController().setContentFactory([services, makeOnboarding] {
+        return new ContentView({services.defaults, services.notifier, ThemeManager::shared(), makeOnboarding});
     });
 }
 

@@ -2,6 +2,7 @@
 #include "platform/linux/XcbConnection.h"
 #include "support/RunCommand.h"
 #include "support/TestServices.h"
+#include "support/X11ServerGrab.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -182,4 +183,21 @@ TEST_F(X11InputStateIntegrationTest, ReleasingAHeldButtonDoesNotResetThePointerR
     ASSERT_LT(serverIdleSeconds(), 1.0);
     ASSERT_TRUE(QTest::qWaitFor([] { return serverIdleSeconds() >= 0.5; }, kTimeoutMs));
     EXPECT_NEAR(pointer(), pointerBeforeRelease + sinceRelease.elapsed() / 1000.0, kClockSlack);
+}
+
+// The readings take in what the server sent on its own and never wait for an answer: a
+// question each second would wake the process each second.
+TEST_F(X11InputStateIntegrationTest, ReadingsNeverWaitForTheServer)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    openInput();
+    X11ServerGrab grab(std::chrono::seconds(3));
+    ASSERT_TRUE(grab.isHeld());
+    QElapsedTimer readings;
+    readings.start();
+    for (int second = 0; second < 5; ++second) {
+        EXPECT_GE(keyboard(), 0.0);
+        EXPECT_GE(pointer(), 0.0);
+    }
+    EXPECT_LT(readings.elapsed(), 500);
 }
