@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   libx11-dev libxi-dev libxcb1-dev libxcb-xinput-dev libxcb-keysyms1-dev
-  libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-shape0-dev libpulse-dev libsystemd-dev
+  libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-shape0-dev libxcb-res0-dev libpulse-dev libsystemd-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox wmdocker imagemagick
   pulseaudio pulseaudio-utils dbus dbus-bin libglib2.0-bin python3-dbusmock
 )

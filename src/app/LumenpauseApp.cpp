@@ -7,6 +7,7 @@
 #include "core/Logger.h"
 #include "core/ThemeManager.h"
 #include "core/UpdateService.h"
+#include "detection/MeetingSignalMonitor.h"
 #include "menubar/UpdateResultDialog.h"
 #include "platform/linux/JournalLogSink.h"
 #include "platform/linux/PortalDesktopAppearance.h"
@@ -23,6 +24,7 @@
 namespace {
 
 const QString category = QStringLiteral("Launch");
+constexpr std::chrono::milliseconds kSignalQueueShutdownBound{1000};
 
 bool hasVisibleTopLevelWindow()
 {
@@ -54,7 +56,11 @@ int LumenpauseApp::exec()
     // The controllers are built once the event loop runs, as the first thing it does.
     QMetaObject::invokeMethod(&m_delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The one wait on the activity-signal queue: its connections close in order, unless it
+    // is stuck, which must not keep the process from ending.
+    MeetingSignalMonitor::shutdownShared(kSignalQueueShutdownBound);
+    return status;
 }
 
 void LumenpauseApp::configureApplication()
