@@ -82,6 +82,11 @@ void AudioStreamMirror::clear()
     m_defaultSourceName.clear();
 }
 
+bool AudioStreamMirror::isEmpty() const
+{
+    return m_playback.isEmpty() && m_recording.isEmpty() && m_sources.isEmpty();
+}
+
 void AudioStreamMirror::resolveOwners()
 {
     for (Entry &entry : m_playback)

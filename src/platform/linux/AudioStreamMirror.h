@@ -70,6 +70,7 @@ public:
     void replaceAll(const QList<AudioStream> &playback, const QList<AudioStream> &recording,
                     const QList<AudioSource> &sources);
     void clear();
+    bool isEmpty() const;
 
     // Works out every stream's owner again.
     void resolveOwners();

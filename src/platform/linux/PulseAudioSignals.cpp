@@ -232,8 +232,11 @@ void PulseAudioSignals::handleLost()
     if (!m_lastFailedAttempt)
         m_lastFailedAttempt = EventQueue::monotonicSeconds();
     disconnect();
+    // A server that was never there changes nothing the last reading said.
+    const bool hadStreams = !m_mirror.isEmpty();
     m_mirror.clear();
-    notify(true);
+    if (hadStreams)
+        notify(true);
 }
 
 void PulseAudioSignals::subscribe()
