@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <charconv>
@@ -138,14 +139,32 @@ ProcIdentities::ProcIdentities(QByteArray procRoot, uid_t uid)
 
 QSet<QString> ProcIdentities::runningIdentities()
 {
+    // Listing the folder costs the kernel more than all the rest here together, as it looks
+    // each entry up afresh. The folder's link count follows the number of processes, so
+    // while it stays put and no new pid waits to count, the last listing still holds; but a
+    // process that ends while another starts leaves the count as it was, so a listing is
+    // never skipped more than a few times in a row.
+    const std::optional<nlink_t> links = linkCount();
+    if (links && links == m_lastLinks && !m_waiting && m_skippedListings < kMaxSkippedListings) {
+        ++m_skippedListings;
+        return m_lastRunning;
+    }
+    m_skippedListings = 0;
+    m_lastLinks = links;
     std::vector<int> pids = listPids();
-    if (pids == m_lastPids)
+    if (pids == m_lastPids && !m_waiting)
         return m_lastRunning;
     QHash<int, QSet<QString>> known;
     known.reserve(qsizetype(pids.size()));
     QSet<QString> running;
+    m_waiting = false;
     for (int pid : pids) {
         auto kept = m_known.find(pid);
+        if (kept == m_known.end() && !m_lastPids.empty()
+            && !std::binary_search(m_lastPids.begin(), m_lastPids.end(), pid)) {
+            m_waiting = true;
+            continue;
+        }
         const QSet<QString> ids = kept != m_known.end() ? *kept : readIdentities(pid);
         running.unite(ids);
         known.insert(pid, ids);
@@ -229,6 +248,14 @@ std::vector<int> ProcIdentities::listPids() const
     ::closedir(folder);
     std::sort(pids.begin(), pids.end());
     return pids;
+}
+
+std::optional<nlink_t> ProcIdentities::linkCount() const
+{
+    struct stat folder{};
+    if (::stat(m_root.constData(), &folder) != 0)
+        return std::nullopt;
+    return folder.st_nlink;
 }
 
 QByteArray ProcIdentities::pathOf(int pid, const char *entry) const

@@ -35,17 +35,30 @@ TEST(ProcIdentitiesTest, NamesEachOfOurProcessesByItsUnitExecutableAndKernelName
     EXPECT_TRUE(identities.identitiesOf(107).isEmpty()) << "a kernel thread";
     EXPECT_EQ(identities.executableName(104), "python3.11");
 
-    // A process read once is not read again; one gone is forgotten.
+    // A process read once is not read again; one gone is forgotten; one new counts from the
+    // second listing that finds it.
     ASSERT_TRUE(proc.add({108, "mpv", "/usr/bin/mpv"}));
+    ASSERT_TRUE(proc.add({109, "obs", "/usr/bin/obs"}));
     proc.remove(101);
     proc.remove(105);
     ASSERT_TRUE(proc.add({105, "renamed", "/opt/other/other"}));
+    EXPECT_FALSE(identities.runningIdentities().contains("bin:mpv"));
     const QSet<QString> later = identities.runningIdentities();
     EXPECT_TRUE(later.contains("bin:mpv"));
     EXPECT_FALSE(later.contains("org.videolan.VLC"));
     EXPECT_TRUE(later.contains("bin:zoom"));
     EXPECT_FALSE(later.contains("bin:other"));
     EXPECT_TRUE(identities.identitiesOf(101).isEmpty());
+
+    // One ending while another starts leaves the number of processes as it was: seen within
+    // a few listings all the same.
+    proc.remove(109);
+    ASSERT_TRUE(proc.add({110, "vlc", "/usr/bin/vlc"}));
+    int listings = 0;
+    while (identities.runningIdentities().contains("bin:obs") && listings < 10)
+        ++listings;
+    EXPECT_EQ(listings, ProcIdentities::kMaxSkippedListings);
+    EXPECT_TRUE(identities.runningIdentities().contains("bin:vlc"));
 }
 
 TEST(ProcIdentitiesTest, ApplicationIdsComeOnlyFromApplicationUnits)
