@@ -134,7 +134,6 @@ void PulseAudioSignals::stop()
 {
     m_started = false;
     m_changed = nullptr;
-    m_waitingReady = nullptr;
     disconnect();
     m_mirror.clear();
 }

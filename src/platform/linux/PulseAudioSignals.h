@@ -90,7 +90,6 @@ private:
     bool m_started = false;
     bool m_subscribed = false;
     std::unique_ptr<Listing> m_listing;
-    std::function<void()> m_waitingReady;
     std::optional<double> m_lastFailedAttempt;
     bool m_warned = false;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
