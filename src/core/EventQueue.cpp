@@ -113,10 +113,14 @@ struct EventQueue::State
             Work work;
             {
                 std::lock_guard lock(mutex);
+                // The earliest first, so that a late wake-up keeps the timers' order.
                 const double now = monotonicSeconds();
-                const auto due = std::find_if(timers.begin(), timers.end(), [&](const Timer &t) {
-                    return t.deadline - t.leeway <= now;
-                });
+                auto due = timers.end();
+                for (auto t = timers.begin(); t != timers.end(); ++t) {
+                    if (t->deadline - t->leeway <= now
+                        && (due == timers.end() || t->deadline < due->deadline))
+                        due = t;
+                }
                 if (due == timers.end())
                     return;
                 work = due->work;
