@@ -5,11 +5,13 @@
 # runtime services run as they do for a user, its icon docked in an XEmbed tray (wmdocker) and
 # counting down.
 #
-#   bench/idle_cost.sh [--activity] [build-dir]
+#   bench/idle_cost.sh [--activity] [--wellness | --media] [build-dir]
 #
 # After a warm-up the figures cover one measuring window. Wakeups are the process's context
 # switches, all threads together, per second. With --activity a person seems to be at work
 # during the window: the pointer moves once a second and a key is typed every two seconds.
+# With --wellness the home has meeting detection, posture and blink reminders and typing
+# health on; --media adds media detection.
 # Prints one line per figure with its goal; exits 1 when a goal is missed. The memory goal is on
 # the resident set (RSS); the proportional share (PSS) is printed beside it, but it depends on
 # how many other processes share the Qt libraries at that moment, so it is no goal.
@@ -24,12 +26,18 @@ readonly ACTIVE_WAKEUP_GOAL=5
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 activity=0
+settings=""
+seeded=""
+readonly WELLNESS_SETTINGS='"pauseDuringMeetings": true, "postureEnabled": true,
+    "blinkEnabled": true, "typingHealthEnabled": true'
 build="$root/build"
 for argument in "$@"; do
     case $argument in
     --activity) activity=1 ;;
+    --wellness) settings=$WELLNESS_SETTINGS seeded="wellness on" ;;
+    --media) settings="$WELLNESS_SETTINGS, \"mediaDetectionEnabled\": true" seeded="wellness and media on" ;;
     -h | --help)
-        sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *) build=$argument ;;
@@ -40,8 +48,8 @@ app="$build/lumenpause"
 
 # Runs inside the services: their environment (DISPLAY, buses, a throw-away home) is set.
 measure() {
-    local app=$1 activity=$2 warmup=$3 window=$4
-    start_docked_app "$app" 24 "$warmup"
+    local app=$1 activity=$2 warmup=$3 window=$4 settings=$5
+    start_docked_app "$app" 24 "$warmup" "$settings"
     local pid=$app_pid
     sleep "$warmup"
     kill -0 "$pid" 2>/dev/null || { echo "the application ended during the warm-up" >&2; cat "$XDG_STATE_HOME/lumenpause.log" >&2; exit 2; }
@@ -82,7 +90,7 @@ source "$root/scripts/lib/docked-app.sh"
 export -f start_docked_app measure
 
 read -r cpu_ns switches pss_kb rss_kb < <("$root/tests/services.sh" bash -c \
-    "measure '$app' $activity $WARMUP_S $WINDOW_S" 2>/dev/null) || true
+    "measure '$app' $activity $WARMUP_S $WINDOW_S '$settings'" 2>/dev/null) || true
 
 wakeup_goal=$IDLE_WAKEUP_GOAL
 mode=idle
@@ -90,6 +98,7 @@ if ((activity)); then
     wakeup_goal=$ACTIVE_WAKEUP_GOAL
     mode="with activity"
 fi
+[[ -z $seeded ]] || mode="$mode, $seeded"
 [[ -n ${rss_kb:-} ]] || { echo "the measurement failed" >&2; exit 2; }
 awk -v cpu_ns="$cpu_ns" -v switches="$switches" -v pss_kb="$pss_kb" -v rss_kb="$rss_kb" -v s="$WINDOW_S" \
     -v rss_goal="$RSS_GOAL_MB" -v cpu_goal="$CPU_GOAL_PERCENT" -v wakeup_goal="$wakeup_goal" \

@@ -5,7 +5,10 @@
 #include "core/AppState.h"
 #include "app/LaunchCoordinator.h"
 #include "core/RunningTests.h"
+#include "core/ThemeManager.h"
 #include "menubar/MenuBarController.h"
+#include "onboarding/OnboardingView.h"
+#include "settings_ui/ContentView.h"
 
 AppDelegate::AppDelegate(QObject *parent)
     : AppDelegate(isRunningTests(), std::nullopt, parent)
@@ -35,6 +38,7 @@ void AppDelegate::applicationDidFinishLaunching()
     m_activationController = std::make_unique<ActivationController>(*m_stateStore);
     m_windowManager = std::make_unique<WindowManager>(*m_activationController, *m_stateStore);
     WindowManager::setShared(m_windowManager.get());
+    installSettingsContent(services);
     m_launchCoordinator = std::make_unique<LaunchCoordinator>(
         *m_stateStore, *m_activationController, *m_windowManager, services);
     m_menuBarController = std::make_unique<MenuBarController>(MenuBarServices::forApplication(
@@ -42,6 +46,17 @@ void AppDelegate::applicationDidFinishLaunching()
     // Before the start: the item is to be in place when the countdown it shows begins.
     m_menuBarController->installStatusItem();
     m_launchCoordinator->start();
+}
+
+void AppDelegate::installSettingsContent(const LaunchServices &services)
+{
+    // The coordinator is made after this, but before the window first shows.
+    const ContentServices::OnboardingFactory makeOnboarding = [this](std::function<void()> dismiss) {
+        return new OnboardingView(OnboardingServices::forApplication(*m_launchCoordinator), std::move(dismiss));
+    };
+    m_windowManager->settingsController().setContentFactory([services, makeOnboarding] {
+        return new ContentView({services.defaults, services.notifier, ThemeManager::shared(), makeOnboarding});
+    });
 }
 
 bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)

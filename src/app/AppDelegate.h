@@ -42,6 +42,9 @@ public:
     MenuBarController *menuBarController() const { return m_menuBarController.get(); }
 
 private:
+    // The settings window's content, made when the window first shows.
+    void installSettingsContent(const LaunchServices &services);
+
     bool m_underTestHost;
     std::optional<LaunchServices> m_services;
     // Declared in creation order, so they are destroyed in the reverse one.

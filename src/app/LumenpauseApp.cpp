@@ -1,30 +1,48 @@
 #include "app/LumenpauseApp.h"
 
 #include "app/PlatformBackends.h"
+#include "core/AppIcon.h"
 #include "core/AppServices.h"
 #include "core/FileSettingsRepository.h"
 #include "core/InfoDictionary.h"
+#include "core/LocalStatisticsStore.h"
 #include "core/Logger.h"
+#include "core/QtMessageRouting.h"
 #include "core/ThemeManager.h"
 #include "core/UpdateService.h"
 #include "detection/MeetingSignalMonitor.h"
 #include "menubar/UpdateResultDialog.h"
+#include "platform/linux/BrokenPipeSignal.h"
+#include "platform/linux/GraphicalSessionProbe.h"
 #include "platform/linux/JournalLogSink.h"
 #include "platform/linux/PortalDesktopAppearance.h"
 #include "platform/linux/SingleInstanceGuard.h"
 #include "platform/linux/UnixSignalWatcher.h"
 
 #include <QDBusConnection>
+#include <QThread>
 #include <QWindow>
 
 #include <algorithm>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 const QString category = QStringLiteral("Launch");
 constexpr std::chrono::milliseconds kSignalQueueShutdownBound{1000};
+
+LumenpauseApp *runningApp = nullptr;
+
+// Qt ends the process with exit() when its display connection breaks, past the event loop
+// and every quit handler; what the stores hold must reach the disk all the same.
+void persistAtExit()
+{
+    if (runningApp)
+        runningApp->persistPendingWrites();
+}
 
 bool hasVisibleTopLevelWindow()
 {
@@ -36,23 +54,34 @@ bool hasVisibleTopLevelWindow()
 } // namespace
 
 LumenpauseApp::LumenpauseApp(int &argc, char **argv)
-    : m_application(argc, argv)
 {
+    prepareProcess();
+    if (!GraphicalSessionProbe::canOpenDisplay(argc, argv)) {
+        const QByteArray line = GraphicalSessionProbe::missingDisplayMessage().toLocal8Bit();
+        std::fprintf(stderr, "%s\n", line.constData());
+        m_earlyExitStatus = 1;
+        return;
+    }
+    m_application.emplace(argc, argv);
     configureApplication();
     if (!claimSingleInstance()) {
-        m_anotherCopyRuns = true;
+        m_earlyExitStatus = 0;
         return;
     }
     buildServices();
     connectTermination();
 }
 
-LumenpauseApp::~LumenpauseApp() = default;
+LumenpauseApp::~LumenpauseApp()
+{
+    if (runningApp == this)
+        runningApp = nullptr;
+}
 
 int LumenpauseApp::exec()
 {
-    if (m_anotherCopyRuns)
-        return 0;
+    if (m_earlyExitStatus)
+        return *m_earlyExitStatus;
     // The controllers are built once the event loop runs, as the first thing it does.
     QMetaObject::invokeMethod(&m_delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
@@ -63,11 +92,32 @@ int LumenpauseApp::exec()
     return status;
 }
 
+void LumenpauseApp::persistPendingWrites()
+{
+    if (FileSettingsRepository::isStandardCreated())
+        FileSettingsRepository::standard().flush();
+    // The statistics store belongs to the main thread; from anywhere else it is left alone.
+    if (LocalStatisticsStore::isSharedCreated() && m_application
+        && QThread::currentThread() == m_application->thread()) {
+        LocalStatisticsStore::shared().flush();
+    }
+}
+
+// Before anything can log or the toolkit can print: a closed standard error must not end the
+// process, and Qt's own messages belong in the log.
+void LumenpauseApp::prepareProcess()
+{
+    ignoreBrokenPipeSignal();
+    routeQtMessagesToLog();
+}
+
 void LumenpauseApp::configureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("lumenpause"));
     QApplication::setApplicationDisplayName(resolveAppDisplayName());
     QApplication::setDesktopFileName(appBundleIdentifier());
+    // Every window of ours shows the application's own icon, whatever the icon theme.
+    QApplication::setWindowIcon(AppIcon::icon());
     if (auto version = readInfoPlistString(QStringLiteral("CFBundleShortVersionString")))
         QApplication::setApplicationVersion(*version);
     // A tray application: closing its last window does not end it.
@@ -79,10 +129,8 @@ bool LumenpauseApp::claimSingleInstance()
 {
     m_instanceGuard = std::make_unique<SingleInstanceGuard>(SingleInstanceGuard::standardLockPath());
     const QDBusConnection bus = QDBusConnection::sessionBus();
-    // A lock that cannot be made at all is no sign of another copy: run rather than leave
-    // the user without breaks.
-    if (m_instanceGuard->acquireLock() != SingleInstanceGuard::LockResult::heldElsewhere) {
-        if (m_instanceGuard->listenForReopen(bus))
+    if (m_instanceGuard->claim(bus) == SingleInstanceGuard::Claim::firstCopy) {
+        if (m_instanceGuard->busProblem().isEmpty())
             QObject::connect(m_instanceGuard.get(), &SingleInstanceGuard::reopenRequested,
                              &m_delegate, [this] { handleReopenRequest(); });
         return true;
@@ -99,7 +147,7 @@ void LumenpauseApp::buildServices()
     // Before any scheduler exists, and with the event loop's object in place for the X socket.
     installSystemProviders();
     // "System" theme follows the desktop's light or dark preference.
-    ThemeManager::setSharedAppearance(new PortalDesktopAppearance(&m_application));
+    ThemeManager::setSharedAppearance(new PortalDesktopAppearance(&*m_application));
 
     AppServices &services = AppServices::shared();
     services.validateDistribution();
@@ -111,22 +159,26 @@ void LumenpauseApp::buildServices()
 
 void LumenpauseApp::connectTermination()
 {
-    // The session ending the process and Ctrl-C end the event loop outright: quit() would
-    // first ask every window to close, and a window that refuses (a break panel) would keep
-    // the process alive against the session's will. The termination below runs either way.
-    m_terminationSignals =
-        std::make_unique<UnixSignalWatcher>(std::initializer_list<int>{SIGTERM, SIGINT});
+    // The session ending the process, Ctrl-C and the terminal that started it closing
+    // (SIGHUP) end the event loop outright: quit() would first ask every window to close, and
+    // a window that refuses (a break panel) would keep the process alive against the
+    // session's will. The termination below runs either way.
+    m_terminationSignals = std::make_unique<UnixSignalWatcher>(
+        std::initializer_list<int>{SIGTERM, SIGINT, SIGHUP});
     QObject::connect(m_terminationSignals.get(), &UnixSignalWatcher::signalReceived,
-                     &m_application, [] { QCoreApplication::exit(0); });
+                     &*m_application, [] { QCoreApplication::exit(0); });
 
-    QObject::connect(&m_application, &QCoreApplication::aboutToQuit, &m_delegate, [this] {
+    QObject::connect(&*m_application, &QCoreApplication::aboutToQuit, &m_delegate, [this] {
         m_delegate.applicationWillTerminate();
         // Settings are written a moment after they change; whatever is still waiting,
         // including what stopping the services just wrote, goes to disk before the process
         // ends. A run that never touched settings does not create them.
-        if (FileSettingsRepository::isStandardCreated())
-            FileSettingsRepository::standard().flush();
+        persistPendingWrites();
     });
+
+    runningApp = this;
+    static const bool exitHookInstalled = std::atexit(persistAtExit) == 0;
+    Q_UNUSED(exitHookInstalled);
 }
 
 void LumenpauseApp::handleReopenRequest()

@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 class SingleInstanceGuard;
 class UnixSignalWatcher;
@@ -19,13 +20,19 @@ public:
     LumenpauseApp(int &argc, char **argv);
     ~LumenpauseApp();
 
-    // Runs until the application quits; at once with 0 when another copy already runs.
+    // Runs until the application quits; at once with 0 when another copy already runs, and
+    // with 1 when there is no display to show breaks on.
     int exec();
 
     // Its controllers exist once the event loop has started.
     AppDelegate &delegate() { return m_delegate; }
 
+    // Writes whatever the settings and statistics stores still hold, on every way out of the
+    // process: a quit, a signal, and the toolkit ending it when the display goes away.
+    void persistPendingWrites();
+
 private:
+    static void prepareProcess();
     void configureApplication();
     // False when another copy runs; it has then been asked to reopen.
     bool claimSingleInstance();
@@ -33,10 +40,11 @@ private:
     void connectTermination();
     void handleReopenRequest();
 
-    QApplication m_application;
+    // Built only once a display is known to open: Qt aborts without one.
+    std::optional<QApplication> m_application;
     AppDelegate m_delegate;
     std::unique_ptr<SingleInstanceGuard> m_instanceGuard;
     std::unique_ptr<UpdateResultDialog> m_updateResultDialog;
     std::unique_ptr<UnixSignalWatcher> m_terminationSignals;
-    bool m_anotherCopyRuns = false;
+    std::optional<int> m_earlyExitStatus;
 };

@@ -12,15 +12,6 @@ namespace {
 // Outlines are drawn on a 24-unit square, centre (12, 12), y pointing down.
 constexpr qreal gridSide = 24.0;
 
-// Stroke width on the 24-unit square for each font weight from 100 to 900: a symbol's lines
-// thicken with its weight the way the strokes of a letter do.
-qreal strokeWidth(QFont::Weight weight)
-{
-    static constexpr qreal widths[] = {0.84, 1.08, 1.56, 2.04, 2.28, 2.64, 3.0, 3.36, 3.72};
-    const int index = std::clamp((static_cast<int>(weight) + 50) / 100 - 1, 0, 8);
-    return widths[index];
-}
-
 QPainterPath strokeOf(const QPainterPath &line, qreal width)
 {
     QPainterPathStroker stroker;
@@ -148,6 +139,15 @@ QPainterPath buildDesignPath(BreakGlyph glyph, qreal width)
 }
 
 } // namespace
+
+// Stroke width on the 24-unit square for each font weight from 100 to 900: a symbol's lines
+// thicken with its weight the way the strokes of a letter do.
+qreal BreakGlyphs::strokeWidth(QFont::Weight weight)
+{
+    static constexpr qreal widths[] = {0.84, 1.08, 1.56, 2.04, 2.28, 2.64, 3.0, 3.36, 3.72};
+    const int index = std::clamp((static_cast<int>(weight) + 50) / 100 - 1, 0, 8);
+    return widths[index];
+}
 
 QList<BreakGlyph> BreakGlyphs::all()
 {

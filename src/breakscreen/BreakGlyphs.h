@@ -45,6 +45,10 @@ public:
     static void paint(QPainter &painter, BreakGlyph glyph, const QPointF &centre, qreal pointSize,
                       QFont::Weight weight, const QColor &colour, qreal rotationDegrees = 0);
 
+    // The width of a symbol's lines at that weight on the 24-unit square the outlines are
+    // designed on, for other symbol sets that are to match these.
+    static qreal strokeWidth(QFont::Weight weight);
+
 private:
     static const QPainterPath &designPath(BreakGlyph glyph, QFont::Weight weight);
 };

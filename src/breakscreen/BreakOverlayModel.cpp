@@ -60,9 +60,11 @@ qint64 BreakOverlayModel::chooseDuration() const
 {
     if (m_mode.isPreview())
         return std::max<qint64>(m_mode.previewDurationSeconds(), 1);
+    // Bounded, so that the end time cannot overflow into the past.
     if (const std::optional<qint64> planned = BreakWindowManager::scheduledBreakDurationSeconds())
-        return *planned;
-    return m_isLongBreak ? m_settings.longBreakDuration() : m_settings.breakDuration();
+        return AppSettings::boundedBreakSeconds(*planned);
+    return AppSettings::boundedBreakSeconds(m_isLongBreak ? m_settings.longBreakDuration()
+                                                          : m_settings.breakDuration());
 }
 
 QString BreakOverlayModel::chooseMessage()

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -25,6 +26,11 @@ constexpr Qt::WindowFlags settingsFlags = Qt::Window | Qt::CustomizeWindowHint
 constexpr Qt::WindowFlags customizerFlags = Qt::Window | Qt::CustomizeWindowHint
                                             | Qt::WindowTitleHint;
 
+QWidget *emptyContent()
+{
+    return new QWidget;
+}
+
 // Until the customizer's own view exists: an empty page that keeps the configuration.
 QWidget *placeholderCustomizer(std::unique_ptr<BreakScreenConfig> config, std::function<void()>)
 {
@@ -40,6 +46,7 @@ SettingsWindowController::SettingsWindowController(ActivationController &activat
     : QObject(parent)
     , m_activation(activation)
     , m_appState(appState)
+    , m_contentFactory(&emptyContent)
     , m_customizerFactory(&placeholderCustomizer)
 {
 }
@@ -65,6 +72,11 @@ QRect SettingsWindowController::customizerFrame(const std::optional<QRect> &avai
     QRect frame(QPoint(0, 0), size);
     frame.moveCenter(area.center());
     return frame;
+}
+
+void SettingsWindowController::setContentFactory(ContentFactory factory)
+{
+    m_contentFactory = std::move(factory);
 }
 
 void SettingsWindowController::setCustomizerFactory(CustomizerFactory factory)
@@ -144,6 +156,10 @@ void SettingsWindowController::createWindow()
     m_window->setFixedSize(windowWidth, windowHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_window->move(screen->availableGeometry().center() - m_window->rect().center());
+    m_content = m_contentFactory();
+    auto *layout = new QVBoxLayout(m_window.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_content);
     m_window->installEventFilter(this);
 }
 

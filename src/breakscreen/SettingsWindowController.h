@@ -16,8 +16,9 @@ class QWidget;
 // demand, brings the application to the front while they show and sends it back to the tray
 // when they go, moving the application between the settings and background phases. A break
 // holds the screen: while one runs, showing the window is only remembered for after the
-// break, and hiding or closing it does not count as leaving the settings. The settings
-// window's content is a placeholder until the settings panes exist. Main thread only.
+// break, and hiding or closing it does not count as leaving the settings. The window's
+// content comes from a content factory, called once at the first show; the content is kept
+// with the window for the rest of the run. Main thread only.
 class SettingsWindowController : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     // The customizer keeps this far from the edges of a screen too small for it.
     static constexpr int customizerMargin = 24;
 
+    // The settings window's content, made once.
+    using ContentFactory = std::function<QWidget *()>;
     // The customizer's view on a freshly loaded configuration, with the action that closes it.
     using CustomizerFactory =
         std::function<QWidget *(std::unique_ptr<BreakScreenConfig> config, std::function<void()> close)>;
@@ -42,6 +45,8 @@ public:
     // preferred size, kept off the edges, centred.
     static QRect customizerFrame(const std::optional<QRect> &availableArea);
 
+    // Both take effect for windows made afterwards.
+    void setContentFactory(ContentFactory factory);
     void setCustomizerFactory(CustomizerFactory factory);
     // Called after the window closed in any way but a break's hold.
     void setOnWindowClosed(std::function<void()> handler);
@@ -66,6 +71,8 @@ public:
 
     // Null until the first show().
     QWidget *window() const { return m_window.get(); }
+    // What the content factory made for the window; null until the first show().
+    QWidget *content() const { return m_content; }
     // Shown and not minimised: a minimised window is out of the user's way.
     bool isWindowVisible() const;
     // Null while the customizer is closed.
@@ -91,6 +98,8 @@ private:
     AppStateStore &m_appState;
     std::unique_ptr<QWidget> m_window;
     std::unique_ptr<QWidget> m_customizerWindow;
+    QWidget *m_content = nullptr; // owned by m_window
+    ContentFactory m_contentFactory;
     CustomizerFactory m_customizerFactory;
     std::function<void()> m_onWindowClosed;
     bool m_showRequestedDuringBreak = false;

@@ -24,15 +24,24 @@ int SoftShadow::reach(qreal blurRadius)
 
 QImage SoftShadow::fromShape(const QImage &shape, qreal blurRadius, qreal opacity)
 {
+    return fromShape(shape, blurRadius, QColor::fromRgbF(0, 0, 0, float(std::clamp(opacity, 0.0, 1.0))));
+}
+
+QImage SoftShadow::fromShape(const QImage &shape, qreal blurRadius, const QColor &colour)
+{
     QImage alpha = shape.convertToFormat(QImage::Format_Alpha8);
     blur(alpha, blurRadius);
     QImage shadow(alpha.size(), QImage::Format_ARGB32_Premultiplied);
-    const int scale = int(std::lround(std::clamp(opacity, 0.0, 1.0) * 256));
+    const QColor rgb = colour.toRgb();
+    const int scale = int(std::lround(rgb.alphaF() * 256));
     for (int y = 0; y < alpha.height(); ++y) {
         const uchar *source = alpha.constScanLine(y);
         auto *target = reinterpret_cast<QRgb *>(shadow.scanLine(y));
-        for (int x = 0; x < alpha.width(); ++x)
-            target[x] = qRgba(0, 0, 0, (source[x] * scale) >> 8);
+        for (int x = 0; x < alpha.width(); ++x) {
+            const int a = (source[x] * scale) >> 8;
+            // Premultiplied: each channel carries the pixel's coverage.
+            target[x] = qRgba((rgb.red() * a) / 255, (rgb.green() * a) / 255, (rgb.blue() * a) / 255, a);
+        }
     }
     shadow.setDevicePixelRatio(shape.devicePixelRatio());
     return shadow;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 
 // The soft black shadows of the break overlay's text and controls, and the blur under the
@@ -14,6 +15,8 @@ public:
     // image and tinted black at `opacity`; the same size and pixel ratio as `shape`, which
     // must leave reach(blurRadius) of room around what it holds.
     static QImage fromShape(const QImage &shape, qreal blurRadius, qreal opacity);
+    // The same in any colour, at that colour's own opacity: coloured shadows and glows.
+    static QImage fromShape(const QImage &shape, qreal blurRadius, const QColor &colour);
     // How far past its shape a shadow of that radius shows.
     static int reach(qreal blurRadius);
     // Blurs an Alpha8 image in place over `blurRadius` of its pixels; pixels beyond its

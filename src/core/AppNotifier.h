@@ -22,4 +22,7 @@ signals:
     void onboardingDidComplete();
     // Shortly after onboarding: the menu-bar item points the user at itself.
     void showMenuBarHandoff();
+    // Asks the settings window to lay the first-run flow over its content again. Nothing in
+    // the application sends it yet; it is the hook for offering the flow once more.
+    void showOnboarding();
 };

@@ -6,7 +6,9 @@
 #include "core/SettingsRepository.h"
 #include "core/SystemClock.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 AppSettings::AppSettings(SettingsRepository &store, Clock &clock, QObject *parent,
                          LocalStatisticsStore *statistics)
@@ -17,7 +19,13 @@ AppSettings::AppSettings(SettingsRepository &store, Clock &clock, QObject *paren
 {
     applyDefaultSettingsProfile(m_store);
     load();
+    replaceOutOfRangeValues();
     correctLoadedValues();
+}
+
+qint64 AppSettings::boundedBreakSeconds(qint64 seconds)
+{
+    return std::clamp(seconds, minimumBreakSeconds, maximumBreakSeconds);
 }
 
 AppSettings &AppSettings::shared()
@@ -102,6 +110,34 @@ void AppSettings::load()
     for (const auto &[key, field, fallback] : texts)
         this->*field = m_store.string(QLatin1String(key)).value_or(QLatin1String(fallback));
     m_notificationSoundVolume = m_store.doubleValue(QStringLiteral("notificationSoundVolume"));
+}
+
+// A hand-edited length or interval that no editor offers reads as its default, for this run
+// only: the stored text is left for the user to see and mend. A zero or negative break
+// flashes past yet counts as completed, and one of 2^63 seconds overflows its end time.
+void AppSettings::replaceOutOfRangeValues()
+{
+    struct Range
+    {
+        const char *key;
+        qint64 AppSettings::*field;
+        qint64 minimum;
+        qint64 maximum;
+    };
+    static const Range ranges[] = {
+        {"breakInterval", &AppSettings::m_breakInterval, 1, std::numeric_limits<qint64>::max()},
+        {"breakDuration", &AppSettings::m_breakDuration, minimumBreakSeconds, maximumBreakSeconds},
+        {"longBreakDuration", &AppSettings::m_longBreakDuration, minimumBreakSeconds,
+         maximumBreakSeconds},
+    };
+    for (const Range &range : ranges) {
+        const qint64 value = this->*range.field;
+        if (value >= range.minimum && value <= range.maximum)
+            continue;
+        const QString key = QLatin1String(range.key);
+        this->*range.field =
+            SettingsRepository::toInteger(m_store.registeredObject(key)).value_or(range.minimum);
+    }
 }
 
 // Values that older versions could leave behind and that no editor offers. Through the

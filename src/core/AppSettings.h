@@ -117,6 +117,11 @@ class AppSettings : public QObject
                    NOTIFY officeHoursEnabledChanged)
 
 public:
+    // The shortest and the longest break the timer shows, whatever a file or caller asks.
+    static constexpr qint64 minimumBreakSeconds = 1;
+    static constexpr qint64 maximumBreakSeconds = 24 * 3600;
+    static qint64 boundedBreakSeconds(qint64 seconds);
+
     // Migrates the store's domain and registers the defaults first, then reads every setting.
     // Skips and snoozes are also counted in `statistics` when one is given.
     AppSettings(SettingsRepository &store, Clock &clock, QObject *parent = nullptr,
@@ -309,6 +314,7 @@ private:
     template <typename T, typename Signal>
     void assign(T &field, T value, const QString &key, Signal changed);
     void load();
+    void replaceOutOfRangeValues();
     void correctLoadedValues();
     bool withinDailyAllowance(qint64 perDay, qint64 usedToday) const;
     void rememberOfficeHoursState(bool inside, int dayPosition, const QTime &time);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -15,6 +16,7 @@ namespace {
 
 constexpr mode_t privateFileMode = 0600;
 constexpr mode_t privateFolderMode = 0700;
+constexpr mode_t groupAndOtherBits = 0077;
 
 bool fail(QString *error, const QString &step, int errorCode)
 {
@@ -106,12 +108,107 @@ int renameNoReplace(const QByteArray &from, const QByteArray &to)
     return ::rename(from.constData(), to.constData());
 }
 
+// Root may write anywhere; a folder the user took the write permission from is still theirs
+// to keep unchanged.
+bool folderAcceptsWrites(const QByteArray &folder, QString *error)
+{
+    struct stat info = {};
+    if (::stat(folder.constData(), &info) == 0 && !(info.st_mode & S_IWUSR))
+        return fail(error, QStringLiteral("the folder is read-only"), EACCES);
+    return true;
+}
+
+AtomicFile::ReadResult unusable(const QString &reason)
+{
+    AtomicFile::ReadResult result;
+    result.status = AtomicFile::ReadResult::Status::unusable;
+    result.error = reason;
+    return result;
+}
+
+QString stepFailed(const QString &step, int errorCode)
+{
+    return step + QLatin1String(": ") + qt_error_string(errorCode);
+}
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() { ::close(m_fd); }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Up to limit + 1 bytes, so that a file that grew past the limit since fstat() shows it. The
+// buffer starts at the size fstat() gave and grows only for a file that is still growing.
+bool readUpTo(int fd, qint64 expectedSize, qint64 limit, QByteArray *bytes)
+{
+    bytes->resize(std::min(expectedSize, limit) + 1);
+    qint64 total = 0;
+    for (;;) {
+        if (total == bytes->size()) {
+            if (total > limit)
+                break;
+            bytes->resize(std::min(total * 2, limit + 1));
+        }
+        const ssize_t count = ::read(fd, bytes->data() + total, size_t(bytes->size() - total));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return false;
+        if (count == 0)
+            break;
+        total += count;
+    }
+    bytes->resize(total);
+    return true;
+}
+
 } // namespace
+
+AtomicFile::ReadResult AtomicFile::read(const QString &path, qint64 maxBytes)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    // Without O_NONBLOCK, opening a pipe put in the file's place waits for a writer for ever.
+    const int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int openError = errno;
+        struct stat entry = {};
+        // A dangling link is something in the way, not an absent file.
+        if (::lstat(encoded.constData(), &entry) != 0)
+            return {};
+        return unusable(stepFailed(QStringLiteral("cannot open"), openError));
+    }
+    const FileDescriptor file(fd);
+    struct stat info = {};
+    if (::fstat(file.get(), &info) != 0)
+        return unusable(stepFailed(QStringLiteral("cannot inspect"), errno));
+    // A device (a link to /dev/zero) never ends; a folder has nothing to read.
+    if (!S_ISREG(info.st_mode))
+        return unusable(QStringLiteral("not a regular file"));
+    const QString tooLarge = QStringLiteral("larger than %1 bytes").arg(maxBytes);
+    if (info.st_size > maxBytes)
+        return unusable(tooLarge);
+    ReadResult result;
+    if (!readUpTo(file.get(), info.st_size, maxBytes, &result.bytes))
+        return unusable(stepFailed(QStringLiteral("cannot read"), errno));
+    if (result.bytes.size() > maxBytes)
+        return unusable(tooLarge);
+    result.status = ReadResult::Status::read;
+    return result;
+}
 
 bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *error)
 {
     const QFileInfo target(path);
     const QByteArray targetPath = QFile::encodeName(target.absoluteFilePath());
+    if (!folderAcceptsWrites(QFile::encodeName(target.absolutePath()), error))
+        return false;
     QByteArray tempPath;
     const int fd = openNewTemporary(targetPath, &tempPath);
     if (fd < 0)
@@ -151,6 +248,16 @@ std::optional<QString> AtomicFile::setAside(const QString &path, const QDateTime
     return std::nullopt;
 }
 
+bool AtomicFile::remove(const QString &path, QString *error)
+{
+    const QFileInfo target(path);
+    if (!folderAcceptsWrites(QFile::encodeName(target.absolutePath()), error))
+        return false;
+    if (::unlink(QFile::encodeName(target.absoluteFilePath()).constData()) != 0 && errno != ENOENT)
+        return fail(error, QStringLiteral("cannot remove the file"), errno);
+    return true;
+}
+
 bool AtomicFile::makePrivateFolder(const QString &path, QString *error)
 {
     const QString folder = QDir::cleanPath(QDir(path).absolutePath());
@@ -160,12 +267,22 @@ bool AtomicFile::makePrivateFolder(const QString &path, QString *error)
         missing.prepend(current);
     }
     for (const QString &part : std::as_const(missing)) {
-        if (::mkdir(QFile::encodeName(part).constData(), privateFolderMode) != 0 && errno != EEXIST)
+        const QByteArray encoded = QFile::encodeName(part);
+        if (::mkdir(encoded.constData(), privateFolderMode) != 0) {
+            if (errno == EEXIST)
+                continue; // made by someone else meanwhile: theirs, mode and all
             return fail(error, QStringLiteral("cannot create the folder"), errno);
+        }
+        // The umask may have taken more than group and others from a folder we made.
+        ::chmod(encoded.constData(), privateFolderMode);
     }
-    if (!QFileInfo(folder).isDir())
+    struct stat info = {};
+    const QByteArray encoded = QFile::encodeName(folder);
+    if (::stat(encoded.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
         return fail(error, QStringLiteral("cannot create the folder"), ENOTDIR);
-    if (::chmod(QFile::encodeName(folder).constData(), privateFolderMode) != 0)
+    const mode_t current = info.st_mode & 07777;
+    const mode_t narrowed = current & ~groupAndOtherBits;
+    if (narrowed != current && ::chmod(encoded.constData(), narrowed) != 0)
         return fail(error, QStringLiteral("cannot set the folder mode"), errno);
     return true;
 }

@@ -106,6 +106,12 @@ QVariant FileSettingsRepository::object(const QString &key) const
     return m_defaults.value(key);
 }
 
+QVariant FileSettingsRepository::registeredObject(const QString &key) const
+{
+    std::lock_guard lock(m_mutex);
+    return m_defaults.value(key);
+}
+
 void FileSettingsRepository::setObject(const QString &key, const QVariant &value)
 {
     // Memory holds what the file will give back after a restart (int as qint64, string
@@ -180,20 +186,15 @@ void FileSettingsRepository::flush()
 
 void FileSettingsRepository::load()
 {
-    QFile file(m_filePath);
-    if (!file.exists())
+    const AtomicFile::ReadResult file = AtomicFile::read(m_filePath, maxFileBytes);
+    if (file.status == AtomicFile::ReadResult::Status::absent)
         return;
-    if (!file.open(QIODevice::ReadOnly)) {
-        setAsideUnusableFile(QStringLiteral("unreadable: ") + file.errorString());
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setAsideUnusableFile(QStringLiteral("unreadable: ") + file.errorString());
+    if (file.status == AtomicFile::ReadResult::Status::unusable) {
+        setAsideUnusableFile(QStringLiteral("unreadable: ") + file.error);
         return;
     }
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(file.bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         setAsideUnusableFile(QStringLiteral("unparseable: ") + parseError.errorString());
         return;

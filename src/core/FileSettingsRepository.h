@@ -10,14 +10,17 @@
 // The application's user-defaults store on disk: the persistent domain as one readable JSON
 // object in $XDG_CONFIG_HOME/lumenpause/local.lumenpause.app.json (mode 0600, folder 0700).
 // Assignments change memory at once; the file is rewritten atomically at most once per
-// second, and at once by flush(). A file that cannot be read or parsed is set aside as
-// "<name>.corrupt-<timestamp>" and the domain starts empty; it is never overwritten.
+// second, and at once by flush(). A file that cannot be read or parsed, and anything that
+// is not a regular file of sensible size, is set aside as "<name>.corrupt-<timestamp>" and
+// the domain starts empty; it is never overwritten.
 class FileSettingsRepository : public QObject, public SettingsRepository
 {
     Q_OBJECT
 
 public:
     static constexpr double flushDelaySeconds = 1.0;
+    // Far beyond any real settings file; a larger one is not read into memory.
+    static constexpr qint64 maxFileBytes = 4 * 1024 * 1024;
 
     FileSettingsRepository(QString filePath, Clock &clock, QObject *parent = nullptr);
     ~FileSettingsRepository() override; // flushes what is pending
@@ -31,6 +34,7 @@ public:
     QString filePath() const { return m_filePath; }
 
     QVariant object(const QString &key) const override;
+    QVariant registeredObject(const QString &key) const override;
     void setObject(const QString &key, const QVariant &value) override;
     void removeObject(const QString &key) override;
     void registerDefaults(const QVariantMap &defaults) override;

@@ -5,7 +5,6 @@
 #include "core/Clock.h"
 #include "core/Logger.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -48,25 +47,17 @@ QUrl FileStatsRepository::fileURL() const
 QList<DayStat> FileStatsRepository::load()
 {
     const QString path = fileURL().toLocalFile();
-    if (path.isEmpty() || !somethingAt(path))
+    if (path.isEmpty())
         return {};
-    // Only a regular file is opened: a pipe put in its place would block start-up.
-    if (!QFileInfo(path).isFile()) {
-        setAsideUnusableFile(path, QStringLiteral("not a regular file"));
+    const AtomicFile::ReadResult file = AtomicFile::read(path, maxFileBytes);
+    if (file.status == AtomicFile::ReadResult::Status::absent)
         return {};
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setAsideUnusableFile(path, QStringLiteral("unreadable: ") + file.errorString());
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setAsideUnusableFile(path, QStringLiteral("unreadable: ") + file.errorString());
+    if (file.status == AtomicFile::ReadResult::Status::unusable) {
+        setAsideUnusableFile(path, QStringLiteral("unreadable: ") + file.error);
         return {};
     }
     QString error;
-    std::optional<QList<DayStat>> days = decodeDayStats(bytes, &error);
+    std::optional<QList<DayStat>> days = decodeDayStats(file.bytes, &error);
     if (!days) {
         setAsideUnusableFile(path, QStringLiteral("undecodable: ") + error);
         return {};
@@ -75,18 +66,18 @@ QList<DayStat> FileStatsRepository::load()
     return *std::move(days);
 }
 
-void FileStatsRepository::save(const QList<DayStat> &days)
+bool FileStatsRepository::save(const QList<DayStat> &days)
 {
     const QString path = fileURL().toLocalFile();
-    if (path.isEmpty()) {
-        logInfo(logCategory, QStringLiteral("Save failed: there is no data folder"));
-        return;
-    }
+    if (path.isEmpty())
+        return saveFailed(QStringLiteral("there is no data folder"));
     if (path == m_blockedPath)
-        return; // already reported when it was found; the history stays in memory
+        return false; // already reported when it was found; the history stays in memory
     QString error;
     if (!AtomicFile::write(path, encodeDayStats(days), &error))
-        logInfo(logCategory, QStringLiteral("Save failed: ") + error);
+        return saveFailed(error);
+    saveSucceeded();
+    return true;
 }
 
 void FileStatsRepository::clear()
@@ -99,17 +90,39 @@ void FileStatsRepository::clear()
                 QStringLiteral("Clear failed: the file could not be read and is left as it is"));
         return;
     }
-    QFile file(path);
-    if (file.remove())
+    QString error;
+    if (AtomicFile::remove(path, &error))
         return;
-    logInfo(logCategory, QStringLiteral("Clear failed: ") + file.errorString());
+    logInfo(logCategory, QStringLiteral("Clear failed: ") + error);
     // Whatever stopped the removal, the statistics must not survive a clear: an empty
     // history in its place says the same as no file.
-    QString error;
     if (!AtomicFile::write(path, QByteArrayLiteral("[]"), &error)) {
         logInfo(logCategory,
                 QStringLiteral("Clear failed: cannot empty the file either: ") + error);
     }
+}
+
+// Every completed break of the run is lost while saves fail, so the user must hear of it;
+// a failure that repeats itself on every recording is said once.
+bool FileStatsRepository::saveFailed(const QString &error)
+{
+    ++m_failedSaves;
+    if (error != m_reportedSaveError) {
+        m_reportedSaveError = error;
+        logWarn(logCategory, QStringLiteral("Save failed: ") + error);
+    }
+    return false;
+}
+
+void FileStatsRepository::saveSucceeded()
+{
+    if (m_failedSaves == 0)
+        return;
+    logInfo(logCategory, formatLogEvent(QStringLiteral("stats_saved_again"),
+                                        {{QStringLiteral("failedSaves"),
+                                          QString::number(m_failedSaves)}}));
+    m_failedSaves = 0;
+    m_reportedSaveError.clear();
 }
 
 void FileStatsRepository::setAsideUnusableFile(const QString &path, const QString &reason)

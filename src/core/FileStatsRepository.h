@@ -13,11 +13,15 @@ class Clock;
 // the user's data folder ($XDG_DATA_HOME/<application folder>/<file name>), folder 0700 and
 // file 0600. A file that exists but cannot be read or decoded is moved aside as
 // "<name>.corrupt-<timestamp>" and the history starts empty; when it cannot even be moved,
-// it is left exactly as it is and nothing is written over it for the rest of the run.
-// Main thread only.
+// it is left exactly as it is and nothing is written over it for the rest of the run. A save
+// that fails is a WARN, once for each different reason, and the first save that works again
+// says so. Main thread only.
 class FileStatsRepository : public StatsRepository
 {
 public:
+    // Thirty days take a few kilobytes; a larger file is not read into memory.
+    static constexpr qint64 maxFileBytes = 4 * 1024 * 1024;
+
     // The folder that receives the application's folder; empty when there is none.
     using BaseFolder = std::function<QString()>;
 
@@ -33,11 +37,13 @@ public:
     QUrl fileURL() const;
 
     QList<DayStat> load() override;
-    void save(const QList<DayStat> &days) override;
+    bool save(const QList<DayStat> &days) override;
     void clear() override;
 
 private:
     void setAsideUnusableFile(const QString &path, const QString &reason);
+    bool saveFailed(const QString &error);
+    void saveSucceeded();
 
     QString m_fileName;
     Clock &m_clock;
@@ -45,4 +51,7 @@ private:
     // A file that could be neither used nor moved aside: it holds history we could not
     // read, so it is never overwritten or removed.
     QString m_blockedPath;
+    // Since the last save that worked: how many failed, and the reason last reported.
+    int m_failedSaves = 0;
+    QString m_reportedSaveError;
 };

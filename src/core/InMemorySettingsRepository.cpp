@@ -14,6 +14,12 @@ QVariant InMemorySettingsRepository::object(const QString &key) const
     return m_defaults.value(key);
 }
 
+QVariant InMemorySettingsRepository::registeredObject(const QString &key) const
+{
+    std::lock_guard lock(m_mutex);
+    return m_defaults.value(key);
+}
+
 void InMemorySettingsRepository::setObject(const QString &key, const QVariant &value)
 {
     std::lock_guard lock(m_mutex);

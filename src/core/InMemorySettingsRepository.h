@@ -13,6 +13,7 @@ public:
     explicit InMemorySettingsRepository(QVariantMap stored);
 
     QVariant object(const QString &key) const override;
+    QVariant registeredObject(const QString &key) const override;
     void setObject(const QString &key, const QVariant &value) override;
     void removeObject(const QString &key) override;
     void registerDefaults(const QVariantMap &defaults) override;

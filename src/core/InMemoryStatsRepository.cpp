@@ -10,9 +10,10 @@ QList<DayStat> InMemoryStatsRepository::load()
     return m_days;
 }
 
-void InMemoryStatsRepository::save(const QList<DayStat> &days)
+bool InMemoryStatsRepository::save(const QList<DayStat> &days)
 {
     m_days = days;
+    return true;
 }
 
 void InMemoryStatsRepository::clear()

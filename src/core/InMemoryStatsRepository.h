@@ -10,7 +10,7 @@ public:
     explicit InMemoryStatsRepository(QList<DayStat> days = {});
 
     QList<DayStat> load() override;
-    void save(const QList<DayStat> &days) override;
+    bool save(const QList<DayStat> &days) override;
     void clear() override;
 
     const QList<DayStat> &days() const { return m_days; }

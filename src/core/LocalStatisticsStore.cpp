@@ -15,6 +15,7 @@
 namespace {
 
 const QString dayKeyFormat = QStringLiteral("yyyy-MM-dd");
+bool sharedCreated = false; // main thread only, as the store
 
 void addOne(qint64 &counter)
 {
@@ -37,10 +38,12 @@ LocalStatisticsStore::LocalStatisticsStore(StatsRepository &repository, Clock &c
     , m_clock(clock)
     , m_timeZone(std::move(timeZone))
 {
-    m_days = prune(m_repository.load());
+    const QList<DayStat> loaded = m_repository.load();
+    m_days = prune(loaded);
+    m_laterDays = laterThanToday(loaded);
     // Writes the pruned history back at once, so expired or duplicate days leave the file
     // as soon as the application starts.
-    m_repository.save(m_days);
+    save();
     if (hourlyRetention) {
         m_retentionTimer =
             m_clock.schedule(retentionIntervalSeconds, true, [this] { pruneExpired(); });
@@ -60,9 +63,15 @@ LocalStatisticsStore &LocalStatisticsStore::shared()
         auto *store = new LocalStatisticsStore(*repository, *clock, QTimeZone::systemTimeZone(),
                                                !underTests);
         clock->setParent(store);
+        sharedCreated = true;
         return store;
     }();
     return *instance;
+}
+
+bool LocalStatisticsStore::isSharedCreated()
+{
+    return sharedCreated;
 }
 
 void LocalStatisticsStore::setDays(const QList<DayStat> &days)
@@ -76,7 +85,9 @@ void LocalStatisticsStore::setDays(const QList<DayStat> &days)
 void LocalStatisticsStore::record(const Mutation &mutation)
 {
     const QString key = dayKey(today());
-    QList<DayStat> days = m_days;
+    // A day kept aside as later than today may have become today by now.
+    QList<DayStat> days = prune(storedDays());
+    m_laterDays = laterThanToday(m_laterDays);
     auto it = std::find_if(days.begin(), days.end(),
                            [&](const DayStat &day) { return day.date == key; });
     if (it == days.end()) {
@@ -85,7 +96,7 @@ void LocalStatisticsStore::record(const Mutation &mutation)
     }
     mutation(*it);
     setDays(prune(days));
-    m_repository.save(m_days);
+    save();
 }
 
 LocalStatisticsStore::Mutation LocalStatisticsStore::applyCompletedBreak(
@@ -196,19 +207,44 @@ bool LocalStatisticsStore::hasRecordedActivity() const
 
 void LocalStatisticsStore::clearAll()
 {
+    m_laterDays.clear();
+    m_unsaved = false;
     setDays({});
     m_repository.clear();
+}
+
+void LocalStatisticsStore::flush()
+{
+    if (m_unsaved)
+        save();
+}
+
+void LocalStatisticsStore::save()
+{
+    m_unsaved = !m_repository.save(storedDays());
 }
 
 QList<DayStat> LocalStatisticsStore::prune(const QList<DayStat> &days) const
 {
     const QDate last = today();
     const QDate cutoff = last.addDays(-(maxDays - 1));
+    return mergeDays(days, [&](const QDate &date) { return date >= cutoff && date <= last; });
+}
+
+QList<DayStat> LocalStatisticsStore::laterThanToday(const QList<DayStat> &days) const
+{
+    const QDate last = today();
+    return mergeDays(days, [&](const QDate &date) { return date > last; });
+}
+
+QList<DayStat> LocalStatisticsStore::mergeDays(const QList<DayStat> &days,
+                                               const std::function<bool(const QDate &)> &keep) const
+{
     QList<DayStat> kept;
     QHash<QString, qsizetype> keptIndex;
     for (const DayStat &day : days) {
         const QDate date = QDate::fromString(day.date, dayKeyFormat);
-        if (!date.isValid() || date < cutoff || date > last)
+        if (!date.isValid() || !keep(date))
             continue;
         // Keyed by the parsed day written back out, so a kept record always carries the
         // canonical spelling of its day.
@@ -229,12 +265,18 @@ QList<DayStat> LocalStatisticsStore::prune(const QList<DayStat> &days) const
 
 void LocalStatisticsStore::pruneExpired()
 {
-    QList<DayStat> pruned = prune(m_days);
-    if (pruned == m_days)
+    const QList<DayStat> stored = storedDays();
+    QList<DayStat> pruned = prune(stored);
+    QList<DayStat> later = laterThanToday(stored);
+    if (pruned == m_days && later == m_laterDays)
         return;
+    // Days that only moved from "later" into the window were not pruned.
+    const bool dropped = pruned.size() + later.size() < stored.size();
+    m_laterDays = std::move(later);
     setDays(pruned);
-    m_repository.save(m_days);
-    logInfo(QStringLiteral("Stats"), QStringLiteral("Expired local statistics were pruned"));
+    save();
+    if (dropped)
+        logInfo(QStringLiteral("Stats"), QStringLiteral("Expired local statistics were pruned"));
 }
 
 QString LocalStatisticsStore::dayKey(const QDate &day) const

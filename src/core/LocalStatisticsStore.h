@@ -17,7 +17,9 @@ class StatsRepository;
 // the 29 days before it. Every event is counted through record(), which changes today's
 // record and saves the whole history at once. Day keys are "yyyy-MM-dd" in the time zone
 // given at creation: a later change of the system's zone does not move recorded days.
-// Main thread only.
+// Records dated after today (a clock that is behind, for now) are kept as they are: not
+// shown, not counted, never pruned, and written back with every save, so a wrong clock at
+// start-up cannot wipe the history. Main thread only.
 class LocalStatisticsStore : public QObject
 {
     Q_OBJECT
@@ -29,8 +31,8 @@ public:
     static constexpr int maxDays = 30;
     static constexpr double retentionIntervalSeconds = 3600;
 
-    // Loads the stored history, keeps what lies in the window, merges duplicate days and
-    // saves the result at once. With hourlyRetention, days that fall out of the window are
+    // Loads the stored history, keeps what lies in the window (and what is dated after
+    // today), merges duplicate days and saves the result at once. With hourlyRetention, days that fall out of the window are
     // dropped within the hour even when nothing is recorded.
     LocalStatisticsStore(StatsRepository &repository, Clock &clock, QTimeZone timeZone,
                          bool hourlyRetention = true, QObject *parent = nullptr);
@@ -39,6 +41,9 @@ public:
     // zone as it is at creation; under the test host it keeps the history in memory and has
     // no retention timer. Made on first use and never destroyed.
     static LocalStatisticsStore &shared();
+    // Whether shared() has been made, so that the end of the process can flush it without
+    // creating it.
+    static bool isSharedCreated();
 
     const QList<DayStat> &days() const { return m_days; }
     // Stores without saving; the signal fires only when the list really changes.
@@ -63,11 +68,15 @@ public:
     bool hasRecordedActivity() const;
     // Empties the history and what the repository holds; the retention timer keeps running.
     void clearAll();
+    // Saves again when the last save failed; nothing else is ever waiting to be written.
+    void flush();
 
     // The records dated inside the window as of now, one per day (duplicates added
     // together), in date order; records with a date that is not a real "yyyy-MM-dd" go.
     QList<DayStat> prune(const QList<DayStat> &days) const;
     void pruneExpired();
+    // The records dated after today, kept aside from days(); merged and ordered as prune().
+    const QList<DayStat> &laterDays() const { return m_laterDays; }
 
     QString dayKey(const QDate &day) const;
 
@@ -76,10 +85,19 @@ signals:
 
 private:
     QDate today() const;
+    // One record per day of the dates the filter accepts, in date order.
+    QList<DayStat> mergeDays(const QList<DayStat> &days,
+                             const std::function<bool(const QDate &)> &keep) const;
+    QList<DayStat> laterThanToday(const QList<DayStat> &days) const;
+    // What the file holds: the window, then the days after today.
+    QList<DayStat> storedDays() const { return m_days + m_laterDays; }
+    void save();
 
     StatsRepository &m_repository;
     Clock &m_clock;
     QTimeZone m_timeZone;
     QList<DayStat> m_days;
+    QList<DayStat> m_laterDays;
+    bool m_unsaved = false; // the last save failed
     CancellableHandle m_retentionTimer; // cancelled with the store, so it never fires late
 };

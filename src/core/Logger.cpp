@@ -54,7 +54,9 @@ const std::array<RedactionRule, 3> &redactionRules()
         {QRegularExpression(QStringLiteral(
              R"((?i)\b[0-9a-f]{8}-[0-9a-f]{4}-[1-5][0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}\b)")),
          QStringLiteral("[REDACTED_ID]")},
-        {QRegularExpression(QStringLiteral(R"((?i)\b(%1)(["']?\s*[:=]\s*["']?)([^"'\s,&}]+))")
+        // No word boundary before the key: "userPassword", "sessionToken" and "githubToken"
+        // carry secrets as much as the bare words do.
+        {QRegularExpression(QStringLiteral(R"((?i)(%1)(["']?\s*[:=]\s*["']?)([^"'\s,&}]+))")
                                 .arg(QLatin1String(secretKeys))),
          QStringLiteral("\\1\\2[REDACTED]")},
     }};

@@ -62,17 +62,23 @@ std::optional<double> SettingsRepository::toDouble(const QVariant &value)
 
 qint64 SettingsRepository::integer(const QString &key) const
 {
-    return toInteger(object(key)).value_or(0);
+    if (const std::optional<qint64> value = toInteger(object(key)))
+        return *value;
+    return toInteger(registeredObject(key)).value_or(0);
 }
 
 bool SettingsRepository::boolean(const QString &key) const
 {
-    return toBool(object(key)).value_or(false);
+    if (const std::optional<bool> value = toBool(object(key)))
+        return *value;
+    return toBool(registeredObject(key)).value_or(false);
 }
 
 double SettingsRepository::doubleValue(const QString &key) const
 {
-    return toDouble(object(key)).value_or(0.0);
+    if (const std::optional<double> value = toDouble(object(key)))
+        return *value;
+    return toDouble(registeredObject(key)).value_or(0.0);
 }
 
 std::optional<QString> SettingsRepository::string(const QString &key) const

@@ -19,6 +19,8 @@ public:
 
     // The stored value, else the registered one, else an invalid QVariant.
     virtual QVariant object(const QString &key) const = 0;
+    // The registered value alone, whatever is stored; an invalid QVariant when none is.
+    virtual QVariant registeredObject(const QString &key) const = 0;
     // Stores the value; an invalid QVariant removes the key.
     virtual void setObject(const QString &key, const QVariant &value) = 0;
     virtual void removeObject(const QString &key) = 0;
@@ -32,7 +34,8 @@ public:
     // Writes pending changes now (at quit); a no-op where nothing is pending or kept.
     virtual void flush() = 0;
 
-    // Typed reads with their fallbacks for an absent or mistyped value.
+    // Typed reads. A stored value of another type (a hand-edited "20" for 20) reads as the
+    // registered value, and without one of the right type as the fallback given here.
     qint64 integer(const QString &key) const;         // 0
     bool boolean(const QString &key) const;           // false
     double doubleValue(const QString &key) const;     // 0.0; integers read as doubles

@@ -12,7 +12,7 @@ public:
     virtual ~StatsRepository() = default;
 
     virtual QList<DayStat> load() = 0;
-    // Replaces what is stored by the given list.
-    virtual void save(const QList<DayStat> &days) = 0;
+    // Replaces what is stored by the given list; false when it could not be stored.
+    virtual bool save(const QList<DayStat> &days) = 0;
     virtual void clear() = 0;
 };

@@ -27,6 +27,10 @@ ThemeManager::ThemeManager(SettingsRepository &settings, const DesktopAppearance
     // in the store untouched until the user picks a theme.
     const QString stored = m_settings.string(kThemeKey).value_or(QStringLiteral("System"));
     m_appTheme = appThemeFromRawValue(stored).value_or(AppTheme::system);
+    m_effectiveScheme = effectiveScheme();
+    if (m_appearance)
+        connect(m_appearance, &DesktopAppearance::prefersDarkChanged, this,
+                &ThemeManager::updateEffectiveScheme);
 }
 
 ThemeManager &ThemeManager::shared()
@@ -48,8 +52,21 @@ void ThemeManager::setAppTheme(AppTheme theme)
     m_appTheme = theme;
     // Stored before observers hear of it, so that any of them reading the store agrees.
     m_settings.setString(kThemeKey, appThemeRawValue(m_appTheme));
-    if (changed)
+    if (changed) {
         emit appThemeChanged(m_appTheme);
+        updateEffectiveScheme();
+    }
+}
+
+void ThemeManager::updateEffectiveScheme()
+{
+    // The desktop may announce a change while a forced theme hides it; windows hear only of
+    // what alters their look.
+    const ColorScheme scheme = effectiveScheme();
+    if (scheme == m_effectiveScheme)
+        return;
+    m_effectiveScheme = scheme;
+    emit effectiveSchemeChanged(scheme);
 }
 
 bool ThemeManager::isDark() const

@@ -11,7 +11,9 @@ class SettingsRepository;
 
 // Holds the user's theme choice and keeps it under "appTheme". The choice is not applied to
 // the application as a whole: windows ask for their colour scheme (colorScheme) and the
-// floating notices for their palette (isDark) whenever they draw. Main thread only.
+// floating notices for their palette (isDark) whenever they draw; the settings window follows
+// the scheme in effect (effectiveScheme), which under "System" moves with the desktop.
+// Main thread only.
 class ThemeManager : public QObject
 {
     Q_OBJECT
@@ -39,14 +41,22 @@ public:
     // desktop states no preference, whether the application palette's window colour is dark.
     bool isDark() const;
     std::optional<ColorScheme> colorScheme() const { return appThemeColorScheme(m_appTheme); }
+    // The scheme content is drawn in now: the user's theme, or under "System" what isDark()
+    // finds.
+    ColorScheme effectiveScheme() const { return isDark() ? ColorScheme::dark : ColorScheme::light; }
 
 signals:
     void appThemeChanged(AppTheme appTheme);
+    // The scheme in effect has changed, through the user's theme or, under "System", the
+    // desktop's preference; never for a change that leaves it as it was.
+    void effectiveSchemeChanged(ColorScheme scheme);
 
 private:
     bool desktopIsDark() const;
+    void updateEffectiveScheme();
 
     SettingsRepository &m_settings;
     const DesktopAppearance *m_appearance;
     AppTheme m_appTheme = AppTheme::system;
+    ColorScheme m_effectiveScheme = ColorScheme::light;
 };

@@ -7,6 +7,16 @@ WellnessMeetingPauseStatus::WellnessMeetingPauseStatus(WellnessScheduler &wellne
 {
 }
 
+bool WellnessMeetingPauseStatus::isMeetingActive() const
+{
+    return m_wellness.isMeetingActive();
+}
+
+bool WellnessMeetingPauseStatus::breaksOverriddenForCurrentMeeting() const
+{
+    return m_wellness.breaksOverriddenForCurrentMeeting();
+}
+
 bool WellnessMeetingPauseStatus::breaksPausedByMeeting() const
 {
     return m_wellness.breaksPausedByMeeting();
@@ -15,4 +25,19 @@ bool WellnessMeetingPauseStatus::breaksPausedByMeeting() const
 bool WellnessMeetingPauseStatus::breaksPausedByMedia() const
 {
     return m_wellness.breaksPausedByMedia();
+}
+
+std::optional<DetectorType> WellnessMeetingPauseStatus::activeDetectorType() const
+{
+    return m_wellness.activeDetectorTypeSnapshot();
+}
+
+void WellnessMeetingPauseStatus::overrideBreakPauseForCurrentMeeting()
+{
+    m_wellness.overrideBreakPauseForCurrentMeeting();
+}
+
+void WellnessMeetingPauseStatus::overrideBreakPauseForCurrentMedia()
+{
+    m_wellness.overrideBreakPauseForCurrentMedia();
 }

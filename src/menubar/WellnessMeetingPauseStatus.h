@@ -4,21 +4,21 @@
 
 class WellnessScheduler;
 
-// The wellness scheduler as the tray sees it. The scheduler does not detect calls or
-// playback yet: no call is ever active, and there is no pause to override.
+// The wellness scheduler as the tray sees it: the detected call or playback, whether it holds
+// breaks, and "Resume Anyway".
 class WellnessMeetingPauseStatus : public MeetingPauseStatus
 {
 public:
     explicit WellnessMeetingPauseStatus(WellnessScheduler &wellness);
 
-    bool isMeetingActive() const override { return false; }
-    bool breaksOverriddenForCurrentMeeting() const override { return false; }
+    bool isMeetingActive() const override;
+    bool breaksOverriddenForCurrentMeeting() const override;
     bool breaksPausedByMeeting() const override;
     bool breaksPausedByMedia() const override;
-    std::optional<DetectorType> activeDetectorType() const override { return std::nullopt; }
+    std::optional<DetectorType> activeDetectorType() const override;
 
-    void overrideBreakPauseForCurrentMeeting() override {}
-    void overrideBreakPauseForCurrentMedia() override {}
+    void overrideBreakPauseForCurrentMeeting() override;
+    void overrideBreakPauseForCurrentMedia() override;
 
 private:
     WellnessScheduler &m_wellness;

@@ -55,6 +55,9 @@ BreakScheduler &BreakScheduler::shared()
             .sessionEvents = SystemProviders::sessionEvents(),
         });
         clock->setParent(instance);
+        // The wellness scheduler is one of this timer's services, so it is made first and
+        // learns of the timer it pauses only now.
+        WellnessScheduler::shared().bindBreakTimer(*instance);
         return instance;
     }();
     return *scheduler;

@@ -239,6 +239,7 @@ private:
     CancellableHandle m_postBreakCooldown;
     std::optional<QDateTime> m_meetingPauseStartedAt;
     std::optional<ActiveBreakContext> m_activeBreakContext;
+    QDateTime m_breakPresentedAt; // of the active break; bounds the seconds it may record
     bool m_isSystemIdle = false;
     bool m_headsUpSent = false;
 };

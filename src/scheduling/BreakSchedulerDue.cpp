@@ -165,11 +165,13 @@ std::optional<QString> BreakScheduler::autoSkipReason() const
     });
 }
 
-bool BreakScheduler::presentBreak(qint64 durationSeconds, bool isLong,
+bool BreakScheduler::presentBreak(qint64 requestedSeconds, bool isLong,
                                   BreakStatisticsSource source,
                                   const std::optional<QString> &scheduledName)
 {
+    const qint64 durationSeconds = AppSettings::boundedBreakSeconds(requestedSeconds);
     m_activeBreakContext = ActiveBreakContext{durationSeconds, isLong, source};
+    m_breakPresentedAt = m_services.clock.now();
     BreakWindowManager::setScheduledBreakName(scheduledName);
     BreakWindowManager::setScheduledBreakDurationSeconds(
         scheduledName ? std::optional<qint64>(durationSeconds) : std::nullopt);

@@ -47,7 +47,13 @@ void BreakScheduler::handleCompleted(const BreakDismissalOutcome::Completed &com
                 QStringLiteral("Ignoring completion without an active break"));
         return;
     }
-    const qint64 elapsed = std::clamp<qint64>(completed.elapsedSeconds, 0, context->durationSeconds);
+    // Never more than the clock saw pass since the break was presented: a break screen that
+    // reports its full length after a moment (an end time that overflowed) must not fill the
+    // day's total.
+    const qint64 secondsShown =
+        qRound64(double(m_breakPresentedAt.msecsTo(m_services.clock.now())) / 1000.0);
+    const qint64 elapsed = std::clamp<qint64>(
+        completed.elapsedSeconds, 0, std::clamp<qint64>(secondsShown, 0, context->durationSeconds));
     logEvent(LogLevel::Info, QStringLiteral("break_dismissed"),
              {{QStringLiteral("elapsed"), formatSecondsForLog(double(elapsed))},
               {QStringLiteral("endedEarly"), formatBoolForLog(completed.endedEarly)},

@@ -2,6 +2,8 @@
 #include "support/AppProcess.h"
 #include "support/TestServices.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 // Two launches of the real application by the same user, on the test desktop: the second
@@ -83,6 +85,35 @@ TEST_F(SingleInstanceIntegrationTest, WithoutASessionBusTheLockAloneKeepsASecond
     launchAndExpectItToLeave(second, "already_running | reopenRequested=false");
     EXPECT_TRUE(first.isRunning());
     EXPECT_FALSE(first.hasLog("reopen_requested")) << first.log().toStdString();
+}
+
+// Where the lock cannot tell (the second copy finds no runtime folder and Qt picks another,
+// or a link planted at the lock path makes it unusable to both), the session-bus name the
+// first copy owns keeps the second out, and the first is asked to reopen.
+TEST_F(SingleInstanceIntegrationTest, WhereTheLockCannotTellTheBusNameKeepsASecondCopyOut)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    const QString lockPath =
+        home.environment().value("XDG_RUNTIME_DIR") + QStringLiteral("/lumenpause.lock");
+    for (const bool plantedLink : {false, true}) {
+        SCOPED_TRACE(plantedLink ? "a link at the lock path" : "no runtime folder");
+        QFile::remove(lockPath);
+        if (plantedLink) {
+            ASSERT_TRUE(QFile::link(QStringLiteral("/nonexistent/lumenpause.lock"), lockPath));
+        }
+        AppProcess first(home.environment());
+        startRunning(first);
+        EXPECT_EQ(first.hasLog("instance_lock_unavailable | busName=true"), plantedLink)
+            << first.log().toStdString();
+
+        QProcessEnvironment secondEnvironment = home.environment();
+        if (!plantedLink)
+            secondEnvironment.remove("XDG_RUNTIME_DIR");
+        AppProcess second(secondEnvironment);
+        launchAndExpectItToLeave(second, "already_running | reopenRequested=true");
+        EXPECT_TRUE(first.waitForLog("reopen_requested", exitTimeoutMs)) << first.log().toStdString();
+        EXPECT_TRUE(first.terminate(exitTimeoutMs));
+    }
 }
 
 TEST_F(SingleInstanceIntegrationTest, ALaunchAfterTheFirstCopyEndedRunsOnItsOwn)

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 // Sees the fake clock's time a little behind its timers, as a coarse system timer that
@@ -77,6 +79,26 @@ TEST(BreakOverlayModelTest, LateTimersAndSleepShortenTheBreakInsteadOfStretching
     rig.clock.advance(1);
     EXPECT_EQ(rig.outcomes,
               QStringList({"completed elapsed=300 endedEarly=false waitForActivity=false"}));
+}
+
+// A length no editor offers (2^63 seconds would put the end time before the start) runs
+// within the floor and the ceiling of a break instead of ending at once.
+TEST(BreakOverlayModelTest, AnExtremeLengthRunsWithinTheBoundsOfABreak)
+{
+    for (const auto &[asked, shown] :
+         {std::pair<qint64, qint64>{std::numeric_limits<qint64>::max(), 86400}, {0, 1}, {-20, 1}}) {
+        SCOPED_TRACE(asked);
+        BreakOverlayRig rig;
+        BreakOverlayModel &overlay = rig.showBreak(asked);
+        EXPECT_EQ(overlay.breakDuration(), shown);
+        rig.clock.advance(0.5);
+        EXPECT_TRUE(rig.outcomes.isEmpty()) << "over before its first second";
+        rig.clock.setNow(rig.clock.now().addSecs(shown)); // past its end
+        rig.clock.advance(0.5);
+        EXPECT_EQ(rig.outcomes, QStringList(QStringLiteral("completed elapsed=%1 endedEarly=false "
+                                                           "waitForActivity=false")
+                                                .arg(shown)));
+    }
 }
 
 TEST(BreakOverlayModelTest, EarlyTimerFiringsNeitherRepeatASecondNorOverrunTheBreak)

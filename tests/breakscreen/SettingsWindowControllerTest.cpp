@@ -211,3 +211,24 @@ TEST_F(SettingsCustomizerTest, ShowingTheSettingsKeepsAnOpenCustomizerInFront)
     EXPECT_EQ(customizer(), open);
     EXPECT_TRUE(open->isVisible());
 }
+
+TEST_F(SettingsWindowControllerTest, ContentIsMadeOnceAtTheFirstShowAndKeptForTheRun)
+{
+    int made = 0;
+    controller.setContentFactory([&made] {
+        ++made;
+        return new QWidget;
+    });
+    EXPECT_EQ(controller.content(), nullptr);
+    controller.show();
+    QWidget *content = controller.content();
+    ASSERT_NE(content, nullptr);
+    EXPECT_EQ(content->window(), window());
+    controller.hide();
+    controller.show();
+    window()->close();
+    controller.show();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(controller.content(), content);
+    EXPECT_EQ(content->geometry(), window()->rect()) << "the content fills the window";
+}

@@ -59,10 +59,11 @@ TEST(AppSettingsRulesTest, IntervalComesFromThePresetOrTheCustomTimeAndIsBounded
     const Case cases[] = {
         {false, 20, 1, 0, 1200},
         {true, 20, 1, 30, 5400},
-        {false, 0, 0, 0, 60},
-        {false, -5, 0, 0, 60},
+        // A preset of no minutes or fewer is no interval at all: the default's 20 minutes.
+        {false, 0, 0, 0, 1200},
+        {false, -5, 0, 0, 1200},
         {false, int64Max, 0, 0, int64Max},
-        {false, int64Min, 0, 0, 60},
+        {false, int64Min, 0, 0, 1200},
         {true, 20, 0, 0, 60},
         {true, 20, -1, 30, 60},
         {true, 20, int64Max / 3600 + 1, 0, int64Max},

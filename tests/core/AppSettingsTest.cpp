@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -120,7 +121,9 @@ TEST(AppSettingsTest, EachSettingLoadsFromAndWritesToItsOwnKey)
     }
 }
 
-TEST(AppSettingsTest, MistypedValuesFallBackByTheirGroup)
+// A hand-edited file: every mistyped value reads as its registered default, and the stored
+// text stays for the user to see and mend.
+TEST(AppSettingsTest, MistypedValuesReadAsTheirRegisteredDefaultsAndStayStored)
 {
     QVariantMap stored;
     for (const QMetaProperty &property : settingProperties()) {
@@ -134,25 +137,41 @@ TEST(AppSettingsTest, MistypedValuesFallBackByTheirGroup)
     for (const QMetaProperty &property : settingProperties()) {
         const QString key = QLatin1String(property.name());
         SCOPED_TRACE(key.toStdString());
-        const QVariant loaded = property.read(&settings);
-        switch (property.typeId()) {
-        case QMetaType::Bool:
-            EXPECT_EQ(loaded.toBool(), onUnlessFalseKeys.contains(key));
-            break;
-        case QMetaType::QString:
-            EXPECT_EQ(loaded, registeredSettingsDefaults().value(key));
-            break;
-        default:
-            // Zero, except where the load corrections replace it.
-            if (key == "gentleDelaySeconds")
-                EXPECT_EQ(loaded.toLongLong(), 5);
-            else if (key == "idleResetThresholdMinutes")
-                EXPECT_EQ(loaded.toLongLong(), 10);
-            else if (key == "hudDismissSeconds")
-                EXPECT_EQ(loaded.toLongLong(), 5);
-            else
-                EXPECT_EQ(loaded.toDouble(), 0.0);
-        }
+        EXPECT_EQ(property.read(&settings), registeredSettingsDefaults().value(key));
+        EXPECT_EQ(fixture.store.persistentDomain().value(key), stored.value(key));
+    }
+}
+
+// Lengths and intervals no editor offers read as their defaults too, for the run only.
+TEST(AppSettingsTest, OutOfRangeBreakLengthsAndIntervalsReadAsTheirDefaults)
+{
+    constexpr qint64 int64Max = std::numeric_limits<qint64>::max();
+    struct Case
+    {
+        const char *key;
+        QVariant stored;
+        qint64 loaded;
+    };
+    const Case cases[] = {
+        {"breakDuration", "20", 20},
+        {"breakDuration", QVariant::fromValue(qint64(0)), 20},
+        {"breakDuration", QVariant::fromValue(qint64(-20)), 20},
+        {"breakDuration", QVariant::fromValue(int64Max), 20},
+        {"breakDuration", QVariant::fromValue(qint64(86401)), 20},
+        {"breakDuration", QVariant::fromValue(qint64(86400)), 86400},
+        {"breakDuration", QVariant::fromValue(qint64(1)), 1},
+        {"longBreakDuration", QVariant::fromValue(qint64(0)), 600},
+        {"longBreakDuration", QVariant::fromValue(int64Max), 600},
+        {"breakInterval", "20", 20},
+        {"breakInterval", QVariant::fromValue(qint64(0)), 20},
+        {"breakInterval", QVariant::fromValue(qint64(45)), 45},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.key) + " " + c.stored.toString().toStdString());
+        Fixture fixture({{c.key, c.stored}});
+        AppSettings settings(fixture.store, fixture.clock);
+        EXPECT_EQ(settings.property(c.key).toLongLong(), c.loaded);
+        EXPECT_EQ(fixture.store.persistentDomain().value(c.key), c.stored);
     }
 }
 

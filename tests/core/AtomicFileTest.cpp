@@ -82,17 +82,25 @@ TEST(AtomicFileTest, SetAsideKeepsTheContentAndNeverReplacesAnEarlierCopy)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(AtomicFileTest, PrivateFoldersAreMadeAndNarrowedToTheOwner)
+TEST(AtomicFileTest, PrivateFoldersAreMadeAndNarrowedToTheOwnerButNeverWidened)
 {
     QTemporaryDir dir;
     const QString nested = dir.filePath("a/b/c");
-    ASSERT_TRUE(AtomicFile::makePrivateFolder(nested));
+    const mode_t umaskBefore = ::umask(0277); // would leave a new folder unwritable
+    const bool made = AtomicFile::makePrivateFolder(nested);
+    ::umask(umaskBefore);
+    ASSERT_TRUE(made);
     EXPECT_EQ(modeOf(dir.filePath("a")), 0700u);
     EXPECT_EQ(modeOf(nested), 0700u);
 
-    ::chmod(QFile::encodeName(nested).constData(), 0777);
-    ASSERT_TRUE(AtomicFile::makePrivateFolder(nested));
-    EXPECT_EQ(modeOf(nested), 0700u);
+    // Group and others lose their bits; the owner's stay exactly as the user left them.
+    for (const auto &[before, after] :
+         {std::pair<mode_t, mode_t>{0777, 0700}, {0750, 0700}, {0500, 0500}, {0555, 0500}}) {
+        SCOPED_TRACE(before);
+        ::chmod(QFile::encodeName(nested).constData(), before);
+        ASSERT_TRUE(AtomicFile::makePrivateFolder(nested));
+        EXPECT_EQ(modeOf(nested), after);
+    }
 
     QFile blocker(dir.filePath("file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -101,4 +109,41 @@ TEST(AtomicFileTest, PrivateFoldersAreMadeAndNarrowedToTheOwner)
     EXPECT_FALSE(AtomicFile::makePrivateFolder(dir.filePath("file"), &error));
     EXPECT_FALSE(AtomicFile::makePrivateFolder(dir.filePath("file/sub"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(AtomicFileTest, ReadTakesOnlyRegularFilesWithinTheLimitAndNeverWaits)
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("file"), "0123456789");
+    writeBytes(dir.filePath("big"), QByteArray(11, 'x'));
+    QDir().mkpath(dir.filePath("folder"));
+    ::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600);
+    QFile::link("/dev/zero", dir.filePath("zero"));
+    QFile::link(dir.filePath("absent"), dir.filePath("dangling"));
+    QFile::link(dir.filePath("file"), dir.filePath("link"));
+
+    using Status = AtomicFile::ReadResult::Status;
+    struct Case
+    {
+        const char *name;
+        Status status;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"file", Status::read, "0123456789"}, {"link", Status::read, "0123456789"},
+        {"absent", Status::absent, {}},       {"absent/below", Status::absent, {}},
+        {"big", Status::unusable, {}},        {"folder", Status::unusable, {}},
+        {"pipe", Status::unusable, {}},       {"zero", Status::unusable, {}},
+        {"dangling", Status::unusable, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        AtomicFile::ReadResult result;
+        EXPECT_TRUE(finishesWithoutWaitingOnPipe(dir.filePath("pipe"), 1000, [&] {
+            result = AtomicFile::read(dir.filePath(c.name), 10);
+        }));
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result.bytes, c.bytes);
+        EXPECT_EQ(result.error.isEmpty(), c.status != Status::unusable) << result.error.toStdString();
+    }
 }

@@ -36,7 +36,8 @@ protected:
     QJsonObject fileObject() const { return QJsonDocument::fromJson(readBytes(path())).object(); }
     QStringList setAsideFiles() const
     {
-        return QDir(folder()).entryList({QStringLiteral("*.corrupt-*")}, QDir::AllEntries);
+        return QDir(folder()).entryList({QStringLiteral("*.corrupt-*")},
+                                        QDir::AllEntries | QDir::System);
     }
 
     QTemporaryDir m_dir;
@@ -156,6 +157,55 @@ TEST_F(FileSettingsRepositoryTest, UnusableFilesAreSetAsideIntactAndTheStoreStar
             EXPECT_EQ(readBytes(aside), content);
         }
     }
+}
+
+// A pipe would block start-up in open() for ever, and a link to /dev/zero would read until
+// memory runs out: only a regular file is read, and anything else is set aside at once.
+TEST_F(FileSettingsRepositoryTest, APipeOrADeviceInTheFilesPlaceIsSetAsideWithoutWaiting)
+{
+    for (const char *kind : {"pipe", "link to /dev/zero"}) {
+        SCOPED_TRACE(kind);
+        QDir(folder()).removeRecursively();
+        QDir().mkpath(folder());
+        if (QByteArray(kind) == "pipe")
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QFile::link("/dev/zero", path()));
+        LogCapture log;
+        std::unique_ptr<FileSettingsRepository> store;
+        EXPECT_TRUE(finishesWithoutWaitingOnPipe(path(), 1000, [&] { store = open(); }));
+
+        EXPECT_TRUE(store->persistentDomain().isEmpty());
+        EXPECT_EQ(log.warnings(QStringLiteral("Settings")), 1);
+        ASSERT_EQ(setAsideFiles().size(), 1);
+        const QFileInfo aside(folder() + QLatin1Char('/') + setAsideFiles().first());
+        EXPECT_TRUE(QByteArray(kind) == "pipe" ? !aside.isFile() && !aside.isSymLink()
+                                                : aside.isSymLink());
+        store->setInteger("breakDuration", 60);
+        store->flush();
+        EXPECT_EQ(fileObject().value("breakDuration"), 60);
+    }
+}
+
+// The user made the folder read-only: it keeps its mode and the file its content, and the
+// change lives in memory with one warning.
+TEST_F(FileSettingsRepositoryTest, AReadOnlyFolderKeepsItsModeAndFile)
+{
+    writeBytes(path(), R"({"breakInterval": 30})");
+    ::chmod(QFile::encodeName(path()).constData(), 0600);
+    ::chmod(QFile::encodeName(folder()).constData(), 0500);
+    LogCapture log;
+    auto store = open();
+    store->setInteger("breakInterval", 45);
+    store->flush();
+    m_clock.advance(2);
+    store->flush();
+
+    EXPECT_EQ(modeOf(folder()), 0500u);
+    EXPECT_EQ(readBytes(path()), R"({"breakInterval": 30})");
+    EXPECT_EQ(store->integer("breakInterval"), 45);
+    EXPECT_EQ(log.warnings(QStringLiteral("Settings")), 1);
+    ::chmod(QFile::encodeName(folder()).constData(), 0700);
 }
 
 TEST_F(FileSettingsRepositoryTest, AFileThatCannotBeMovedAsideIsNeverWrittenOver)

@@ -192,15 +192,34 @@ TEST_F(FileStatsRepositoryTest, AClearThatCannotRemoveTheFileSaysSo)
     EXPECT_TRUE(QDir(folder()).entryList({"*.tmp-*"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
-TEST_F(FileStatsRepositoryTest, SaveFailuresAreLoggedOnce)
+// Every completed break of the run is lost while saves fail: a warning for each different
+// failure (not for each save), and a line when saving works again.
+TEST_F(FileStatsRepositoryTest, SaveFailuresAreWarnedOncePerReasonAndTheRecoveryIsLogged)
 {
     // A file where the application folder should be: neither the folder nor the file can be.
     writeBytes(base() + QStringLiteral("/placeholder"), "");
     QFile::rename(base() + QStringLiteral("/placeholder"), folder());
     LogCapture log;
-    repository().save({skippedOn("2025-03-04", 1)});
-    EXPECT_EQ(log.messages("StatsRepo").size(), 1);
+    FileStatsRepository stats = repository();
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 1)}));
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 2)}));
+    EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
     EXPECT_TRUE(log.messages("StatsRepo").value(0).startsWith("Save failed: "));
+
+    // Another reason: the folder is there now, but read-only.
+    QFile::remove(folder());
+    QDir().mkpath(folder());
+    ::chmod(QFile::encodeName(folder()).constData(), 0500);
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 3)}));
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 4)}));
+    EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 2);
+
+    ::chmod(QFile::encodeName(folder()).constData(), 0700);
+    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 5)}));
+    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 6)}));
+    EXPECT_EQ(log.messages("StatsRepo").filter("stats_saved_again"),
+              QStringList{QStringLiteral("stats_saved_again | failedSaves=4")});
+    EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 2);
 
     LogCapture noFolder;
     FakeClock clock;
@@ -209,4 +228,27 @@ TEST_F(FileStatsRepositoryTest, SaveFailuresAreLoggedOnce)
     nowhere.save({});
     EXPECT_EQ(noFolder.messages("StatsRepo"),
               QStringList{QStringLiteral("Save failed: there is no data folder")});
+    EXPECT_EQ(noFolder.warnings(), 1);
+}
+
+// Loading, saving and clearing in a folder the user made read-only leave it read-only and
+// the file as it was.
+TEST_F(FileStatsRepositoryTest, AReadOnlyFolderKeepsItsModeAndFile)
+{
+    const QByteArray stored = encodeDayStats({skippedOn("2025-03-04", 3)});
+    writeBytes(path(), stored);
+    ::chmod(QFile::encodeName(folder()).constData(), 0500);
+    LogCapture log;
+    FileStatsRepository stats = repository();
+    {
+        LocalStatisticsStore store(stats, m_clock, QTimeZone::systemTimeZone(), false);
+        EXPECT_EQ(store.days().value(0).breaksSkipped, 3);
+        store.record(LocalStatisticsStore::applySkippedBreak());
+        EXPECT_EQ(store.days().value(0).breaksSkipped, 4) << "counted in memory all the same";
+        store.clearAll();
+    }
+    EXPECT_EQ(modeOf(folder()), 0500u);
+    EXPECT_EQ(readBytes(path()), stored);
+    EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
+    ::chmod(QFile::encodeName(folder()).constData(), 0700);
 }

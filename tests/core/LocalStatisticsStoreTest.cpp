@@ -1,3 +1,4 @@
+#include "core/DayStatTotals.h"
 #include "core/InMemoryStatsRepository.h"
 #include "core/LocalStatisticsStore.h"
 #include "support/FakeClock.h"
@@ -141,7 +142,46 @@ TEST(LocalStatisticsStoreTest, LoadingKeepsThirtyDaysMergesDuplicatesAndSavesThe
     EXPECT_EQ(datesOf(days), QStringList({"2025-02-03", "2025-03-01", "2025-03-04"}));
     EXPECT_EQ(days.value(1).breaksSkipped, 5);
     EXPECT_EQ(days.value(1).idleBreaks, int64Max);
-    EXPECT_EQ(stats.repository.days(), days) << "the pruned history replaces the stored one";
+    EXPECT_EQ(stats.repository.days(), days + QList<DayStat>{skippedOn("2025-03-05", 1)})
+        << "the pruned history replaces the stored one; a day after today is kept aside";
+}
+
+// A clock ten days behind at start-up (a dead clock battery, a restored virtual machine, no
+// network time yet) must not cost the history: the days "after today" stay stored, unseen and
+// uncounted, and come back as soon as the clock is right, in the same run or the next.
+TEST(LocalStatisticsStoreTest, AClockTenDaysBehindKeepsTheHistory)
+{
+    const QList<DayStat> history = {skippedOn("2025-03-01", 1), skippedOn("2025-03-02", 1),
+                                    skippedOn("2025-03-03", 1), skippedOn("2025-03-04", 1),
+                                    skippedOn("2025-03-05", 1)};
+    InMemoryStatsRepository repository(history);
+    {
+        FakeClock behind(utc(2025, 2, 23, 9));
+        LocalStatisticsStore store(repository, behind, QTimeZone::utc(), true);
+        EXPECT_TRUE(store.days().isEmpty());
+        EXPECT_FALSE(store.hasRecordedActivity());
+        EXPECT_EQ(store.laterDays(), history);
+        EXPECT_EQ(repository.days(), history) << "saved at start-up, days after today included";
+
+        store.record(LocalStatisticsStore::applyHeadsUpShown());
+        behind.advance(3 * 3600); // the hourly pruning finds nothing to drop
+        EXPECT_EQ(datesOf(repository.days()),
+                  QStringList({"2025-02-23", "2025-03-01", "2025-03-02", "2025-03-03",
+                               "2025-03-04", "2025-03-05"}));
+
+        // Network time arrives: the stored day that is today now takes today's events.
+        behind.setNow(utc(2025, 3, 5, 12));
+        store.record(LocalStatisticsStore::applySkippedBreak());
+        EXPECT_EQ(store.days().constLast(), skippedOn("2025-03-05", 2));
+        EXPECT_EQ(store.days().size(), 6);
+        EXPECT_TRUE(store.laterDays().isEmpty());
+    }
+    repository.save(history); // as the first run left it, had nothing been recorded
+
+    FakeClock right(utc(2025, 3, 5, 9));
+    LocalStatisticsStore store(repository, right, QTimeZone::utc(), false);
+    EXPECT_EQ(store.days(), history);
+    EXPECT_EQ(sumDayStats(store.days()).breaksSkipped, 5);
 }
 
 TEST(LocalStatisticsStoreTest, DaysFollowTheStoresTimeZoneNotUtc)

@@ -130,3 +130,32 @@ TEST(ThemeManagerTest, WithoutADesktopPreferenceTheSystemThemeFollowsThePalette)
         EXPECT_TRUE(themes.isDark());
     }
 }
+
+TEST(ThemeManagerTest, EffectiveSchemeIsAnnouncedOnlyWhenTheLookChanges)
+{
+    InMemorySettingsRepository settings;
+    FakeDesktopAppearance desktop;
+    desktop.setPrefersDark(false);
+    ThemeManager themes(settings, &desktop);
+    QSignalSpy changes(&themes, &ThemeManager::effectiveSchemeChanged);
+    const auto heard = [&] {
+        QList<ColorScheme> schemes;
+        for (const QList<QVariant> &change : std::as_const(changes))
+            schemes.append(change.at(0).value<ColorScheme>());
+        changes.clear();
+        return schemes;
+    };
+
+    desktop.setPrefersDark(true); // under "System" the desktop decides
+    EXPECT_EQ(heard(), QList<ColorScheme>{ColorScheme::dark});
+    themes.setAppTheme(AppTheme::dark); // same look, nothing to announce
+    EXPECT_EQ(heard(), QList<ColorScheme>{});
+    desktop.setPrefersDark(false); // hidden by the forced theme
+    EXPECT_EQ(heard(), QList<ColorScheme>{});
+    EXPECT_EQ(themes.effectiveScheme(), ColorScheme::dark);
+    themes.setAppTheme(AppTheme::system); // back to the desktop, which is light by now
+    EXPECT_EQ(heard(), QList<ColorScheme>{ColorScheme::light});
+    themes.setAppTheme(AppTheme::dark);
+    themes.setAppTheme(AppTheme::light);
+    EXPECT_EQ(heard(), (QList<ColorScheme>{ColorScheme::dark, ColorScheme::light}));
+}

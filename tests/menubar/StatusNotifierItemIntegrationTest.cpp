@@ -1,6 +1,7 @@
 #include "menubar/StatusIconRenderer.h"
 #include "menubar/TrayStatusItem.h"
 #include "support/DBusSignalCounter.h"
+#include "support/ExportedMenu.h"
 #include "support/MenuBarRig.h"
 #include "support/StatusNotifierWatcherMock.h"
 #include "support/TestServices.h"
@@ -26,60 +27,6 @@ namespace {
 constexpr int timeoutMs = 10000;
 const QString itemPath = QStringLiteral("/StatusNotifierItem");
 const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
-const QString menuPath = QStringLiteral("/MenuBar");
-const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
-
-// One entry of an exported menu with its children.
-struct MenuNode
-{
-    int id = 0;
-    QVariantMap properties;
-    QList<MenuNode> children;
-
-    QString label() const { return properties.value(QStringLiteral("label")).toString(); }
-    bool enabled() const { return properties.value(QStringLiteral("enabled"), true).toBool(); }
-    bool isSeparator() const { return properties.value(QStringLiteral("type")) == "separator"; }
-};
-
-const QDBusArgument &operator>>(const QDBusArgument &argument, MenuNode &node)
-{
-    argument.beginStructure();
-    argument >> node.id >> node.properties;
-    argument.beginArray();
-    while (!argument.atEnd()) {
-        QDBusVariant child;
-        argument >> child;
-        MenuNode childNode;
-        child.variant().value<QDBusArgument>() >> childNode;
-        node.children.append(childNode);
-    }
-    argument.endArray();
-    argument.endStructure();
-    return argument;
-}
-
-// The menu's entries as a host shows them: labels, "(disabled)", "---", submenus indented.
-QStringList describe(const MenuNode &menu, const QString &indent = {})
-{
-    QStringList lines;
-    for (const MenuNode &child : menu.children) {
-        lines.append(indent + (child.isSeparator() ? QStringLiteral("---") : child.label())
-                     + (child.enabled() ? QString() : QStringLiteral(" (disabled)")));
-        lines += describe(child, indent + QStringLiteral("  "));
-    }
-    return lines;
-}
-
-const MenuNode *findNode(const MenuNode &menu, const QString &label)
-{
-    for (const MenuNode &child : menu.children) {
-        if (child.label() == label)
-            return &child;
-        if (const MenuNode *found = findNode(child, label))
-            return found;
-    }
-    return nullptr;
-}
 
 class StatusNotifierItemIntegrationTest : public ::testing::Test
 {
@@ -182,17 +129,8 @@ protected:
         return StatusIconRenderer::render({symbol, title, false}, side).convertToFormat(QImage::Format_ARGB32);
     }
 
-    MenuNode exportedMenu()
-    {
-        // A host announces each opening; the menu is built afresh for it.
-        call(menuPath, menuInterface, QStringLiteral("AboutToShow"), {0});
-        const QDBusMessage reply = call(menuPath, menuInterface, QStringLiteral("GetLayout"),
-                                        {0, -1, QStringList()});
-        MenuNode root;
-        if (reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 2)
-            reply.arguments().at(1).value<QDBusArgument>() >> root;
-        return root;
-    }
+    // Our own item answers on the event loop this test runs on, so calls wait with it.
+    MenuNode exportedMenu() { return ExportedMenu(item, QDBus::BlockWithGui).layout(); }
 
     bool onTheBus(const QString &name)
     {
@@ -236,8 +174,7 @@ TEST_F(StatusNotifierItemIntegrationTest, ToolTipAndIconFollowTheCountdownAcross
 
 TEST_F(StatusNotifierItemIntegrationTest, TheExportedMenuPausesForFifteenMinutes)
 {
-    const MenuNode menu = exportedMenu();
-    const QStringList entries = describe(menu);
+    const QStringList entries = exportedMenu().describe();
     ASSERT_GE(entries.size(), 9) << entries.join('\n').toStdString();
     EXPECT_EQ(entries.mid(0, 9),
               QStringList({"Next break in 2m (disabled)", "Lumenpause is running. (disabled)", "---",
@@ -247,15 +184,12 @@ TEST_F(StatusNotifierItemIntegrationTest, TheExportedMenuPausesForFifteenMinutes
     EXPECT_TRUE(entries.contains("  Indefinitely"));
     EXPECT_TRUE(entries.contains("Quit Lumenpause"));
 
-    const MenuNode *fifteen = findNode(menu, QStringLiteral("15 Minutes"));
-    ASSERT_NE(fifteen, nullptr);
-    call(menuPath, menuInterface, QStringLiteral("Event"),
-         {fifteen->id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    ASSERT_TRUE(ExportedMenu(item, QDBus::BlockWithGui).click(QStringLiteral("15 Minutes")));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return rig->timer.scheduler.currentPauseReason() == PauseReason::manual; }, timeoutMs));
     EXPECT_EQ(toolTip(), "Lumenpause: Paused. Resumes at 9:15 AM");
     EXPECT_EQ(icon(22), expectedIcon(QStringLiteral("pause.circle"), "15m", 22));
-    EXPECT_EQ(describe(exportedMenu()).mid(0, 4),
+    EXPECT_EQ(exportedMenu().describe().mid(0, 4),
               QStringList({"Breaks paused (disabled)", "Resumes at 9:15 AM (disabled)", "---",
                            "Resume Breaks"}));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 QVariant integer(qint64 value)
@@ -15,6 +17,7 @@ TEST(BreakSchedulerOutcomeTest, ACompletedBreakIsCountedAndStartsTheNextInterval
 {
     BreakSchedulerRig rig;
     rig.runToFirstBreak();
+    rig.clock.advance(20);
     rig.scheduler.handleBreakDismissal(BreakDismissalOutcome::completed(20, false, false));
 
     const DayStat today = rig.today();
@@ -34,13 +37,31 @@ TEST(BreakSchedulerOutcomeTest, ACompletedBreakIsCountedAndStartsTheNextInterval
     EXPECT_EQ(rig.presented.size(), 2);
 }
 
-TEST(BreakSchedulerOutcomeTest, TheElapsedTimeCountedLiesWithinTheBreaksLength)
+// The seconds counted are what the break screen reports, within the break's length and never
+// more than the clock saw pass while the break was up.
+TEST(BreakSchedulerOutcomeTest, TheElapsedTimeCountedLiesWithinTheBreaksLengthAndTheClock)
 {
-    for (const auto &[reported, counted] : {std::pair<qint64, qint64>{500, 20}, {-3, 0}, {12, 12}}) {
+    struct Case
+    {
+        qint64 reported;
+        double secondsOnClock;
+        qint64 counted;
+    };
+    const Case cases[] = {
+        {500, 20, 20},
+        {-3, 20, 0},
+        {12, 20, 12},
+        {20, 1, 1},                                       // "completed" after a second
+        {std::numeric_limits<qint64>::max(), 1.4, 1},     // an end time that overflowed
+        {20, 19.6, 20},                                   // a timer that fired a little early
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.reported << " after " << c.secondsOnClock << "s");
         BreakSchedulerRig rig;
         rig.runToFirstBreak();
-        rig.scheduler.handleBreakDismissal(BreakDismissalOutcome::completed(reported, true, false));
-        EXPECT_EQ(rig.today().totalBreakSeconds, counted) << reported;
+        rig.clock.advance(c.secondsOnClock);
+        rig.scheduler.handleBreakDismissal(BreakDismissalOutcome::completed(c.reported, true, false));
+        EXPECT_EQ(rig.today().totalBreakSeconds, c.counted);
         EXPECT_EQ(rig.today().breaksEndedEarly, 1);
     }
 }

@@ -80,6 +80,12 @@ bool AppProcess::terminate(int timeoutMs)
     return waitForExit(timeoutMs);
 }
 
+void AppProcess::sendSignal(int signalNumber)
+{
+    if (isRunning())
+        ::kill(pid_t(m_process.processId()), signalNumber);
+}
+
 QString AppProcess::log()
 {
     readLog();

@@ -27,6 +27,7 @@ public:
     bool waitForExit(int timeoutMs);
     // SIGTERM, then the wait for a clean end.
     bool terminate(int timeoutMs);
+    void sendSignal(int signalNumber);
 
     QString log();
     bool hasLog(const QString &text);

@@ -20,7 +20,15 @@ BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start,
     , statistics(statsRepository, clock, QTimeZone::systemTimeZone(), false)
     , settings(store, clock, nullptr, &statistics)
     , reminders(settings, clock, hud, statistics)
-    , wellness(store, settings, clock)
+    , wellness({
+          .defaults = store,
+          .settings = settings,
+          .clock = clock,
+          .inputState = input,
+          .displayState = display,
+          .reminders = reminders,
+          .activitySignals = activitySignals,
+      })
     , plannedBreaks({
           .settings = settings,
           .clock = clock,
@@ -38,6 +46,7 @@ BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start,
              [this] { return scheduler.isPaused() || scheduler.isSystemIdle() || breakShowing; })
     , scheduler(servicesOn(clock, sessionSource ? *sessionSource : sessionEvents))
 {
+    wellness.bindBreakTimer(scheduler);
     input.setIdleSeconds(600);
     hud.setPresentAccepts(false);
     scheduler.setBreakPresenter([this](bool isLong) {

@@ -11,6 +11,7 @@
 #include "menubar/ReminderQueue.h"
 #include "scheduling/BreakScheduler.h"
 #include "scheduling/PlannedBreakScheduler.h"
+#include "support/FakeActivitySignals.h"
 #include "support/FakeBatteryProvider.h"
 #include "support/FakeClock.h"
 #include "support/FakeDisplayStateProvider.h"
@@ -25,7 +26,8 @@
 // idle detection is off, so that absence does not hold the countdown either.
 // The presenter records each break it is asked to show and accepts it unless told not to.
 // One screen is connected until `screens` says otherwise. The login session is the rig's own
-// fake unless the test hands in another source.
+// fake unless the test hands in another source. The wellness scheduler evaluates its detectors
+// at once, on the main thread, and pauses this rig's timer.
 struct BreakSchedulerRig
 {
     explicit BreakSchedulerRig(const QVariantMap &stored = {},
@@ -57,6 +59,7 @@ struct BreakSchedulerRig
     FakeBatteryProvider battery;
     RecordingHUDPresenter hud; // refuses every notice, as a HUD with no screen to show it on
     ReminderQueue reminders;
+    FakeActivitySignals activitySignals;
     WellnessScheduler wellness;
     AppNotifier notifier;
     PlannedBreakScheduler plannedBreaks;

@@ -7,14 +7,17 @@ class FakeInputStateProvider : public InputStateProvider
 {
 public:
     double secondsSinceKeyboardActivity() const override { return m_keyboard; }
-    double secondsSincePointerActivity() const override { return m_pointer; }
+    double secondsSincePointerActivity() const override;
 
     void setSecondsSinceKeyboardActivity(double seconds) { m_keyboard = seconds; }
     void setSecondsSincePointerActivity(double seconds) { m_pointer = seconds; }
     // Both readings at once: a user idle for that long.
     void setIdleSeconds(double seconds);
+    // How often the pointer was read: on a desktop each reading may cost a round trip.
+    int pointerReadings() const { return m_pointerReadings; }
 
 private:
     double m_keyboard = 0.0;
     double m_pointer = 0.0;
+    mutable int m_pointerReadings = 0;
 };

@@ -4,6 +4,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -18,13 +19,6 @@ namespace {
 
 const QString category = QStringLiteral("Launch");
 constexpr int reopenTimeoutMs = 5000;
-
-void warnLockUnavailable(const QString &path, const QString &reason)
-{
-    logWarn(category, formatLogEvent(QStringLiteral("instance_lock_unavailable"),
-                                     {{QStringLiteral("path"), path},
-                                      {QStringLiteral("reason"), reason}}));
-}
 
 QString errnoText(int error)
 {
@@ -57,19 +51,47 @@ QString SingleInstanceGuard::standardLockPath()
     return QDir(folder).filePath(QStringLiteral("lumenpause.lock"));
 }
 
+SingleInstanceGuard::Claim SingleInstanceGuard::claim(QDBusConnection bus)
+{
+    if (acquireLock() == LockResult::heldElsewhere)
+        return Claim::anotherCopyRuns;
+    const BusClaim busClaim = claimBusName(bus);
+    if (busClaim == BusClaim::takenByAnother)
+        return Claim::anotherCopyRuns;
+    warnUnguarded(busClaim);
+    return Claim::firstCopy;
+}
+
+void SingleInstanceGuard::warnUnguarded(BusClaim busClaim) const
+{
+    if (!holdsLock()) {
+        logWarn(category, formatLogEvent(QStringLiteral("instance_lock_unavailable"),
+                                         {{QStringLiteral("path"), m_lockPath},
+                                          {QStringLiteral("reason"), m_lockProblem},
+                                          {QStringLiteral("busName"),
+                                           formatBoolForLog(busClaim == BusClaim::owned)}}));
+        return;
+    }
+    if (busClaim == BusClaim::unavailable) {
+        logWarn(category, formatLogEvent(QStringLiteral("reopen_unavailable"),
+                                         {{QStringLiteral("reason"), m_busProblem}}));
+    }
+}
+
 SingleInstanceGuard::LockResult SingleInstanceGuard::acquireLock()
 {
     if (m_lockFd >= 0)
         return LockResult::acquired;
+    m_lockProblem.clear();
     if (m_lockPath.isEmpty()) {
-        warnLockUnavailable(m_lockPath, QStringLiteral("no runtime folder"));
+        m_lockProblem = QStringLiteral("no runtime folder");
         return LockResult::unavailable;
     }
     // Close-on-exec: a program this one starts must not carry the lock on after it ends.
     const QByteArray path = QFile::encodeName(m_lockPath);
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        warnLockUnavailable(m_lockPath, errnoText(errno));
+        m_lockProblem = errnoText(errno);
         return LockResult::unavailable;
     }
     // The kernel drops the lock with the process, however it ends: a crashed copy never
@@ -79,30 +101,37 @@ SingleInstanceGuard::LockResult SingleInstanceGuard::acquireLock()
         ::close(fd);
         if (error == EWOULDBLOCK)
             return LockResult::heldElsewhere;
-        warnLockUnavailable(m_lockPath, errnoText(error));
+        m_lockProblem = errnoText(error);
         return LockResult::unavailable;
     }
     m_lockFd = fd;
     return LockResult::acquired;
 }
 
-bool SingleInstanceGuard::listenForReopen(QDBusConnection bus)
+SingleInstanceGuard::BusClaim SingleInstanceGuard::claimBusName(QDBusConnection bus)
 {
-    const auto warn = [](const QString &reason) {
-        logWarn(category, formatLogEvent(QStringLiteral("reopen_unavailable"),
-                                         {{QStringLiteral("reason"), reason}}));
-        return false;
-    };
-    if (!bus.isConnected())
-        return warn(QStringLiteral("no session bus"));
-    // The object first, so that whoever sees the name also finds the method.
-    if (!bus.registerObject(objectPath, this, QDBusConnection::ExportScriptableSlots))
-        return warn(QStringLiteral("object path taken"));
-    if (!bus.registerService(busName)) {
-        bus.unregisterObject(objectPath);
-        return warn(QStringLiteral("bus name owned by another process"));
+    m_busProblem.clear();
+    if (!bus.isConnected()) {
+        m_busProblem = QStringLiteral("no session bus");
+        return BusClaim::unavailable;
     }
-    return true;
+    // The object first, so that whoever sees the name also finds the method.
+    if (!bus.registerObject(objectPath, this, QDBusConnection::ExportScriptableSlots)) {
+        m_busProblem = QStringLiteral("object path taken");
+        return BusClaim::unavailable;
+    }
+    if (bus.registerService(busName))
+        return BusClaim::owned;
+    bus.unregisterObject(objectPath);
+    // Only a name someone else owns means another copy; a bus that refuses us the name
+    // leaves this copy as unguarded as no bus at all.
+    const QDBusReply<bool> owned = bus.interface()->isServiceRegistered(busName);
+    if (owned.isValid() && owned.value()) {
+        m_busProblem = QStringLiteral("bus name owned by another process");
+        return BusClaim::takenByAnother;
+    }
+    m_busProblem = QStringLiteral("bus name refused");
+    return BusClaim::unavailable;
 }
 
 bool SingleInstanceGuard::requestReopen(QDBusConnection bus)

@@ -10,9 +10,11 @@
 // user, not to one login session: a second graphical login of the same user is refused too.
 //
 // The first copy also owns a name on the session bus and answers "Reopen" there; a later
-// copy that finds the lock taken asks the first to reopen (show its settings window) and
-// leaves. The lock alone decides which copy runs: without a session bus the later copy
-// still leaves, only without the reopen.
+// copy that finds the lock taken, or the name owned by another process, asks the first to
+// reopen (show its settings window) and leaves. Either one keeps a second copy out: the lock
+// without a session bus, the name where the lock cannot be made (a link planted at its path)
+// or sits elsewhere (a shell without $XDG_RUNTIME_DIR, where Qt picks another folder). With
+// neither, the copy runs with one warning rather than leave the user without breaks.
 class SingleInstanceGuard : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,12 @@ public:
         heldElsewhere, // another process holds the lock
         unavailable,   // the lock file could not be used at all
     };
+    enum class BusClaim {
+        owned,
+        takenByAnother, // another process owns the name: another copy runs
+        unavailable,    // no session bus to own a name on
+    };
+    enum class Claim { firstCopy, anotherCopyRuns };
 
     static const QString busName;
     static const QString objectPath;
@@ -38,13 +46,20 @@ public:
     // no usable runtime folder.
     static QString standardLockPath();
 
+    // Takes the lock, then the bus name, and logs the one warning when this copy runs
+    // unguarded by either.
+    Claim claim(QDBusConnection bus);
+
     QString lockPath() const { return m_lockPath; }
     LockResult acquireLock();
     bool holdsLock() const { return m_lockFd >= 0; }
+    // Why the lock could not be used; empty otherwise.
+    QString lockProblem() const { return m_lockProblem; }
 
-    // The first copy: owns the bus name and answers Reopen. False, with one warning, when
-    // the bus is missing or the name belongs to someone else.
-    bool listenForReopen(QDBusConnection bus);
+    // The first copy owns the bus name and answers Reopen.
+    BusClaim claimBusName(QDBusConnection bus);
+    // Why no name could be owned; empty otherwise.
+    QString busProblem() const { return m_busProblem; }
     // A later copy: asks the first to reopen. False when the request did not get through.
     static bool requestReopen(QDBusConnection bus);
 
@@ -57,6 +72,10 @@ public slots:
     Q_SCRIPTABLE void Reopen();
 
 private:
+    void warnUnguarded(BusClaim busClaim) const;
+
     QString m_lockPath;
     int m_lockFd = -1;
+    QString m_lockProblem;
+    QString m_busProblem;
 };

@@ -6,7 +6,7 @@
 
 class QSocketNotifier;
 
-// Turns Unix signals (SIGTERM, SIGINT) into a Qt signal on the main thread. The handler
+// Turns Unix signals (SIGTERM, SIGINT, SIGHUP) into a Qt signal on the main thread. The handler
 // only writes the signal number to a pipe; everything else runs in the event loop.
 class UnixSignalWatcher : public QObject
 {

@@ -81,7 +81,7 @@ QString whyUnusable(const XcbConnection &x)
 } // namespace
 
 std::unique_ptr<X11InputState> X11InputState::open(const QByteArray &displayName,
-                                                   QString *failure)
+                                                   QString *failure, MonotonicNow monotonicNow)
 {
     auto fail = [&](const QString &reason) {
         if (failure)
@@ -99,13 +99,14 @@ std::unique_ptr<X11InputState> X11InputState::open(const QByteArray &displayName
         return fail(QStringLiteral("the X server's idle counter does not answer"));
     const uint8_t opcode = connection->majorOpcode(&xcb_input_id);
     return std::unique_ptr<X11InputState>(
-        new X11InputState(std::move(connection), opcode, *counter));
+        new X11InputState(std::move(connection), opcode, *counter, std::move(monotonicNow)));
 }
 
 X11InputState::X11InputState(std::unique_ptr<XcbConnection> connection, uint8_t inputOpcode,
-                             double idleCounterSeconds)
+                             double idleCounterSeconds, MonotonicNow monotonicNow)
     : m_connection(std::move(connection))
     , m_inputOpcode(inputOpcode)
+    , m_monotonicNow(std::move(monotonicNow))
 {
     m_tracker.start(currentMoment(), idleCounterSeconds);
     takeKeyboardControl(xcb_get_keyboard_control_reply(
@@ -179,6 +180,11 @@ void X11InputState::readIdleCounter() const
 {
     if (m_lost)
         return;
+    if (counterReadingIsFresh()) {
+        drainEvents();
+        return;
+    }
+    m_counterReadAt = m_monotonicNow();
     // Sent ahead of the counter's question: both answers come in one round trip.
     const xcb_get_keyboard_control_cookie_t keyboard =
         xcb_get_keyboard_control(m_connection->get());
@@ -190,6 +196,14 @@ void X11InputState::readIdleCounter() const
     drainEvents();
     if (counter)
         m_tracker.idleCounterRead(now, *counter);
+}
+
+bool X11InputState::counterReadingIsFresh() const
+{
+    if (!m_counterReadAt)
+        return false;
+    const Moment now = m_monotonicNow();
+    return now >= *m_counterReadAt && now - *m_counterReadAt < counterReuseWindow;
 }
 
 void X11InputState::takeKeyboardControl(xcb_get_keyboard_control_reply_t *reply) const

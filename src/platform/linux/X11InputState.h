@@ -10,7 +10,10 @@
 #include <xcb/xcb.h>
 
 #include <array>
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QSocketNotifier;
 class XcbConnection;
@@ -34,13 +37,24 @@ class XcbConnection;
 // Events are read on a socket notifier, so the process wakes only for key and button
 // events, and again before every reading, because xcb may have queued events while it
 // waited for a reply. There is no timer and no thread.
+//
+// The break timer and the wellness clock tick on the same whole second and both may read
+// the pointer: a counter reading younger than a tenth of a second serves the next pointer
+// reading, so the pair costs one round trip.
 class X11InputState : public InputStateProvider
 {
 public:
+    using Moment = std::chrono::steady_clock::time_point;
+    using MonotonicNow = std::function<Moment()>;
+
+    static constexpr std::chrono::milliseconds counterReuseWindow{100};
+
     // Null, with the reason in failure, when the display does not open or lacks XInput 2
     // or the screensaver extension.
     static std::unique_ptr<X11InputState> open(const QByteArray &displayName,
-                                               QString *failure = nullptr);
+                                               QString *failure = nullptr,
+                                               MonotonicNow monotonicNow =
+                                                   &std::chrono::steady_clock::now);
     ~X11InputState() override;
 
     double secondsSinceKeyboardActivity() const override;
@@ -48,11 +62,12 @@ public:
 
 private:
     X11InputState(std::unique_ptr<XcbConnection> connection, uint8_t inputOpcode,
-                  double idleCounterSeconds);
+                  double idleCounterSeconds, MonotonicNow monotonicNow);
 
     void drainEvents() const;
     void handleEvent(const xcb_generic_event_t *event) const;
     void readIdleCounter() const;
+    bool counterReadingIsFresh() const;
     void takeKeyboardControl(xcb_get_keyboard_control_reply_t *reply) const;
     bool autoRepeats(uint8_t keycode) const;
     void noticeLostConnection() const;
@@ -68,4 +83,6 @@ private:
     // One bit per keycode; refreshed with every counter reading, as the user may change it.
     mutable std::array<uint8_t, 32> m_autoRepeatingKeys{};
     mutable bool m_autoRepeatOn = false;
+    MonotonicNow m_monotonicNow;
+    mutable std::optional<Moment> m_counterReadAt;
 };

@@ -71,29 +71,31 @@ TEST_F(SingleInstanceGuardTest, AProgramStartedByTheApplicationDoesNotKeepTheLoc
     child.waitForFinished();
 }
 
-TEST_F(SingleInstanceGuardTest, ALockThatCannotBeMadeIsNotTakenForAnotherCopy)
+// Unit tests run with the session bus disabled: neither guard keeps this copy out, and each
+// says so once.
+TEST_F(SingleInstanceGuardTest, WithoutALockOrABusTheCopyRunsWithOneWarning)
 {
-    LogCapture log;
-    SingleInstanceGuard missingFolder(folder.filePath("absent/lumenpause.lock"));
-    SingleInstanceGuard noRuntimeFolder{QString()};
-
-    EXPECT_EQ(missingFolder.acquireLock(), LockResult::unavailable);
-    EXPECT_EQ(noRuntimeFolder.acquireLock(), LockResult::unavailable);
-    const QStringList warnings = log.messages("Launch");
-    ASSERT_EQ(warnings.size(), 2);
-    EXPECT_TRUE(warnings[0].startsWith("instance_lock_unavailable | ")) << warnings[0].toStdString();
-}
-
-TEST_F(SingleInstanceGuardTest, WithoutASessionBusThereIsNoReopenButNoFailureEither)
-{
-    LogCapture log;
-    SingleInstanceGuard guard(lockPath());
-    ASSERT_EQ(guard.acquireLock(), LockResult::acquired);
-
-    // Unit tests run with the session bus disabled.
-    EXPECT_FALSE(guard.listenForReopen(QDBusConnection::sessionBus()));
+    struct Case
+    {
+        QString lockPath;
+        QString expectedWarning;
+    };
+    const Case cases[] = {
+        {folder.filePath("absent/lumenpause.lock"), "instance_lock_unavailable | busName=false"},
+        {QString(), "instance_lock_unavailable | busName=false path= reason=\"no runtime folder\""},
+        {folder.filePath("lumenpause.lock"), "reopen_unavailable | reason=\"no session bus\""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.lockPath.toStdString());
+        LogCapture log;
+        SingleInstanceGuard guard(c.lockPath);
+        EXPECT_EQ(guard.claim(QDBusConnection::sessionBus()),
+                  SingleInstanceGuard::Claim::firstCopy);
+        const QStringList warnings = log.messages("Launch");
+        ASSERT_EQ(warnings.size(), 1);
+        EXPECT_TRUE(warnings[0].startsWith(c.expectedWarning)) << warnings[0].toStdString();
+        EXPECT_EQ(guard.holdsLock(), guard.lockProblem().isEmpty());
+        EXPECT_EQ(guard.busProblem(), "no session bus");
+    }
     EXPECT_FALSE(SingleInstanceGuard::requestReopen(QDBusConnection::sessionBus()));
-    EXPECT_EQ(log.messages("Launch"),
-              QStringList({"reopen_unavailable | reason=\"no session bus\""}));
-    EXPECT_TRUE(guard.holdsLock());
 }

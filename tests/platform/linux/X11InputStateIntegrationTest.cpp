@@ -183,3 +183,21 @@ TEST_F(X11InputStateIntegrationTest, ReleasingAHeldButtonDoesNotResetThePointerR
     ASSERT_TRUE(QTest::qWaitFor([] { return serverIdleSeconds() >= 0.5; }, kTimeoutMs));
     EXPECT_NEAR(pointer(), pointerBeforeRelease + sinceRelease.elapsed() / 1000.0, kClockSlack);
 }
+
+// The break timer and the wellness clock read the pointer on the same whole second.
+TEST_F(X11InputStateIntegrationTest, PointerReadingsATenthOfASecondApartShareOneCounterReading)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    X11InputState::Moment now{std::chrono::hours(1)};
+    QString failure;
+    m_input = X11InputState::open(qgetenv("DISPLAY"), &failure, [&] { return now; });
+    ASSERT_NE(m_input, nullptr) << failure.toStdString();
+    waitUntilIdleFor(kSettledSeconds);
+
+    ASSERT_EQ(xdotool({"mousemove_relative", "5", "5"}), QString());
+    ASSERT_TRUE(QTest::qWaitFor([] { return serverIdleSeconds() < kSettledSeconds; }, kTimeoutMs));
+    now += X11InputState::counterReuseWindow - std::chrono::milliseconds(1);
+    EXPECT_GE(pointer(), kSettledSeconds) << "the reading of a moment ago still serves";
+    now += std::chrono::milliseconds(1);
+    EXPECT_LT(pointer(), kSettledSeconds);
+}

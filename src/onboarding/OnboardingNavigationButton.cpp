@@ -1,0 +1,134 @@
+#include "onboarding/OnboardingNavigationButton.h"
+
+#include "onboarding/OnboardingPalette.h"
+#include "settings_ui/SettingsFont.h"
+#include "settings_ui/SettingsPalette.h"
+#include "settings_ui/SymbolGlyphs.h"
+
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr qreal titleSize = 13;
+constexpr qreal verticalPadding = 9;
+constexpr qreal backPadding = 18;
+constexpr qreal nextPadding = 24;
+constexpr qreal arrowSize = 10;
+constexpr qreal arrowGap = 6;
+
+} // namespace
+
+OnboardingNavigationButton::OnboardingNavigationButton(Kind kind, const QString &title, QWidget *parent)
+    : QAbstractButton(parent)
+    , m_kind(kind)
+{
+    setText(title);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void OnboardingNavigationButton::setShowsArrow(bool shows)
+{
+    if (shows == m_showsArrow)
+        return;
+    m_showsArrow = shows;
+    updateGeometry();
+    update();
+}
+
+void OnboardingNavigationButton::setOpacity(qreal opacity)
+{
+    m_opacity = opacity;
+    update();
+}
+
+QFont OnboardingNavigationButton::titleFont() const
+{
+    return SettingsFont::font(titleSize, m_kind == Kind::next ? QFont::DemiBold : QFont::Medium);
+}
+
+qreal OnboardingNavigationButton::labelWidth() const
+{
+    const qreal title = QFontMetricsF(titleFont()).horizontalAdvance(text());
+    return m_showsArrow ? title + arrowGap + arrowSize : title;
+}
+
+QSize OnboardingNavigationButton::sizeHint() const
+{
+    const qreal padding = m_kind == Kind::next ? nextPadding : backPadding;
+    const qreal height = std::ceil(QFontMetricsF(titleFont()).height()) + 2 * verticalPadding;
+    return QSize(int(std::ceil(labelWidth() + 2 * padding)), int(height));
+}
+
+void OnboardingNavigationButton::focusInEvent(QFocusEvent *event)
+{
+    const Qt::FocusReason reason = event->reason();
+    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void OnboardingNavigationButton::focusOutEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = false;
+    QAbstractButton::focusOutEvent(event);
+}
+
+void OnboardingNavigationButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setOpacity(m_opacity);
+    const ColorScheme scheme = SettingsPalette::schemeOf(this);
+    const QColor textColour = paintCapsule(painter, scheme == ColorScheme::dark);
+    paintLabel(painter, textColour);
+    if (hasFocus() && m_keyboardFocus && m_opacity > 0) {
+        const QRectF capsule = QRectF(rect()).adjusted(1, 1, -1, -1);
+        painter.setOpacity(1);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(SettingsPalette::focusRing(scheme), 2));
+        painter.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
+    }
+}
+
+QColor OnboardingNavigationButton::paintCapsule(QPainter &painter, bool dark) const
+{
+    const QRectF capsule = QRectF(rect());
+    QColor textColour = Qt::white;
+    if (m_kind == Kind::next) {
+        QLinearGradient fill(capsule.topLeft(), capsule.bottomRight());
+        fill.setColorAt(0, OnboardingPalette::nextGradientStart());
+        fill.setColorAt(1, OnboardingPalette::nextGradientEnd());
+        painter.setBrush(fill);
+    } else {
+        painter.setBrush(OnboardingPalette::backFill(dark));
+        textColour = OnboardingPalette::secondaryText(dark);
+    }
+    // Pressed, the capsule dims a little, as a button does under the finger.
+    if (isDown())
+        painter.setOpacity(m_opacity * 0.8);
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
+    return textColour;
+}
+
+void OnboardingNavigationButton::paintLabel(QPainter &painter, const QColor &colour) const
+{
+    const QFont font = titleFont();
+    const QFontMetricsF metrics(font);
+    const QPointF centre = QRectF(rect()).center();
+    const qreal left = centre.x() - labelWidth() / 2;
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(QPointF(left, centre.y() + (metrics.ascent() - metrics.descent()) / 2), text());
+    if (m_showsArrow) {
+        const qreal arrowCentre = left + metrics.horizontalAdvance(text()) + arrowGap + arrowSize / 2;
+        SymbolGlyphs::paint(painter, QStringLiteral("arrow.right"), QPointF(arrowCentre, centre.y()), arrowSize,
+                            QFont::Bold, colour);
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QBoxLayout;
+class QVBoxLayout;
+class SchemeLabel;
+
+// One page of the flow: a column centred in the page area, whose flexible spaces above and
+// below share the height left over, so the page sits in the middle of a tall window and
+// scrolls in a short one. It draws the shadows of its cards before they paint themselves.
+class OnboardingPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit OnboardingPage(QWidget *parent = nullptr);
+
+    // The page's controls in reading order, the order Tab visits them.
+    virtual QList<QWidget *> focusOrder() const { return {}; }
+
+protected:
+    QVBoxLayout *column() const { return m_column; }
+    // A flexible space at least `minimum` pixels high.
+    void addFlexibleSpace(int minimum);
+    // The page's heading: a bold title over a centred, wrapping subtitle, 6 pixels apart.
+    void addHeading(const QString &title, const QString &subtitle);
+    // Two cards side by side, 50 pixels in from the sides, 16 apart, aligned as given.
+    void addCardRow(QWidget *left, QWidget *right, Qt::Alignment alignment);
+
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QVBoxLayout *m_column;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/AppTheme.h"
+
+#include <QPalette>
+
+class QStyle;
+class QWidget;
+
+// Our own light and dark palettes for the settings window and the first-run flow, on the
+// Fusion style so that standard controls look the same on every desktop. They are set on our
+// own windows only (WindowTheme), never on the application, whose palette the "System"
+// theme falls back to when the desktop states no preference.
+//
+// Custom-painted controls pick their light or dark colours with schemeOf(): a widget under
+// a window that WindowTheme themes carries that window's palette, so the scheme travels down
+// the widget tree the way a palette does, and a change repaints every widget.
+class SettingsPalette
+{
+public:
+    static QPalette palette(ColorScheme scheme);
+    // The scheme a widget's palette was made for: dark when its window colour is dark.
+    static ColorScheme schemeOf(const QWidget *widget);
+    static bool isDark(const QWidget *widget) { return schemeOf(widget) == ColorScheme::dark; }
+    // The one Fusion style of our windows, made on first use and kept for the run.
+    static QStyle *style();
+    // The colour a focus ring is drawn in for keyboard focus.
+    static QColor focusRing(ColorScheme scheme);
+};

@@ -1,0 +1,214 @@
+#include "support/AppHome.h"
+#include "support/AppProcess.h"
+#include "support/TestServices.h"
+#include "support/X11Probe.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+// The real application where its surroundings fail it: no display at all, the terminal that
+// started it closing, its X server going away, and nobody reading its standard error.
+
+namespace {
+
+constexpr int startTimeoutMs = 20000;
+constexpr int exitTimeoutMs = 10000;
+const QString runningLine = QStringLiteral("[Launch] runtime_services_started");
+
+QString driverPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/drive_running_app");
+}
+
+QProcessEnvironment onboardedEnvironment(const AppHome &home)
+{
+    // The test desktop has had no input since it started: that must not count as away.
+    EXPECT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true},
+                                    {"idleDetectionEnabled", false}}));
+    return home.environment();
+}
+
+qint64 storedInteger(const AppHome &home, const QString &key)
+{
+    QFile file(home.settingsFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return QJsonDocument::fromJson(file.readAll()).object().value(key).toInteger(-1);
+}
+
+// A display number nothing answers on: no socket in the file system nor the abstract one.
+QString unusedDisplay()
+{
+    QFile sockets(QStringLiteral("/proc/net/unix"));
+    const QByteArray listening = sockets.open(QIODevice::ReadOnly) ? sockets.readAll() : QByteArray();
+    for (int number = 737;; ++number) {
+        const QByteArray socket = "/tmp/.X11-unix/X" + QByteArray::number(number);
+        if (!QFile::exists(QString::fromLatin1(socket)) && !listening.contains(socket + '\n'))
+            return QStringLiteral(":%1").arg(number);
+    }
+}
+
+// Reads a pipe until the text has come, the deadline passes or the writers are gone.
+bool readUntil(int fd, const QByteArray &text, int timeoutMs, QByteArray *seen)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!seen->contains(text)) {
+        pollfd ready = {fd, POLLIN, 0};
+        if (::poll(&ready, 1, int(deadline.remainingTime())) <= 0)
+            return false;
+        char buffer[4096];
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count <= 0)
+            return false;
+        seen->append(buffer, count);
+    }
+    return true;
+}
+
+// An X server of the test's own, to take away from under the application.
+class PrivateXServer
+{
+public:
+    PrivateXServer()
+    {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return;
+        const int writeEnd = fds[1];
+        m_server.setChildProcessModifier([writeEnd] { ::dup2(writeEnd, 3); });
+        m_server.start(QStringLiteral("Xvfb"), {"-displayfd", "3", "-screen", "0", "1280x800x24",
+                                                "-nolisten", "tcp", "-noreset"});
+        ::close(fds[1]);
+        QByteArray number;
+        if (m_server.waitForStarted() && readUntil(fds[0], "\n", startTimeoutMs, &number))
+            m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+        ::close(fds[0]);
+    }
+    ~PrivateXServer() { stop(); }
+
+    QString display() const { return m_display; }
+    void stop()
+    {
+        m_server.terminate();
+        m_server.waitForFinished();
+    }
+
+private:
+    QProcess m_server;
+    QString m_display;
+};
+
+} // namespace
+
+TEST(HostileEnvironmentIntegrationTest, WithoutADisplayItSaysSoAndExitsWithOne)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    AppHome home;
+    QProcessEnvironment environment = home.environment();
+    const QString display = unusedDisplay();
+    environment.insert("DISPLAY", display);
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM"); // as a user's shell: Qt's own choice of platform
+    AppProcess app(environment);
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(app.waitForExit(exitTimeoutMs));
+    EXPECT_TRUE(app.exitedNormally()) << app.log().toStdString();
+    EXPECT_EQ(app.exitCode(), 1);
+    EXPECT_EQ(app.log(), "Lumenpause needs a graphical session: no display could be opened "
+                         "(DISPLAY=" + display + ")\n");
+}
+
+// Closing the terminal that started the application is a termination like any other, and the
+// setting changed a moment before still reaches the disk.
+TEST(HostileEnvironmentIntegrationTest, HangUpEndsItCleanlyWithThePendingSettingWritten)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    AppHome home;
+    AppProcess app(onboardedEnvironment(home), driverPath());
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(app.waitForLog(runningLine, startTimeoutMs)) << app.log().toStdString();
+    app.write("set breakInterval 45\n");
+    ASSERT_TRUE(app.waitForLog("driver: set breakInterval 45 done", exitTimeoutMs));
+
+    app.sendSignal(SIGHUP); // well within the second the write waits
+    ASSERT_TRUE(app.waitForExit(exitTimeoutMs));
+    EXPECT_TRUE(app.exitedNormally()) << app.log().toStdString();
+    EXPECT_EQ(app.exitCode(), 0);
+    EXPECT_TRUE(app.hasLog("[Launch] terminate")) << app.log().toStdString();
+    EXPECT_EQ(storedInteger(home, "breakInterval"), 45);
+}
+
+// Qt ends the process itself when its X connection breaks; the waiting setting is written
+// on the way out all the same.
+TEST(HostileEnvironmentIntegrationTest, LosingTheDisplayStillWritesThePendingSetting)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    PrivateXServer server;
+    ASSERT_FALSE(server.display().isEmpty()) << "no X server of the test's own";
+    AppHome home;
+    QProcessEnvironment environment = onboardedEnvironment(home);
+    environment.insert("DISPLAY", server.display());
+    AppProcess app(environment, driverPath());
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(app.waitForLog(runningLine, startTimeoutMs)) << app.log().toStdString();
+    app.write("set breakInterval 45\n");
+    ASSERT_TRUE(app.waitForLog("driver: set breakInterval 45 done", exitTimeoutMs));
+
+    server.stop();
+    ASSERT_TRUE(app.waitForExit(exitTimeoutMs)) << app.log().toStdString();
+    EXPECT_EQ(storedInteger(home, "breakInterval"), 45) << app.log().toStdString();
+}
+
+// `lumenpause 2>&1 | grep …` after grep has ended: the next log line must not end the
+// application, and its next break still comes.
+TEST(HostileEnvironmentIntegrationTest, AClosedStandardErrorPipeDoesNotStopTheNextBreak)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    X11Probe probe;
+    ASSERT_TRUE(probe.isOpen());
+    AppHome home;
+    int fds[2];
+    ASSERT_EQ(::pipe2(fds, O_CLOEXEC), 0);
+    QProcess app;
+    app.setProgram(driverPath());
+    app.setProcessEnvironment(onboardedEnvironment(home));
+    app.setStandardOutputFile(QProcess::nullDevice());
+    const int writeEnd = fds[1];
+    app.setChildProcessModifier([writeEnd] { ::dup2(writeEnd, STDERR_FILENO); });
+    app.start();
+    ::close(fds[1]);
+    ASSERT_TRUE(app.waitForStarted(startTimeoutMs));
+    QByteArray log;
+    const bool running = readUntil(fds[0], runningLine.toUtf8(), startTimeoutMs, &log);
+    ::close(fds[0]); // the reader goes away
+    ASSERT_TRUE(running) << log.constData();
+
+    app.write("break\n");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !probe.viewableWindowsTitled(QStringLiteral("Lumenpause break")).isEmpty(); },
+        exitTimeoutMs))
+        << "no break on screen";
+    ASSERT_EQ(app.state(), QProcess::Running);
+    ::kill(pid_t(app.processId()), SIGTERM);
+    ASSERT_TRUE(app.waitForFinished(exitTimeoutMs));
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.exitCode(), 0);
+}

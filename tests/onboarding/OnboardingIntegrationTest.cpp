@@ -1,0 +1,103 @@
+#include "support/AppHome.h"
+#include "support/AppProcess.h"
+#include "support/RunCommand.h"
+#include "support/StatusNotifierWatcherMock.h"
+#include "support/TestFiles.h"
+#include "support/TestServices.h"
+
+#include <QJsonDocument>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// A first run of the real application on an empty home, driven from the keyboard as a user
+// without a mouse would: the flow opens in the settings window, the last button starts the
+// break timer and the tray item, and the choices are on disk. The next start goes straight
+// to the tray.
+
+namespace {
+
+constexpr int startTimeoutMs = 20000;
+constexpr int stepTimeoutMs = 10000;
+constexpr int exitTimeoutMs = 10000;
+const QString windowName = QStringLiteral("^Lumenpause$");
+
+// Keys for the focused window, a little apart so each is handled before the next.
+QString keys(const QStringList &names)
+{
+    return runCommand("xdotool", QStringList{"key", "--delay", "60"} + names);
+}
+
+QStringList repeated(const QString &name, int times)
+{
+    QStringList names;
+    for (int index = 0; index < times; ++index)
+        names.append(name);
+    return names;
+}
+
+QVariantMap settingsOf(const AppHome &home)
+{
+    return QJsonDocument::fromJson(readBytes(home.settingsFilePath())).toVariant().toMap();
+}
+
+bool settingsWindowShows()
+{
+    return runCommand("xdotool", {"search", "--onlyvisible", "--name", windowName}).isEmpty();
+}
+
+} // namespace
+
+TEST(OnboardingIntegrationTest, AFirstRunDrivenByKeyboardStartsTheTimerAndTheTrayAndTheNextStartSkipsIt)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    StatusNotifierWatcherMock watcher;
+    const QString watcherError = watcher.start();
+    ASSERT_TRUE(watcherError.isEmpty()) << watcherError.toStdString();
+    AppHome home;
+    ASSERT_TRUE(home.isValid());
+
+    AppProcess app(home.environment());
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(app.waitForLog("launch_start | needsOnboarding=true", startTimeoutMs)) << app.log().toStdString();
+    // The flow opens with "Next" focused.
+    ASSERT_EQ(runCommand("xdotool", {"search", "--sync", "--onlyvisible", "--name", windowName,
+                                     "windowactivate", "--sync"}),
+              QString());
+    EXPECT_TRUE(watcher.registeredItems().isEmpty()) << "no tray item before the end of the flow";
+
+    // Welcome → rhythm; Tab from "Next" comes round to the first tile, "15m": "30m" is the
+    // third. Back over "20m" and "15m" to "Next", then on to the preferences, where the
+    // third mode from "Next" is "Hardcore", and back to "Start Lumenpause".
+    ASSERT_EQ(keys({"space"}), QString());
+    ASSERT_EQ(keys(repeated("Tab", 3) + QStringList{"space"} + repeated("shift+Tab", 3) + QStringList{"space"}),
+              QString());
+    ASSERT_EQ(keys(repeated("Tab", 3) + QStringList{"space"} + repeated("shift+Tab", 3) + QStringList{"space"}),
+              QString());
+
+    ASSERT_TRUE(app.waitForLog("[Launch] runtime_services_started", stepTimeoutMs)) << app.log().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !watcher.registeredItems().isEmpty(); }, stepTimeoutMs))
+        << "the tray item never registered";
+    EXPECT_TRUE(QTest::qWaitFor([] { return !settingsWindowShows(); }, stepTimeoutMs)) << "the window stayed";
+    const QVariantMap settings = settingsOf(home);
+    EXPECT_EQ(settings.value("hasCompletedOnboarding"), true);
+    EXPECT_EQ(settings.value("breakInterval").toInt(), 30);
+    EXPECT_EQ(settings.value("enforcement").toString(), "Hardcore");
+    EXPECT_EQ(settings.value("reminderSensitivity").toString(), "Gentle");
+    EXPECT_EQ(settings.value("longBreakDuration").toInt(), 600);
+    EXPECT_EQ(settings.value("pauseDuringMeetings"), true);
+    ASSERT_TRUE(app.terminate(exitTimeoutMs));
+
+    AppProcess second(home.environment());
+    ASSERT_TRUE(second.start());
+    ASSERT_TRUE(second.waitForLog("[Launch] runtime_services_started", startTimeoutMs)) << second.log().toStdString();
+    EXPECT_TRUE(second.hasLog("launch_start | needsOnboarding=false"));
+    EXPECT_FALSE(settingsWindowShows());
+    ASSERT_TRUE(second.terminate(exitTimeoutMs));
+    for (AppProcess *run : {&app, &second}) {
+        for (const char *fault : {"[ERROR]", "runtime error:", "Sanitizer"})
+            EXPECT_FALSE(run->hasLog(fault)) << run->log().toStdString();
+    }
+}

@@ -1,0 +1,50 @@
+#include "settings_ui/SymbolGlyphs.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+// Every symbol the settings window and the first-run flow name; later panes add theirs.
+const QStringList usedSymbols = {
+    "keyboard", "eye", "chevron.right", "arrow.right", "leaf", "leaf.fill", "timer",
+    "figure.walk", "figure.walk.motion", "repeat", "shield", "waveform.path", "video", "power",
+    "scale.3d", "lock.shield", "bell.badge.fill", "checkmark.circle.fill", "circle",
+};
+
+TEST(SymbolGlyphsTest, EveryUsedSymbolDrawsInsideItsSquareAndHeavierLinesInkMore)
+{
+    const auto inkOf = [](const QPainterPath &path) {
+        QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(24, 24);
+        painter.fillPath(path, Qt::black);
+        painter.end();
+        qint64 ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qAlpha(image.pixel(x, y));
+        return ink;
+    };
+    for (const QString &name : usedSymbols) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(SymbolGlyphs::contains(name));
+        EXPECT_TRUE(SymbolGlyphs::symbolNames().contains(name));
+        const QPainterPath regular = SymbolGlyphs::path(name, 40, QFont::Normal);
+        ASSERT_FALSE(regular.isEmpty());
+        const QRectF bounds = regular.boundingRect();
+        EXPECT_TRUE(QRectF(-20.5, -20.5, 41, 41).contains(bounds)) << bounds.x() << "," << bounds.y()
+                                                                   << " " << bounds.width() << "x"
+                                                                   << bounds.height();
+        EXPECT_GT(bounds.width() * bounds.height(), 16 * 16) << "a symbol fills most of its square";
+        // Line symbols thicken; filled ones keep their area (only their cut-outs widen), and
+        // the floating notice's walking figure comes in one weight only.
+        if (!name.endsWith(".fill") && name != "figure.walk") {
+            EXPECT_GT(inkOf(SymbolGlyphs::path(name, 40, QFont::Bold)), inkOf(regular));
+        }
+    }
+    EXPECT_TRUE(SymbolGlyphs::path("no.such.symbol", 40, QFont::Normal).isEmpty());
+    EXPECT_FALSE(SymbolGlyphs::contains("no.such.symbol"));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "detection/ActivitySignals.h"
+
+#include <QList>
+
+#include <optional>
+
+// Activity signals the test delivers. Starts and stops are recorded; a snapshot is handed
+// to the receiver at once, on the calling thread, tagged with the session of the start in
+// force (or with any session the test names, to play a late one).
+class FakeActivitySignals : public ActivitySignals
+{
+public:
+    struct Start
+    {
+        int sessionID;
+        bool includeMediaSignals;
+    };
+
+    void setOnSnapshot(SnapshotHandler handler) override { m_handler = std::move(handler); }
+    void start(int sessionID, bool includeMediaSignals) override;
+    void stop() override;
+    void setNothingWaitsOnTime(bool nothingWaits) override { m_nothingWaitsOnTime = nothingWaits; }
+
+    void deliver(const MeetingSignalSnapshot &snapshot);
+    void deliver(const MeetingSignalSnapshot &snapshot, int sessionID);
+
+    bool isStarted() const { return m_started; }
+    const QList<Start> &starts() const { return m_starts; }
+    int stops() const { return m_stops; }
+    // The session of the start in force; none while stopped.
+    std::optional<int> sessionID() const;
+    bool nothingWaitsOnTime() const { return m_nothingWaitsOnTime; }
+
+private:
+    SnapshotHandler m_handler;
+    bool m_started = false;
+    QList<Start> m_starts;
+    int m_stops = 0;
+    bool m_nothingWaitsOnTime = false;
+};
