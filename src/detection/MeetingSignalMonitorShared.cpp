@@ -26,8 +26,8 @@ public:
 
 MeetingSignalSource *&installedSource()
 {
-    static QuietMeetingSignalSource quiet;
-    static MeetingSignalSource *source = &quiet;
+    // Never destroyed: the queue's thread may still read it while the process ends.
+    static MeetingSignalSource *source = new QuietMeetingSignalSource;
     return source;
 }
 
