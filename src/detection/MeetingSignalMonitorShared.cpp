@@ -27,7 +27,8 @@ public:
 MeetingSignalSource *&installedSource()
 {
     // Never destroyed: the queue's thread may still read it while the process ends.
-    static MeetingSignalSource *source = new QuietMeetingSignalSource;
+    static QuietMeetingSignalSource *const quiet = new QuietMeetingSignalSource;
+    static MeetingSignalSource *source = quiet;
     return source;
 }
 
