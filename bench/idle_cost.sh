@@ -20,9 +20,9 @@ set -euo pipefail
 readonly WARMUP_S=10
 readonly WINDOW_S=60
 readonly RSS_GOAL_MB=40
-readonly CPU_GOAL_PERCENT=0.05
-readonly IDLE_WAKEUP_GOAL=3
-readonly ACTIVE_WAKEUP_GOAL=5
+readonly CPU_GOAL_PERCENT=0.03
+readonly IDLE_WAKEUP_GOAL=1.3
+readonly ACTIVE_WAKEUP_GOAL=3
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 activity=0
