@@ -15,7 +15,7 @@ run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   libx11-dev libxi-dev libxcb1-dev libxcb-xinput-dev libxcb-keysyms1-dev
-  libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-shape0-dev libxcb-sync-dev
+  libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-shape0-dev libxcb-sync-dev libxcb-res0-dev
   libpulse-dev libsystemd-dev
 )
 test_packages=(

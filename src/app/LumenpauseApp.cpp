@@ -10,6 +10,7 @@
 #include "core/QtMessageRouting.h"
 #include "core/ThemeManager.h"
 #include "core/UpdateService.h"
+#include "detection/MeetingSignalMonitor.h"
 #include "menubar/UpdateResultDialog.h"
 #include "platform/linux/BrokenPipeSignal.h"
 #include "platform/linux/GraphicalSessionProbe.h"
@@ -32,6 +33,7 @@
 namespace {
 
 const QString category = QStringLiteral("Launch");
+constexpr std::chrono::milliseconds kSignalQueueShutdownBound{1000};
 
 LumenpauseApp *runningApp = nullptr;
 
@@ -84,7 +86,11 @@ int LumenpauseApp::exec()
     // The controllers are built once the event loop runs, as the first thing it does.
     QMetaObject::invokeMethod(&m_delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The one wait on the activity-signal queue: its connections close in order, unless it
+    // is stuck, which must not keep the process from ending.
+    MeetingSignalMonitor::shutdownShared(kSignalQueueShutdownBound);
+    return status;
 }
 
 void LumenpauseApp::persistPendingWrites()

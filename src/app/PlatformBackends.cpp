@@ -3,7 +3,9 @@
 #include "core/Logger.h"
 #include "core/SystemClock.h"
 #include "core/SystemProviders.h"
+#include "detection/MeetingSignalMonitor.h"
 #include "menubar/FloatingHUD.h"
+#include "platform/linux/LinuxMeetingSignalSource.h"
 #include "platform/linux/LogindSessionEvents.h"
 #include "platform/linux/MutterInputState.h"
 #include "platform/linux/SystemBatteryProvider.h"
@@ -52,6 +54,19 @@ const FloatingWindowSupport *chooseFloatingWindowSupport()
             formatLogEvent(QStringLiteral("floating_window_support_unavailable"),
                            {{QStringLiteral("reason"), failure}}));
     return nullptr;
+}
+
+// The activity signals run on the monitor's own queue; their connections are made there when
+// detection first starts, so nothing here waits on the sound server, X or a bus.
+void installMeetingSignalSource(const PlatformBackends::Session &session)
+{
+    LinuxMeetingSignalSource::Options options;
+    options.x11Display = session.x11Display;
+    options.wayland = session.wayland;
+    // Kept for the whole process, like the queue it lives on.
+    static LinuxMeetingSignalSource *const source =
+        new LinuxMeetingSignalSource(MeetingSignalMonitor::sharedQueue(), options);
+    MeetingSignalMonitor::installSystemSource(source);
 }
 
 } // namespace
@@ -126,6 +141,7 @@ void installSystemProviders()
                                 qEnvironmentVariable("XDG_SESSION_ID"));
     SystemProviders::install(backends->inputState(), backends->displayState(), battery,
                              sessionEvents);
+    installMeetingSignalSource(PlatformBackends::currentSession());
     // Kept for the whole process, like the notice that uses it.
     static const FloatingWindowSupport *const floatingWindows = chooseFloatingWindowSupport();
     FloatingHUD::setSharedWindowSupport(floatingWindows);
