@@ -22,9 +22,10 @@ class QWindow;
 // Puts a break on every screen and takes it down again: one panel per screen, the break
 // overlay on the primary one and the quiet secondary view on the others. While the panels
 // are up it keeps them in front and holding the keyboard against other windows (activated,
-// mapped or raised over them) and screen changes, but never over a locked or sleeping session; it fades them in and out, enters and
-// leaves break mode, and reports the outcome once the panels have gone. It also shows the
-// customizer's single-screen preview. Main thread only.
+// mapped or raised over them) and screen changes, but never over a locked or sleeping
+// session; it fades them in and out, enters and leaves break mode, and reports the outcome
+// once the panels have gone. It also shows the customizer's single-screen preview. Main
+// thread only.
 //
 // Idle: no panels, not dismissing. Showing: panels up. Dismissing: the panels are fading
 // out; they no longer count as up, but no new break may start until they have closed.

@@ -97,7 +97,7 @@ QSet<xcb_window_t> X11PanelStackingMonitor::takeRestackedWindows()
         if (window != XCB_WINDOW_NONE && !isOwn(window))
             restacked.insert(window);
     }
-    if (m_connection->hasError())
+    if (!m_lost && m_connection->hasError())
         noticeLostConnection();
     return restacked;
 }
