@@ -67,8 +67,9 @@ bool BreakScheduler::processIdleStep()
 }
 
 // Without an idle reading the input tells nothing: only a locked session, sleep or a dark
-// display mark the user away, and the end of them brings the user back. A candidate absence
-// begun on an earlier reading cannot be confirmed any more and is let go.
+// display mark the user away, and the end of them brings the user back. An absence seen on
+// an earlier reading ends with the reading (held on, it could hold the countdown for good),
+// and one not yet confirmed is let go.
 bool BreakScheduler::processForcedAbsenceStep()
 {
     const bool forced = isAbsenceForced();
