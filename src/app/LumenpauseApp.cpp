@@ -1,5 +1,6 @@
 #include "app/LumenpauseApp.h"
 
+#include "app/MemoryUpkeep.h"
 #include "app/PlatformBackends.h"
 #include "core/AppIcon.h"
 #include "core/AppServices.h"
@@ -147,6 +148,7 @@ void LumenpauseApp::buildServices()
 {
     // Before any scheduler exists, and with the event loop's object in place for the X socket.
     installSystemProviders();
+    MemoryUpkeep::startShared();
     // "System" theme follows the desktop's light or dark preference, and the settings
     // window's motion the desktop's switch for animations.
     auto *appearance = new PortalDesktopAppearance(&*m_application);

@@ -1,5 +1,6 @@
 #include "app/PlatformBackends.h"
 
+#include "breakscreen/BreakScreenServices.h"
 #include "core/Logger.h"
 #include "core/SystemClock.h"
 #include "core/SystemProviders.h"
@@ -12,6 +13,7 @@
 #include "platform/linux/X11DisplayState.h"
 #include "platform/linux/X11FloatingWindowSupport.h"
 #include "platform/linux/X11InputState.h"
+#include "platform/linux/X11PanelStackingMonitor.h"
 
 #include <QDBusConnection>
 #include <QGuiApplication>
@@ -67,6 +69,26 @@ void installMeetingSignalSource(const PlatformBackends::Session &session)
     static LinuxMeetingSignalSource *const source =
         new LinuxMeetingSignalSource(MeetingSignalMonitor::sharedQueue(), options);
     MeetingSignalMonitor::installSystemSource(source);
+}
+
+// The break panels are the toolkit's windows too: without a monitor they are raised again
+// only when the focus, the screens or the session change. Null when there is none.
+PanelStackingMonitor *chooseStackingMonitor()
+{
+    const QString platform = QGuiApplication::platformName();
+    QString failure = QStringLiteral("toolkit platform ") + platform;
+    if (platform == QLatin1String("xcb")) {
+        if (std::unique_ptr<X11PanelStackingMonitor> x11 =
+                X11PanelStackingMonitor::open(qgetenv("DISPLAY"), &failure)) {
+            logSource(QStringLiteral("BreakWindow"), QStringLiteral("stacking_monitor"),
+                      QStringLiteral("x11"));
+            return x11.release();
+        }
+    }
+    logWarn(QStringLiteral("BreakWindow"),
+            formatLogEvent(QStringLiteral("stacking_monitor_unavailable"),
+                           {{QStringLiteral("reason"), failure}}));
+    return nullptr;
 }
 
 } // namespace
@@ -145,4 +167,6 @@ void installSystemProviders()
     // Kept for the whole process, like the notice that uses it.
     static const FloatingWindowSupport *const floatingWindows = chooseFloatingWindowSupport();
     FloatingHUD::setSharedWindowSupport(floatingWindows);
+    static PanelStackingMonitor *const stacking = chooseStackingMonitor();
+    BreakScreenServices::setSharedStackingMonitor(stacking);
 }
