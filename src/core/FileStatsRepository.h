@@ -38,7 +38,7 @@ public:
 
     QList<DayStat> load() override;
     bool save(const QList<DayStat> &days) override;
-    void clear() override;
+    ClearResult clear() override;
 
 private:
     void setAsideUnusableFile(const QString &path, const QString &reason);
