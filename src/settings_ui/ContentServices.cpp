@@ -3,6 +3,7 @@
 #include "core/AppNotifier.h"
 #include "core/AppSettings.h"
 #include "core/FileSettingsRepository.h"
+#include "core/LocalStatisticsStore.h"
 #include "core/SystemClock.h"
 #include "core/ThemeManager.h"
 #include "detection/WellnessScheduler.h"
@@ -32,6 +33,11 @@ WellnessScheduler &ContentServices::sharedWellness()
 ShortcutController &ContentServices::sharedShortcuts()
 {
     return ShortcutController::shared();
+}
+
+LocalStatisticsStore &ContentServices::sharedStatistics()
+{
+    return LocalStatisticsStore::shared();
 }
 
 Clock &ContentServices::sharedClock()

@@ -1,6 +1,7 @@
 #include "settings_ui/SettingsPanes.h"
 
 #include "settings_ui/PanePlaceholder.h"
+#include "settings_ui/StatsDetailView.h"
 
 // Each pane registers on the one line of its section, by returning its maker
 // (`return &GeneralDetailView::make;`), and includes its header above.
@@ -26,7 +27,7 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
     case SidebarSection::shortcuts:
         return nullptr;
     case SidebarSection::stats:
-        return nullptr;
+        return &StatsDetailView::make;
     case SidebarSection::about:
         return nullptr;
     case SidebarSection::debug:

@@ -4,6 +4,7 @@
 #include "menubar/HUDGlyphs.h"
 #include "settings_ui/GlyphGeometry.h"
 #include "settings_ui/ShellSymbols.h"
+#include "settings_ui/StatsSymbols.h"
 
 #include <QHash>
 #include <QPainter>
@@ -184,6 +185,7 @@ const QHash<QString, Design> &ownDesigns()
     static const QHash<QString, Design> designs = [] {
         QHash<QString, Design> all = baseDesigns();
         all.insert(ShellSymbols::designs());
+        all.insert(StatsSymbols::designs());
         return all;
     }();
     return designs;

@@ -58,9 +58,13 @@ protected:
         BreakScreenRig::flushDeletions();
     }
 
+    // A section without its pane shows its title alone; a built pane opens with it.
     static QString shownTitle(ContentView &view)
     {
-        auto *label = qobject_cast<QLabel *>(view.detail()->pane());
+        QWidget *pane = view.detail()->pane();
+        auto *label = qobject_cast<QLabel *>(pane);
+        if (!label && pane)
+            label = pane->findChild<QLabel *>();
         return label ? label->text() : QString();
     }
 

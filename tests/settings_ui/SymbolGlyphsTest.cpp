@@ -18,6 +18,8 @@ const QStringList usedSymbols = {
     "play.rectangle.fill", "wrench.and.screwdriver", "command", "chart.bar", "ant.fill",
     "person.crop.circle", "pause.fill", "chevron.left", "forward.fill", "slash.circle",
     "lightbulb.fill",
+    // The statistics pane's clear button.
+    "trash",
 };
 
 TEST(SymbolGlyphsTest, EveryUsedSymbolDrawsInsideItsSquareAndHeavierLinesInkMore)
