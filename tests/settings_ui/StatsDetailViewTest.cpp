@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,7 @@ TEST_F(StatsDetailViewTest, WithoutAFileShowsTheHeaderTheEmptyStateAndADisabledC
               QAccessible::RadioButton);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(range->segment(0))->state().checked);
     EXPECT_EQ(view.footer()->clearButton()->toolTip(), "Clear local statistics");
+    EXPECT_TRUE(view.findChildren<QTimer *>().isEmpty()) << "the pane only answers the store and the user";
 }
 
 TEST_F(StatsDetailViewTest, HistoryOlderThanAWeekShowsOnlyOverThirtyDaysAndCanBeCleared)
