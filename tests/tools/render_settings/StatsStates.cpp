@@ -1,6 +1,7 @@
 // The Statistics pane: in the window with nothing recorded and with a month of use, and
 // whole, as the detail area lays it out, over 7 and 30 days of that month, with four-digit
-// counts, and after a clear that could not remove the stored history.
+// counts, the question before a clear, and after a clear that could not remove the stored
+// history.
 
 #include "SettingsRenderStates.h"
 
@@ -9,9 +10,12 @@
 #include "settings_ui/ContentView.h"
 #include "settings_ui/DetailView.h"
 #include "settings_ui/StatsDetailView.h"
+#include "settings_ui/StatsFooter.h"
 #include "support/FakeClock.h"
 #include "support/SettingsWindowRig.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QVBoxLayout>
 
 namespace {
@@ -86,6 +90,25 @@ QImage paneSheet(SettingsRenderContext &context, StatsRepository &repository, St
     });
 }
 
+// The question the clear button asks, as its own picture, over the pane it came from.
+QImage clearConfirmation(SettingsRenderContext &context, StatsRepository &repository)
+{
+    QImage picture;
+    paneSheet(context, repository, StatRange::week, [&](StatsDetailView &pane) {
+        pane.footer()->clearButton()->click();
+        QMessageBox *box = pane.clearConfirmation();
+        if (!box)
+            return;
+        QApplication::processEvents();
+        picture = QImage(box->size() * context.scale(), QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(context.scale());
+        picture.fill(Qt::transparent);
+        box->render(&picture);
+        box->reject();
+    });
+    return picture;
+}
+
 bool renderStats(SettingsRenderContext &context)
 {
     const QDate today = FakeClock().now().date();
@@ -104,6 +127,7 @@ bool renderStats(SettingsRenderContext &context)
     InMemoryStatsRepository busy(monthOfUse(today, 40));
     written &= context.save(QStringLiteral("stats-four-digit-counts"),
                             paneSheet(context, busy, StatRange::month));
+    written &= context.save(QStringLiteral("stats-clear-confirmation"), clearConfirmation(context, month));
     PinnedStatsRepository pinned(monthOfUse(today, 1));
     written &= context.save(QStringLiteral("stats-clear-error"),
                             paneSheet(context, pinned, StatRange::week,
