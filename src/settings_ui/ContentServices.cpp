@@ -8,6 +8,7 @@
 #include "detection/WellnessScheduler.h"
 #include "menubar/ShortcutController.h"
 #include "scheduling/BreakScheduler.h"
+#include "scheduling/PlannedBreakScheduler.h"
 
 ContentServices ContentServices::shared()
 {
@@ -32,6 +33,11 @@ WellnessScheduler &ContentServices::sharedWellness()
 ShortcutController &ContentServices::sharedShortcuts()
 {
     return ShortcutController::shared();
+}
+
+PlannedBreakScheduler &ContentServices::sharedPlannedBreaks()
+{
+    return PlannedBreakScheduler::shared();
 }
 
 Clock &ContentServices::sharedClock()

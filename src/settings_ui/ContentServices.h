@@ -11,6 +11,7 @@ class AppNotifier;
 class AppSettings;
 class BreakScheduler;
 class Clock;
+class PlannedBreakScheduler;
 class QWidget;
 class SettingsRepository;
 class ShortcutController;
@@ -41,6 +42,7 @@ struct ContentServices
     ServiceRef<BreakScheduler> breakScheduler{&sharedBreakScheduler};
     ServiceRef<WellnessScheduler> wellness{&sharedWellness};
     ServiceRef<ShortcutController> shortcuts{&sharedShortcuts};
+    ServiceRef<PlannedBreakScheduler> plannedBreaks{&sharedPlannedBreaks};
     // The time source of the window's debounced saves.
     ServiceRef<Clock> clock{&sharedClock};
     // The information dictionary the footer reads the version from; none: the build's own.
@@ -53,6 +55,7 @@ struct ContentServices
     static BreakScheduler &sharedBreakScheduler();
     static WellnessScheduler &sharedWellness();
     static ShortcutController &sharedShortcuts();
+    static PlannedBreakScheduler &sharedPlannedBreaks();
     // The settings window's own system clock, made on first use.
     static Clock &sharedClock();
 };

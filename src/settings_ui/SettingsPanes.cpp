@@ -1,6 +1,7 @@
 #include "settings_ui/SettingsPanes.h"
 
 #include "settings_ui/PanePlaceholder.h"
+#include "settings_ui/ScreenBreaksDetailView.h"
 
 // Each pane registers on the one line of its section, by returning its maker
 // (`return &GeneralDetailView::make;`), and includes its header above.
@@ -10,7 +11,7 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
     case SidebarSection::general:
         return nullptr;
     case SidebarSection::breaks:
-        return nullptr;
+        return &ScreenBreaksDetailView::make;
     case SidebarSection::smartBehavior:
         return nullptr;
     case SidebarSection::wellness:

@@ -20,6 +20,7 @@ ContentServices SettingsWindowRig::services(ContentServices::OnboardingFactory m
     services.breakScheduler = timer.scheduler;
     services.wellness = timer.wellness;
     services.shortcuts = shortcuts;
+    services.plannedBreaks = timer.plannedBreaks;
     services.clock = clock;
     services.info = info;
     return services;
