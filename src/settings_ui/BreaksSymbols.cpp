@@ -123,16 +123,19 @@ QPainterPath calendarBadgeClock(qreal w)
 
 QPainterPath clockArrowCirclepath(qreal w)
 {
-    const QRectF bounds(3.0, 3.0, 18.0, 18.0);
+    // A little right of centre: the arrowhead at the open end reaches out to the left.
+    const QPointF centre(12.6, 12.0);
+    constexpr qreal radius = 8.6;
     constexpr qreal endAngle = 158;
+    const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     QPainterPath arc;
     arc.arcMoveTo(bounds, 112);
     arc.arcTo(bounds, 112, endAngle - 112 - 360);
     const qreal radians = endAngle * std::numbers::pi / 180;
-    const QPointF tip(12 + 9 * std::cos(radians), 12 - 9 * std::sin(radians));
+    const QPointF tip(centre.x() + radius * std::cos(radians), centre.y() - radius * std::sin(radians));
     const QPointF travel(std::sin(radians), std::cos(radians));
-    return unite({strokeOf(arc, w), arrowHead(tip, travel, 3.6, w),
-                  polyline({{12, 7.4}, {12, 12.2}, {15.2, 14.2}}, w * 0.85)});
+    return unite({strokeOf(arc, w), arrowHead(tip, travel, 3.4, w),
+                  polyline({{centre.x(), 7.6}, {centre.x(), 12.2}, {centre.x() + 3.2, 14.2}}, w * 0.85)});
 }
 
 QPainterPath playCircleFill(qreal)

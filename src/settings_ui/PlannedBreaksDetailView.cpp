@@ -14,6 +14,8 @@
 #include "settings_ui/SettingCard.h"
 
 #include <QHBoxLayout>
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 PlannedBreaksDetailView::PlannedBreaksDetailView(const ContentServices &services, QWidget *parent)
@@ -118,4 +120,20 @@ void PlannedBreaksDetailView::showSheet(PlannedBreakSheet *sheet)
         m_sheet->reject();
     m_sheet = sheet;
     sheet->open();
+}
+
+void PlannedBreaksDetailView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_sheet && !event->spontaneous())
+        m_sheet->show();
+}
+
+void PlannedBreaksDetailView::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // A window of its own, the sheet would otherwise stay up over a window that has gone
+    // (a break starting, the window closed); its edits wait for the window's return.
+    if (m_sheet && !event->spontaneous())
+        m_sheet->hide();
 }

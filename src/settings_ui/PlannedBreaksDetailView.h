@@ -18,8 +18,9 @@ struct PlannedBreak;
 // The planned breaks, on the Breaks pane's "Scheduled Breaks" page: a line on what they are
 // with the Add button, the list of breaks in the scheduler's order (or, with none, a card
 // that says so), and while office hours are on a banner that breaks outside them are not
-// shown. Adding and editing happen in a sheet over the window; switching a break and
-// deleting it go straight to the scheduler, and the list shows what the scheduler then holds.
+// shown. Adding and editing happen in a sheet over the window, which goes and comes back
+// with the window; switching a break and deleting it go straight to the scheduler, and the
+// list shows what the scheduler then holds.
 class PlannedBreaksDetailView : public QWidget
 {
     Q_OBJECT
@@ -33,6 +34,10 @@ public:
 
     void showAdd();
     void showEdit(const PlannedBreak &planned);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QWidget *buildHeader();

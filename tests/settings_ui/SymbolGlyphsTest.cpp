@@ -18,6 +18,12 @@ const QStringList usedSymbols = {
     "play.rectangle.fill", "wrench.and.screwdriver", "command", "chart.bar", "ant.fill",
     "person.crop.circle", "pause.fill", "chevron.left", "forward.fill", "slash.circle",
     "lightbulb.fill",
+    // The Breaks pane, its pages, the planned-break list and sheets, and a break's icons.
+    "hourglass", "wand.and.stars", "flame.fill", "clock.fill", "calendar.badge.clock",
+    "clock.arrow.circlepath", "play.circle.fill", "hand.raised.fill", "keyboard.fill",
+    "circle.inset.filled", "plus", "pencil", "trash", "exclamationmark.triangle.fill",
+    "clock.badge.exclamationmark", "cup.and.saucer.fill", "figure.mind.and.body", "fork.knife",
+    "dumbbell.fill", "moon.fill", "scope",
 };
 
 TEST(SymbolGlyphsTest, EveryUsedSymbolDrawsInsideItsSquareAndHeavierLinesInkMore)
