@@ -6,6 +6,7 @@
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsRowDivider.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 
 BreakRhythmCard::BreakRhythmCard(const Facts &facts, const QList<ValueComboBox::Option> &options,
@@ -24,4 +25,17 @@ BreakRhythmCard::BreakRhythmCard(const Facts &facts, const QList<ValueComboBox::
     row->addStretch(1);
     row->addWidget(m_picker);
     addRow(pickerRow);
+}
+
+void BreakRhythmCard::setPickerName(const QString &name)
+{
+    m_picker->setObjectName(name);
+    for (int index = 0; index < m_picker->count(); ++index) {
+        auto *option = new QAction(m_picker->itemText(index), m_picker);
+        option->setObjectName(name + QLatin1Char(':') + m_picker->itemData(index).toString());
+        connect(option, &QAction::triggered, m_picker, [picker = m_picker, index] {
+            picker->setCurrentIndex(index);
+            emit picker->activated(index);
+        });
+    }
 }

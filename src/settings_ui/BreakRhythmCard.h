@@ -27,6 +27,9 @@ public:
                     QWidget *parent = nullptr);
 
     ValueComboBox *picker() const { return m_picker; }
+    // Names the picker, and each of its options as an action "<name>:<value>" that picks it
+    // as the user would: a handle for scripts and tests, which a menu's items do not have.
+    void setPickerName(const QString &name);
 
 private:
     ValueComboBox *m_picker;

@@ -205,8 +205,10 @@ QPainterPath clockBadgeExclamationmark(qreal w)
     const QPointF badge(17.6, 6.2);
     constexpr qreal badgeRadius = 5.8;
     const QPainterPath clock = unite({ring(centre, 8.2, w), clockHands(centre, 0.95, w * 0.9)});
+    // Joined by a boolean union: laid over each other by the winding rule, the outlines
+    // would fill the exclamation mark's hole.
     const QPainterPath badgeDisc = disc(badge, badgeRadius).subtracted(exclamation(badge, 7.4));
-    return unite({clock.subtracted(disc(badge, badgeRadius + w * 0.8)).simplified(), badgeDisc.simplified()});
+    return clock.subtracted(disc(badge, badgeRadius + w * 0.8)).united(badgeDisc).simplified();
 }
 
 QPainterPath cupAndSaucerFill(qreal)

@@ -52,7 +52,9 @@ QRect PlannedBreakListView::rowRect(int row) const
 
 QSize PlannedBreakListView::sizeHint() const
 {
-    return QSize(QListView::sizeHint().width(), PlannedBreakDelegate::rowHeight() * m_model->rowCount());
+    // The width is the card's to give; asking the list for one would lay out every row.
+    constexpr int anyWidth = 200;
+    return QSize(anyWidth, PlannedBreakDelegate::rowHeight() * m_model->rowCount());
 }
 
 QSize PlannedBreakListView::minimumSizeHint() const

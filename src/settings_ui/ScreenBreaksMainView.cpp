@@ -96,8 +96,8 @@ void ScreenBreaksMainView::buildSchedule(QVBoxLayout *page)
 
 void ScreenBreaksMainView::bindInterval(BreakRhythmCard *card)
 {
+    card->setPickerName(QStringLiteral("breakInterval"));
     ValueComboBox *picker = card->picker();
-    picker->setObjectName(QStringLiteral("breakInterval"));
     const auto show = [this, picker] {
         const QSignalBlocker block(picker);
         picker->setValue(QVariant::fromValue(m_settings.breakInterval()));
@@ -114,7 +114,7 @@ void ScreenBreaksMainView::bindInterval(BreakRhythmCard *card)
 
 void ScreenBreaksMainView::bindDuration(BreakRhythmCard *card)
 {
-    card->picker()->setObjectName(QStringLiteral("breakDuration"));
+    card->setPickerName(QStringLiteral("breakDuration"));
     SettingBinding::bindChoice<qint64>(card->picker(), &m_settings, &AppSettings::breakDuration,
                                        &AppSettings::setBreakDuration,
                                        &AppSettings::breakDurationChanged);

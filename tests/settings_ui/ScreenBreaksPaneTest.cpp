@@ -9,6 +9,7 @@
 #include "support/BreakScreenRig.h"
 #include "support/BreaksPaneRig.h"
 
+#include <QAction>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -28,15 +29,6 @@ protected:
         T *child = view.findChild<T *>(name);
         EXPECT_NE(child, nullptr) << name.toStdString();
         return child;
-    }
-
-    // What the user's pick in a menu does: the option shown, and its choice reported.
-    static void choose(ValueComboBox *picker, const QString &label)
-    {
-        const int index = picker->findText(label);
-        ASSERT_GE(index, 0) << label.toStdString();
-        picker->setCurrentIndex(index);
-        emit picker->activated(index);
     }
 
     void click(ContentView &view, const QString &name)
@@ -66,17 +58,16 @@ TEST_F(ScreenBreaksPaneTest, AnIntervalChoiceRestartsTheCountdownAndLeavesACusto
     {
         const char *name;
         bool custom;
-        const char *picker;
-        const char *label;
+        const char *option; // "<picker>:<value>", as the user picks it
         qint64 storedInterval;
         qint64 storedDuration;
         double remainingAfter; // 10 s after starting, then the choice, then 5 s more
     };
     const Case cases[] = {
-        {"one hour", false, "breakInterval", "1 hour", 60, 20, 3600 - 5},
+        {"one hour", false, "breakInterval:60", 60, 20, 3600 - 5},
         // The picker shows the preset although a custom interval runs; choosing it ends that.
-        {"shown entry under a custom interval", true, "breakInterval", "20 min", 20, 20, 1200 - 5},
-        {"duration", false, "breakDuration", "2 min", 20, 120, 1200 - 15},
+        {"shown entry under a custom interval", true, "breakInterval:20", 20, 20, 1200 - 5},
+        {"duration", false, "breakDuration:120", 20, 120, 1200 - 15},
     };
     for (const Case &test : cases) {
         SCOPED_TRACE(test.name);
@@ -87,22 +78,21 @@ TEST_F(ScreenBreaksPaneTest, AnIntervalChoiceRestartsTheCountdownAndLeavesACusto
         local.breakTimer.start();
         local.clock.advance(10);
         const auto view = local.openWindow();
-        auto *picker = view->findChild<ValueComboBox *>(test.picker);
-        ASSERT_NE(picker, nullptr);
         EXPECT_EQ(view->findChild<ValueComboBox *>("breakInterval")->currentText(), "20 min");
 
-        choose(picker, test.label);
+        view->findChild<QAction *>(test.option)->trigger();
         local.clock.advance(5);
 
-        const QJsonObject stored = local.storedSettings();
-        EXPECT_EQ(stored[test.picker].toInteger(), test.picker == QString("breakInterval")
-                                                       ? test.storedInterval
-                                                       : test.storedDuration);
+        const QString picker = QString(test.option).section(':', 0, 0);
+        const bool interval = picker == "breakInterval";
+        EXPECT_EQ(local.storedSettings()[picker].toInteger(), interval ? test.storedInterval : test.storedDuration);
         EXPECT_EQ(local.settings.breakInterval(), test.storedInterval);
         EXPECT_EQ(local.settings.breakDuration(), test.storedDuration);
         // A duration leaves the custom interval and the running countdown alone.
-        EXPECT_EQ(stored["useCustomInterval"].toBool(), test.custom && test.picker == QString("breakDuration"));
+        EXPECT_EQ(local.storedSettings()["useCustomInterval"].toBool(), test.custom && !interval);
         EXPECT_DOUBLE_EQ(local.breakTimer.timeRemaining(), test.remainingAfter);
+        EXPECT_EQ(view->findChild<ValueComboBox *>(picker)->currentData().toString(),
+                  QString(test.option).section(':', 1));
     }
 }
 
