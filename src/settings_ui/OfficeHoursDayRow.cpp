@@ -30,7 +30,13 @@ OfficeHoursDayRow::OfficeHoursDayRow(const DaySchedule &day, QWidget *parent)
     m_end->setAccessibleName(day.name + QStringLiteral(" end"));
     m_end->setWallClock(day.endHour, day.endMinute);
     m_name->setFixedWidth(nameWidth);
+    buildRow();
+    showEnabled();
+    connectEdits();
+}
 
+void OfficeHoursDayRow::buildRow()
+{
     auto *times = new QHBoxLayout(m_times);
     times->setContentsMargins(0, 0, 0, 0);
     times->setSpacing(8);
@@ -48,8 +54,10 @@ OfficeHoursDayRow::OfficeHoursDayRow(const DaySchedule &day, QWidget *parent)
     // A day that is off keeps the height of one with pickers, so the rows line up.
     setMinimumHeight(m_start->sizeHint().height() + row->contentsMargins().top()
                      + row->contentsMargins().bottom());
-    showEnabled();
+}
 
+void OfficeHoursDayRow::connectEdits()
+{
     connect(m_switch, &QAbstractButton::clicked, this, [this](bool checked) {
         m_day.isEnabled = checked;
         showEnabled();

@@ -31,6 +31,8 @@ signals:
     void dayEdited(const DaySchedule &day);
 
 private:
+    void buildRow();
+    void connectEdits();
     void showEnabled();
 
     DaySchedule m_day;

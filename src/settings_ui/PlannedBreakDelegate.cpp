@@ -125,8 +125,7 @@ void PlannedBreakDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
                                  const QModelIndex &index) const
 {
     const auto planned = index.data(PlannedBreakListModel::BreakRole).value<PlannedBreak>();
-    const bool dark = SettingsPalette::schemeOf(option.widget) == ColorScheme::dark;
-    const ColorScheme scheme = dark ? ColorScheme::dark : ColorScheme::light;
+    const ColorScheme scheme = SettingsPalette::schemeOf(option.widget);
     const QRect row = option.rect;
     const QRectF content = contentOf(row);
     painter->save();
@@ -145,11 +144,25 @@ void PlannedBreakDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
     SymbolGlyphs::paint(*painter, planned.emoji, icon.center(), iconSymbol, QFont::Normal, blue);
 
     const bool outside = index.data(PlannedBreakListModel::OutsideWorkingHoursRole).toBool();
-    const QRectF warning = warningRect(row);
+    paintTrailing(painter, row, planned, outside, scheme);
+    const qreal textRight = (outside ? warningRect(row).left() : pencilRect(row).left()) - spacing;
+    paintTexts(painter, content.adjusted(iconSide + spacing, 0, 0, 0), textRight, index, scheme);
+    if ((option.state & QStyle::State_HasFocus) && option.widget && option.widget->hasFocus()) {
+        painter->setPen(QPen(SettingsPalette::focusRing(scheme), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(row).adjusted(4, divider + 3, -4, -3), 8, 8);
+    }
+    painter->restore();
+}
+
+void PlannedBreakDelegate::paintTrailing(QPainter *painter, const QRect &row, const PlannedBreak &planned,
+                                         bool outside, ColorScheme scheme) const
+{
     if (outside) {
-        SymbolGlyphs::paint(*painter, QStringLiteral("exclamationmark.triangle.fill"), warning.center(),
+        SymbolGlyphs::paint(*painter, QStringLiteral("exclamationmark.triangle.fill"), warningRect(row).center(),
                             buttonSymbol, QFont::Normal, NamedColors::color(NamedColor::orange, scheme));
     }
+    // The buttons keep their places while they fade, so nothing beside them moves.
     const qreal hover = m_hoverProgress(planned.id);
     if (hover > 0) {
         painter->setOpacity(hover);
@@ -159,21 +172,12 @@ void PlannedBreakDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
                             QFont::Normal, NamedColors::withOpacity(NamedColors::color(NamedColor::red, scheme), 0.6));
         painter->setOpacity(1);
     }
-    paintSwitch(painter, switchRect(row), planned.enabled, dark);
-    const qreal textRight = (outside ? warning.left() : pencilRect(row).left()) - spacing;
-    paintTexts(painter, content.adjusted(iconSide + spacing, 0, 0, 0), textRight, index, dark);
-    if ((option.state & QStyle::State_HasFocus) && option.widget && option.widget->hasFocus()) {
-        painter->setPen(QPen(SettingsPalette::focusRing(scheme), 2));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRoundedRect(QRectF(row).adjusted(4, divider + 3, -4, -3), 8, 8);
-    }
-    painter->restore();
+    paintSwitch(painter, switchRect(row), planned.enabled, scheme == ColorScheme::dark);
 }
 
 void PlannedBreakDelegate::paintTexts(QPainter *painter, const QRectF &content, qreal textRight,
-                                      const QModelIndex &index, bool dark) const
+                                      const QModelIndex &index, ColorScheme scheme) const
 {
-    const ColorScheme scheme = dark ? ColorScheme::dark : ColorScheme::light;
     const auto planned = index.data(PlannedBreakListModel::BreakRole).value<PlannedBreak>();
     const QFont name = nameFont();
     const QFont time = SettingsFont::font(timeSize);

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/AppTheme.h"
+
 #include <QStyledItemDelegate>
 #include <QUuid>
 
 #include <functional>
+
+struct PlannedBreak;
 
 // Paints one planned break of the list: its icon on a faint blue tile, its name (as plain
 // text, elided) and time, "days · N min" under them, the warning mark when it falls outside
@@ -47,8 +51,10 @@ public:
                    const QModelIndex &index) override;
 
 private:
+    void paintTrailing(QPainter *painter, const QRect &row, const PlannedBreak &planned, bool outside,
+                       ColorScheme scheme) const;
     void paintTexts(QPainter *painter, const QRectF &content, qreal textRight,
-                    const QModelIndex &index, bool dark) const;
+                    const QModelIndex &index, ColorScheme scheme) const;
     static void paintSwitch(QPainter *painter, const QRectF &track, bool on, bool dark);
 
     HoverProgress m_hoverProgress;
