@@ -82,6 +82,16 @@ bool PlannedBreakListView::viewportEvent(QEvent *event)
     return QListView::viewportEvent(event);
 }
 
+void PlannedBreakListView::hideEvent(QHideEvent *event)
+{
+    QListView::hideEvent(event);
+    // A pointer is not over a list nobody sees; when it comes back, the pointer says again.
+    m_pointer.reset();
+    m_hovered.reset();
+    m_hoverFade->stop();
+    m_hoverProgress.clear();
+}
+
 void PlannedBreakListView::hoverAt(const std::optional<QPoint> &point)
 {
     m_pointer = point;

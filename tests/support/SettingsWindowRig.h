@@ -18,7 +18,8 @@
 // holding the defaults the settings model registers and nothing else), the settings model
 // and the theme on it, a desktop whose appearance the test sets, a notifier, a shortcut
 // controller, and a break timer (with its own services) whose pause reasons the sidebar
-// shows. The version the footer shows comes from `info`.
+// shows and whose planned breaks the Breaks pane lists. The version the footer shows comes
+// from `info`.
 struct SettingsWindowRig
 {
     SettingsWindowRig();
