@@ -9,4 +9,7 @@ public:
     virtual ~InputStateProvider() = default;
     virtual double secondsSinceKeyboardActivity() const = 0;
     virtual double secondsSincePointerActivity() const = 0;
+    // Whether the keyboard reading counts keys alone. Some sources have one idle time for
+    // every kind of input and give it as both readings; with none, both are zero.
+    virtual bool separatesKeyboardFromPointer() const { return true; }
 };

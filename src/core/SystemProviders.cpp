@@ -12,6 +12,7 @@ class QuietInputState : public InputStateProvider
 public:
     double secondsSinceKeyboardActivity() const override { return 0.0; }
     double secondsSincePointerActivity() const override { return 0.0; }
+    bool separatesKeyboardFromPointer() const override { return false; }
 };
 
 class QuietDisplayState : public DisplayStateProvider

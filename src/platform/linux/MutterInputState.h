@@ -32,6 +32,7 @@ public:
 
     double secondsSinceKeyboardActivity() const override { return idleSeconds(); }
     double secondsSincePointerActivity() const override { return idleSeconds(); }
+    bool separatesKeyboardFromPointer() const override { return false; }
 
 private:
     double idleSeconds() const;
