@@ -47,5 +47,6 @@ private:
 // loop) and before any scheduler is made. The battery is read from the power daemon on the
 // system bus, else from the kernel's power-supply files; sleep, wake and the session's lock
 // come from the login manager on the system bus and the screen saver on the session bus.
-// The floating notice gets the X server's window support when the toolkit draws on X.
+// The floating notice gets the X server's window support when the toolkit draws on X, and the
+// hot keys the X server's key grabs in an X session (none under Wayland or without X).
 void installSystemProviders();
