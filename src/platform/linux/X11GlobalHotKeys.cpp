@@ -73,39 +73,52 @@ QList<QString> X11GlobalHotKeys::registerKeys(const QList<HotKeyDefinition> &row
         failures.fill(QStringLiteral("error: no Super or Alt key in the modifier map"));
         return failures;
     }
-    xcb_connection_t *c = m_connection->get();
     QList<Grab> candidates;
-    QList<PendingGrab> pending;
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        const Grab grab{rows.at(row).id, rows.at(row).letter, keycodesFor(rows.at(row).letter),
-                        modifierSets()};
-        if (grab.keycodes.isEmpty())
-            failures[row] = QStringLiteral("error: no %1 key in the layout").arg(rows.at(row).letter);
-        for (xcb_keycode_t keycode : grab.keycodes) {
-            for (uint16_t modifiers : grab.modifierSets)
-                pending.append({row, xcb_grab_key_checked(c, 1, m_connection->root(), modifiers, keycode,
-                                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)});
-        }
-        candidates.append(grab);
-    }
-    // The first check waits for the server to have answered every grab sent before it; the
-    // others then find their answers already there.
-    for (const PendingGrab &grab : std::as_const(pending)) {
-        const XcbReply<xcb_generic_error_t> error(xcb_request_check(c, grab.cookie));
-        if (error && failures.at(grab.row).isEmpty())
-            failures[grab.row] = QStringLiteral("error %1").arg(error->error_code);
-    }
+    const QList<PendingGrab> pending = sendGrabs(rows, candidates, failures);
+    collectAnswers(pending, failures);
     for (qsizetype row = 0; row < rows.size(); ++row) {
         if (failures.at(row).isEmpty())
             m_grabs.append(candidates.at(row));
         else
             ungrab(candidates.at(row)); // only this client's grabs go, never another's
     }
-    xcb_flush(c);
+    xcb_flush(m_connection->get());
     // Events read while waiting for the answers would wait in the queue until the socket
     // next has something.
     readEvents();
     return failures;
+}
+
+QList<X11GlobalHotKeys::PendingGrab> X11GlobalHotKeys::sendGrabs(const QList<HotKeyDefinition> &rows,
+                                                                 QList<Grab> &candidates,
+                                                                 QList<QString> &failures) const
+{
+    QList<PendingGrab> pending;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        const QChar letter = rows.at(row).letter;
+        const Grab grab{rows.at(row).id, letter, keycodesFor(letter), modifierSets()};
+        if (grab.keycodes.isEmpty())
+            failures[row] = QStringLiteral("error: no %1 key in the layout").arg(letter);
+        for (xcb_keycode_t keycode : grab.keycodes) {
+            for (uint16_t modifiers : grab.modifierSets)
+                pending.append({row, xcb_grab_key_checked(m_connection->get(), 1, m_connection->root(),
+                                                          modifiers, keycode, XCB_GRAB_MODE_ASYNC,
+                                                          XCB_GRAB_MODE_ASYNC)});
+        }
+        candidates.append(grab);
+    }
+    return pending;
+}
+
+// The first check waits for the server to have answered every grab sent before it; the others
+// then find their answers already there. A row keeps its first error.
+void X11GlobalHotKeys::collectAnswers(const QList<PendingGrab> &pending, QList<QString> &failures) const
+{
+    for (const PendingGrab &grab : pending) {
+        const XcbReply<xcb_generic_error_t> error(xcb_request_check(m_connection->get(), grab.cookie));
+        if (error && failures.at(grab.row).isEmpty())
+            failures[grab.row] = QStringLiteral("error %1").arg(error->error_code);
+    }
 }
 
 void X11GlobalHotKeys::unregisterKeys()

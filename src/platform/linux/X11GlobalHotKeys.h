@@ -60,6 +60,9 @@ private:
         xcb_void_cookie_t cookie;
     };
 
+    QList<PendingGrab> sendGrabs(const QList<HotKeyDefinition> &rows, QList<Grab> &candidates,
+                                 QList<QString> &failures) const;
+    void collectAnswers(const QList<PendingGrab> &pending, QList<QString> &failures) const;
     Modifiers readModifiers() const;
     QList<xcb_keycode_t> keycodesFor(QChar letter) const;
     QList<uint16_t> modifierSets() const;
