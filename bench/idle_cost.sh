@@ -5,7 +5,7 @@
 # runtime services run as they do for a user, its icon docked in an XEmbed tray (wmdocker) and
 # counting down.
 #
-#   bench/idle_cost.sh [--activity] [--wellness | --media] [build-dir]
+#   bench/idle_cost.sh [--activity | --breaks] [--wellness | --media] [build-dir]
 #
 # After a warm-up the figures cover one measuring window. Wakeups are the process's context
 # switches, all threads together, per second. With --activity a person seems to be at work
@@ -15,14 +15,26 @@
 # Prints one line per figure with its goal; exits 1 when a goal is missed. The memory goal is on
 # the resident set (RSS); the proportional share (PSS) is printed beside it, but it depends on
 # how many other processes share the Qt libraries at that moment, so it is no goal.
+#
+# With --breaks the work interval is one minute and three breaks run their course (about four
+# minutes); the idle RSS after the warm-up and again after the third break are printed, with
+# the goal that a break leaves nothing behind: the second within 5 MB of the first.
 set -euo pipefail
 
 readonly WARMUP_S=10
 readonly WINDOW_S=60
 readonly RSS_GOAL_MB=40
-readonly CPU_GOAL_PERCENT=0.05
-readonly IDLE_WAKEUP_GOAL=3
-readonly ACTIVE_WAKEUP_GOAL=5
+readonly CPU_GOAL_PERCENT=0.03
+readonly IDLE_WAKEUP_GOAL=1.3
+readonly ACTIVE_WAKEUP_GOAL=3
+readonly BREAKS=3
+# Idle as long as the application will be before its first break, a minute after the start:
+# what the first minutes settle into is no break's doing.
+readonly BREAKS_WARMUP_S=45
+readonly BREAKS_TIMEOUT_S=420
+# After the last break's panels are gone: what the application gives back, it has given.
+readonly AFTER_BREAKS_S=10
+readonly BREAKS_GROWTH_GOAL_MB=5
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 activity=0
@@ -30,14 +42,16 @@ settings=""
 seeded=""
 readonly WELLNESS_SETTINGS='"pauseDuringMeetings": true, "postureEnabled": true,
     "blinkEnabled": true, "typingHealthEnabled": true'
+breaks=0
 build="$root/build"
 for argument in "$@"; do
     case $argument in
     --activity) activity=1 ;;
     --wellness) settings=$WELLNESS_SETTINGS seeded="wellness on" ;;
     --media) settings="$WELLNESS_SETTINGS, \"mediaDetectionEnabled\": true" seeded="wellness and media on" ;;
+    --breaks) breaks=1 ;;
     -h | --help)
-        sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,21p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *) build=$argument ;;
@@ -85,9 +99,45 @@ measure() {
     memory=$(awk '/^Pss:/ {pss = $2} /^Rss:/ {rss = $2} END {print pss, rss}' "/proc/$pid/smaps_rollup")
     echo "$((cpu_after - cpu_before)) $((switches_after - switches_before)) $memory"
 }
+# Resident set in kB of the process now.
+rss_kb() { awk '/^Rss:/ {print $2}' "/proc/$1/smaps_rollup"; }
+
+# Runs inside the services. Idle RSS before the first break and after the last one.
+measure_breaks() {
+    local app=$1 warmup=$2 breaks=$3 timeout=$4 after=$5
+    start_docked_app "$app" 24 10 '"breakInterval": 1, "idleDetectionEnabled": false'
+    local pid=$app_pid log="$XDG_STATE_HOME/lumenpause.log"
+    sleep "$warmup"
+    kill -0 "$pid" 2>/dev/null || { echo "the application ended during the warm-up" >&2; cat "$log" >&2; exit 2; }
+    local before waited=0
+    before=$(rss_kb "$pid")
+    until (($(grep -c 'break_dismissed' "$log") >= breaks)); do
+        ((waited++ < timeout)) || { echo "only $(grep -c 'break_dismissed' "$log") of $breaks breaks ended" >&2; exit 2; }
+        kill -0 "$pid" 2>/dev/null || { echo "the application ended during the breaks" >&2; exit 2; }
+        sleep 1
+    done
+    sleep "$after"
+    echo "$before $(rss_kb "$pid")"
+}
+
 # shellcheck source=SCRIPTDIR/../scripts/lib/docked-app.sh
 source "$root/scripts/lib/docked-app.sh"
-export -f start_docked_app measure
+export -f start_docked_app measure measure_breaks rss_kb
+
+if ((breaks)); then
+    read -r before_kb after_kb < <("$root/tests/services.sh" bash -c \
+        "measure_breaks '$app' $BREAKS_WARMUP_S $BREAKS $BREAKS_TIMEOUT_S $AFTER_BREAKS_S" 2>/dev/null) || true
+    [[ -n ${after_kb:-} ]] || { echo "the measurement failed" >&2; exit 2; }
+    awk -v before_kb="$before_kb" -v after_kb="$after_kb" -v breaks="$BREAKS" \
+        -v goal="$BREAKS_GROWTH_GOAL_MB" 'BEGIN {
+        before = before_kb / 1024; after = after_kb / 1024; growth = after - before
+        met = growth < goal
+        printf "RSS %.1f MB before the first break, %.1f MB after break %d: %+.1f MB (goal < %s MB: %s)\n",
+            before, after, breaks, growth, goal, met ? "met" : "missed"
+        exit !met
+    }'
+    exit
+fi
 
 read -r cpu_ns switches pss_kb rss_kb < <("$root/tests/services.sh" bash -c \
     "measure '$app' $activity $WARMUP_S $WINDOW_S '$settings'" 2>/dev/null) || true

@@ -1,6 +1,6 @@
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets DBus Network Multimedia Svg Test)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets DBus Network Multimedia Svg)
 find_package(Threads REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SYSTEMD REQUIRED IMPORTED_TARGET libsystemd)
-pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb xcb-xinput xcb-screensaver xcb-dpms xcb-keysyms xcb-shape)
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb xcb-xinput xcb-screensaver xcb-dpms xcb-keysyms xcb-shape xcb-sync xcb-res)
 pkg_check_modules(PULSE REQUIRED IMPORTED_TARGET libpulse)

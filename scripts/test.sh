@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
 "$root/scripts/check-layers.sh"
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" test
 
 run_suite() {
   local dir=$1

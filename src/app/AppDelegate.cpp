@@ -9,6 +9,7 @@
 #include "menubar/MenuBarController.h"
 #include "onboarding/OnboardingView.h"
 #include "settings_ui/ContentView.h"
+#include "settings_ui/Debouncer.h"
 
 AppDelegate::AppDelegate(QObject *parent)
     : AppDelegate(isRunningTests(), std::nullopt, parent)
@@ -68,6 +69,9 @@ bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)
 
 void AppDelegate::applicationWillTerminate()
 {
+    // An edit the settings window was still waiting to save reaches the settings first, so
+    // that the store's last write at quit holds it.
+    Debouncer::flushAll();
     if (m_launchCoordinator)
         m_launchCoordinator->terminate();
 }

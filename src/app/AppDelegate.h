@@ -32,6 +32,8 @@ public:
     // Another launch asked for the application. Always true; without a visible window the
     // settings window comes up, so the user sees that the application runs.
     bool applicationShouldHandleReopen(bool hasVisibleWindows);
+    // Runs the settings window's pending saves, then stops the runtime; the caller writes
+    // the settings store afterwards.
     void applicationWillTerminate();
 
     // Null until launching has finished (and always under the test host).

@@ -1,5 +1,6 @@
 #include "app/LumenpauseApp.h"
 
+#include "app/MemoryUpkeep.h"
 #include "app/PlatformBackends.h"
 #include "core/AppIcon.h"
 #include "core/AppServices.h"
@@ -10,6 +11,7 @@
 #include "core/QtMessageRouting.h"
 #include "core/ThemeManager.h"
 #include "core/UpdateService.h"
+#include "detection/MeetingSignalMonitor.h"
 #include "menubar/UpdateResultDialog.h"
 #include "platform/linux/BrokenPipeSignal.h"
 #include "platform/linux/GraphicalSessionProbe.h"
@@ -17,6 +19,7 @@
 #include "platform/linux/PortalDesktopAppearance.h"
 #include "platform/linux/SingleInstanceGuard.h"
 #include "platform/linux/UnixSignalWatcher.h"
+#include "settings_ui/ReducedMotion.h"
 
 #include <QDBusConnection>
 #include <QThread>
@@ -31,6 +34,7 @@
 namespace {
 
 const QString category = QStringLiteral("Launch");
+constexpr std::chrono::milliseconds kSignalQueueShutdownBound{1000};
 
 LumenpauseApp *runningApp = nullptr;
 
@@ -83,7 +87,11 @@ int LumenpauseApp::exec()
     // The controllers are built once the event loop runs, as the first thing it does.
     QMetaObject::invokeMethod(&m_delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The one wait on the activity-signal queue: its connections close in order, unless it
+    // is stuck, which must not keep the process from ending.
+    MeetingSignalMonitor::shutdownShared(kSignalQueueShutdownBound);
+    return status;
 }
 
 void LumenpauseApp::persistPendingWrites()
@@ -140,8 +148,12 @@ void LumenpauseApp::buildServices()
 {
     // Before any scheduler exists, and with the event loop's object in place for the X socket.
     installSystemProviders();
-    // "System" theme follows the desktop's light or dark preference.
-    ThemeManager::setSharedAppearance(new PortalDesktopAppearance(&*m_application));
+    MemoryUpkeep::startShared();
+    // "System" theme follows the desktop's light or dark preference, and the settings
+    // window's motion the desktop's switch for animations.
+    auto *appearance = new PortalDesktopAppearance(&*m_application);
+    ThemeManager::setSharedAppearance(appearance);
+    new ReducedMotion(*appearance, appearance);
 
     AppServices &services = AppServices::shared();
     services.validateDistribution();

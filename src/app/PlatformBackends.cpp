@@ -1,11 +1,14 @@
 #include "app/PlatformBackends.h"
 
+#include "breakscreen/BreakScreenServices.h"
 #include "core/Logger.h"
 #include "core/SystemClock.h"
 #include "core/SystemProviders.h"
+#include "detection/MeetingSignalMonitor.h"
 #include "menubar/FloatingHUD.h"
 #include "menubar/ShortcutController.h"
 #include "menubar/UnavailableGlobalHotKeys.h"
+#include "platform/linux/LinuxMeetingSignalSource.h"
 #include "platform/linux/LogindSessionEvents.h"
 #include "platform/linux/MutterInputState.h"
 #include "platform/linux/SystemBatteryProvider.h"
@@ -13,6 +16,7 @@
 #include "platform/linux/X11FloatingWindowSupport.h"
 #include "platform/linux/X11GlobalHotKeys.h"
 #include "platform/linux/X11InputState.h"
+#include "platform/linux/X11PanelStackingMonitor.h"
 
 #include <QDBusConnection>
 #include <QGuiApplication>
@@ -66,6 +70,39 @@ GlobalHotKeys *chooseGlobalHotKeys(const PlatformBackends::Session &session)
     if (session.x11Display.isEmpty())
         return new UnavailableGlobalHotKeys(QStringLiteral("no X display"));
     return new X11GlobalHotKeys(session.x11Display);
+}
+
+// The activity signals run on the monitor's own queue; their connections are made there when
+// detection first starts, so nothing here waits on the sound server, X or a bus.
+void installMeetingSignalSource(const PlatformBackends::Session &session)
+{
+    LinuxMeetingSignalSource::Options options;
+    options.x11Display = session.x11Display;
+    options.wayland = session.wayland;
+    // Kept for the whole process, like the queue it lives on.
+    static LinuxMeetingSignalSource *const source =
+        new LinuxMeetingSignalSource(MeetingSignalMonitor::sharedQueue(), options);
+    MeetingSignalMonitor::installSystemSource(source);
+}
+
+// The break panels are the toolkit's windows too: without a monitor they are raised again
+// only when the focus, the screens or the session change. Null when there is none.
+PanelStackingMonitor *chooseStackingMonitor()
+{
+    const QString platform = QGuiApplication::platformName();
+    QString failure = QStringLiteral("toolkit platform ") + platform;
+    if (platform == QLatin1String("xcb")) {
+        if (std::unique_ptr<X11PanelStackingMonitor> x11 =
+                X11PanelStackingMonitor::open(qgetenv("DISPLAY"), &failure)) {
+            logSource(QStringLiteral("BreakWindow"), QStringLiteral("stacking_monitor"),
+                      QStringLiteral("x11"));
+            return x11.release();
+        }
+    }
+    logWarn(QStringLiteral("BreakWindow"),
+            formatLogEvent(QStringLiteral("stacking_monitor_unavailable"),
+                           {{QStringLiteral("reason"), failure}}));
+    return nullptr;
 }
 
 } // namespace
@@ -140,9 +177,12 @@ void installSystemProviders()
                                 qEnvironmentVariable("XDG_SESSION_ID"));
     SystemProviders::install(backends->inputState(), backends->displayState(), battery,
                              sessionEvents);
+    installMeetingSignalSource(PlatformBackends::currentSession());
     // Kept for the whole process, like the notice that uses it.
     static const FloatingWindowSupport *const floatingWindows = chooseFloatingWindowSupport();
     FloatingHUD::setSharedWindowSupport(floatingWindows);
+    static PanelStackingMonitor *const stacking = chooseStackingMonitor();
+    BreakScreenServices::setSharedStackingMonitor(stacking);
     // Kept for the whole process, like the controller that registers its keys.
     static GlobalHotKeys *const hotKeys = chooseGlobalHotKeys(PlatformBackends::currentSession());
     ShortcutController::setSharedHotKeys(hotKeys);

@@ -1,5 +1,6 @@
 #include "breakscreen/BlurBackgroundPainter.h"
 
+#include "breakscreen/BlurMaterial.h"
 #include "core/Logger.h"
 
 #include <QPixmap>
@@ -8,10 +9,6 @@
 namespace {
 
 const QString logCategory = QStringLiteral("BreakOverlay");
-
-// A blurred desktop looks washed out next to the sharp one; a little more colour keeps it
-// recognisable under the tint.
-constexpr float saturationBoost = 1.25f;
 
 } // namespace
 
@@ -33,8 +30,7 @@ BlurBackgroundPainter::BlurBackgroundPainter(const QImage &screenGrab, ColorSche
     }
     const qreal grabPixelsPerSmallPixel = qreal(screenGrab.width()) / small.width();
     picture.blur(blurRadius * screenGrab.devicePixelRatio() / grabPixelsPerSmallPixel);
-    picture.scaleSaturation(saturationBoost);
-    picture.compositeOver(tint(scheme));
+    BlurMaterial(scheme).apply(picture);
     m_picture = std::move(picture);
     m_usesScreen = true;
 }
@@ -46,16 +42,9 @@ QImage BlurBackgroundPainter::grabScreen(QScreen *screen)
     return screen->grabWindow(0).toImage();
 }
 
-QColor BlurBackgroundPainter::tint(ColorScheme scheme)
-{
-    return scheme == ColorScheme::dark ? QColor::fromRgbF(0.11f, 0.11f, 0.13f, 0.72f)
-                                       : QColor::fromRgbF(0.95f, 0.95f, 0.96f, 0.68f);
-}
-
 QColor BlurBackgroundPainter::translucentFill(ColorScheme scheme)
 {
-    return scheme == ColorScheme::dark ? QColor::fromRgbF(0.10f, 0.10f, 0.12f, 0.90f)
-                                       : QColor::fromRgbF(0.93f, 0.93f, 0.94f, 0.90f);
+    return BlurMaterial(scheme).translucentFill();
 }
 
 QImage BlurBackgroundPainter::render(QSize pixelSize, qreal) const

@@ -8,8 +8,8 @@
 
 class QScreen;
 
-// The "blur" backdrop: what was on the screen when the break began, heavily blurred under
-// a light or dark tint. The picture is taken once per screen per break, before the break's
+// The "blur" backdrop: what was on the screen when the break began, heavily blurred into a
+// light or dark material (see BlurMaterial). The picture is taken once per screen per break, before the break's
 // panels cover the screen, and reduced at once to a small blurred copy; the full-size grab
 // is not kept. Where the screen cannot be read (Wayland forbids it, and some servers hand
 // back black), the backdrop is a translucent fill in the tint's colour instead.
@@ -26,7 +26,6 @@ public:
     bool isOpaque() const override { return m_usesScreen; }
     bool usesScreen() const { return m_usesScreen; }
 
-    static QColor tint(ColorScheme scheme);
     static QColor translucentFill(ColorScheme scheme);
 
     // How soft the blur is, as a standard deviation in logical pixels of the screen.

@@ -126,6 +126,12 @@ void BreakActionButton::leaveEvent(QEvent *event)
     QAbstractButton::leaveEvent(event);
 }
 
+QColor BreakActionButton::labelInk() const
+{
+    return BreakControlCapsule::withOpacity(m_foreground,
+                                            BreakControlCapsule::mix(0.76, 0.94, m_hover->value()));
+}
+
 void BreakActionButton::paintEvent(QPaintEvent *)
 {
     const qreal hover = m_hover->value();
@@ -139,8 +145,7 @@ void BreakActionButton::paintEvent(QPaintEvent *)
     painter.translate(-capsule.center());
     BreakControlCapsule::paint(painter, capsule, m_foreground, hover);
 
-    const QColor ink =
-        BreakControlCapsule::withOpacity(m_foreground, BreakControlCapsule::mix(0.76, 0.94, hover));
+    const QColor ink = labelInk();
     const QFont font = labelFont();
     const QFontMetricsF metrics(font);
     const qreal left = capsule.left() + paddingX;

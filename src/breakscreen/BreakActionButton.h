@@ -27,6 +27,8 @@ public:
     void setOpacity(qreal opacity);
     void setScale(qreal scale);
     qreal opacity() const { return m_opacity; }
+    // The colour of the symbol and the label: stronger while hovered.
+    QColor labelInk() const;
 
     QSize capsuleSize() const;
     // The capsule within the widget, at rest.

@@ -84,6 +84,12 @@ void BreakCompletePanel::resizeEvent(QResizeEvent *)
                           button.height());
 }
 
+QColor BreakCompletePanel::subtitleInk() const
+{
+    // The line's own 0.95 goes into the grey's opacity, as for the clock line.
+    return m_palette.secondaryText(0.92 * 0.95, 0.58 * 0.95);
+}
+
 void BreakCompletePanel::paintEvent(QPaintEvent *)
 {
     const Rows rows = rowHeights();
@@ -95,14 +101,12 @@ void BreakCompletePanel::paintEvent(QPaintEvent *)
                        m_palette.green());
     qreal y = rows.tick + spacing;
     painter.setFont(titleFont());
-    painter.setPen(m_palette.primaryText());
+    painter.setPen(titleInk());
     painter.drawText(QRectF(0, y, width(), rows.title), Qt::AlignCenter,
                      BreakOverlayTexts::breakComplete);
     y += rows.title + spacing;
-    QColor subtitle = m_palette.secondaryText(0.92, 0.58);
-    subtitle.setAlphaF(subtitle.alphaF() * 0.95f);
     painter.setFont(subtitleFont());
-    painter.setPen(subtitle);
+    painter.setPen(subtitleInk());
     painter.drawText(QRectF(0, y, width(), rows.subtitle), Qt::AlignCenter,
                      BreakOverlayTexts::breakCompleteSubtitle);
 }

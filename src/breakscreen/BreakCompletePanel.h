@@ -19,6 +19,9 @@ public:
     BreakResumeButton *resumeButton() const { return m_resume; }
     void setPalette(const BreakOverlayPalette &palette);
     void setOpacity(qreal opacity);
+    // The colours of "Break complete" and of the line under it.
+    QColor titleInk() const { return m_palette.primaryText(); }
+    QColor subtitleInk() const;
 
     QSize sizeHint() const override;
 

@@ -34,6 +34,7 @@ public:
     // The seconds shown and how much of the ring or bar is filled (0 to 1).
     void setCountdown(qint64 seconds, double progressFraction);
     void setOpacity(qreal opacity);
+    qreal opacity() const { return m_opacity; }
 
     BreakCountdown countdownStyle() const { return m_style; }
     QString text() const;
@@ -41,6 +42,10 @@ public:
     // The content's own size; empty for "hidden".
     QSize contentSize() const;
     void setContentGeometry(const QRect &contentRect);
+    // In the parent's coordinates.
+    QRect contentGeometry() const { return m_contentRect; }
+    // The digits' colour, which the ring's arc and the bar's fill share.
+    QColor fillColour() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,7 +55,6 @@ private:
     QMargins contentMargins() const;
     void paintRing(QPainter &painter, const QRectF &content) const;
     void paintBar(QPainter &painter, const QRectF &content) const;
-    QColor fillColour() const;
 
     BreakCountdown m_style;
     BreakOverlayPalette m_palette;

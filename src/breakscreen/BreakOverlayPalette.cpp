@@ -1,8 +1,11 @@
 #include "breakscreen/BreakOverlayPalette.h"
 
+#include "breakscreen/BlurMaterial.h"
+
 namespace {
 
-// Opacities of the label greys: the ink is black on the light tint and white on the dark.
+// Opacities of the label greys: the ink is black on the light material and white on the dark,
+// drawn vibrant (see BlurMaterial).
 constexpr qreal primaryLabel = 0.85;
 constexpr qreal secondaryLabelLight = 0.50;
 constexpr qreal secondaryLabelDark = 0.55;
@@ -24,8 +27,7 @@ BreakOverlayPalette::BreakOverlayPalette(BreakBG background, ColorScheme scheme)
 
 QColor BreakOverlayPalette::label(qreal levelOpacity, qreal extraOpacity) const
 {
-    const float ink = m_scheme == ColorScheme::dark ? 1.0f : 0.0f;
-    return QColor::fromRgbF(ink, ink, ink, float(levelOpacity * extraOpacity));
+    return BlurMaterial(m_scheme).labelInk(levelOpacity * extraOpacity);
 }
 
 QColor BreakOverlayPalette::primaryText() const
@@ -50,9 +52,11 @@ QColor BreakOverlayPalette::quaternaryText() const
     return onBlur() ? label(quaternaryLabel, 0.95) : white(0.24);
 }
 
+// A line, not a text: the separator grey stays as faint on the material as on a flat colour.
 QColor BreakOverlayPalette::track() const
 {
-    return onBlur() ? label(separator, 0.5) : white(0.18);
+    const float ink = m_scheme == ColorScheme::dark ? 1.0f : 0.0f;
+    return onBlur() ? QColor::fromRgbF(ink, ink, ink, float(separator * 0.5)) : white(0.18);
 }
 
 QColor BreakOverlayPalette::tint() const

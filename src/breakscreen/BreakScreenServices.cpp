@@ -1,6 +1,7 @@
 #include "breakscreen/BreakScreenServices.h"
 
 #include "breakscreen/BreakScreenConfig.h"
+#include "breakscreen/PanelStackingMonitor.h"
 #include "core/AppNotifier.h"
 #include "core/AppSettings.h"
 #include "core/SystemClock.h"
@@ -14,6 +15,23 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace {
+
+PanelStackingMonitor *g_sharedStackingMonitor = nullptr;
+
+PanelStackingMonitor &sharedStackingMonitor()
+{
+    static PanelStackingMonitor *const quiet = new PanelStackingMonitor;
+    return g_sharedStackingMonitor ? *g_sharedStackingMonitor : *quiet;
+}
+
+} // namespace
+
+void BreakScreenServices::setSharedStackingMonitor(PanelStackingMonitor *monitor)
+{
+    g_sharedStackingMonitor = monitor;
+}
+
 BreakScreenServices BreakScreenServices::shared()
 {
     static SystemClock *const clock = new SystemClock;
@@ -22,6 +40,7 @@ BreakScreenServices BreakScreenServices::shared()
         .notifier = AppNotifier::instance(),
         .sessionEvents = SystemProviders::sessionEvents(),
         .displayState = SystemProviders::displayState(),
+        .stacking = sharedStackingMonitor(),
         .content = BreakPanelContent::standard(),
         .screens = &BreakScreenServices::desktopScreens,
         .screenUnderPointer = &BreakScreenServices::desktopScreenUnderPointer,

@@ -12,6 +12,7 @@ class AppNotifier;
 class BreakScreenConfig;
 class Clock;
 class DisplayStateProvider;
+class PanelStackingMonitor;
 class QScreen;
 class SessionEvents;
 
@@ -28,6 +29,8 @@ struct BreakScreenServices
     SessionEvents &sessionEvents;
     // Focus is not taken back while the main display sleeps.
     DisplayStateProvider &displayState;
+    // Tells when another window comes over the panels, which then go back on top.
+    PanelStackingMonitor &stacking;
     BreakPanelContent content;
     // The screens to cover, the primary one first.
     std::function<QList<QScreen *>()> screens;
@@ -47,6 +50,9 @@ struct BreakScreenServices
 
     // The shared services of the application; each is reached only when first needed.
     static BreakScreenServices shared();
+    // The window system's stacking monitor for shared(); until one is installed, nothing
+    // watches the stacking. It must live as long as the process.
+    static void setSharedStackingMonitor(PanelStackingMonitor *monitor);
     // The desktop's screens, the primary one first.
     static QList<QScreen *> desktopScreens();
     static QScreen *desktopScreenUnderPointer();

@@ -4,6 +4,7 @@
 #include "breakscreen/BreakPanel.h"
 #include "breakscreen/BreakScreenConfig.h"
 #include "breakscreen/BreakWindowManager.h"
+#include "breakscreen/PanelStackingMonitor.h"
 #include "core/AppNotifier.h"
 #include "core/Clock.h"
 #include "core/Logger.h"
@@ -19,6 +20,7 @@ const QString category = QStringLiteral("BreakWindow");
 BreakWindowController::BreakWindowController(BreakScreenServices services, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
+    , m_raiseLimit(m_services.clock)
 {
 }
 
@@ -71,6 +73,7 @@ bool BreakWindowController::showBreak(bool isLong)
     m_services.clearNotices();
     m_activeConfig = std::move(config);
     m_sessionAllowsReassertion = !m_services.isScreenLocked();
+    m_raiseLimit.reset();
     installFocusObservers();
     // Every view is made before any panel covers a screen: the blur backdrops are made from
     // what the screens showed.
@@ -82,6 +85,7 @@ bool BreakWindowController::showBreak(bool isLong)
         if (m_sessionAllowsReassertion) // see reassertFocus()
             panel->orderFront();
     }
+    watchStacking();
     if (m_activationController)
         m_activationController->enterBreakMode(
             ActivationController::breakPresentationOptions(m_services.enforcement()));
@@ -124,6 +128,7 @@ bool BreakWindowController::dismiss(const BreakDismissalOutcome &outcome)
     m_panels.clear();
     m_activeConfig.reset();
     cancelFocusReassertions();
+    m_services.stacking.watch({});
     applyKeyboardHold();
     startFadeOut(outcome);
     logInfo(category, QStringLiteral("Panels dismissing"));

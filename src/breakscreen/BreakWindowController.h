@@ -1,6 +1,7 @@
 #pragma once
 
 #include "breakscreen/BreakScreenServices.h"
+#include "breakscreen/PanelRaiseLimit.h"
 #include "core/Cancellable.h"
 
 #include <QList>
@@ -20,10 +21,11 @@ class QWindow;
 
 // Puts a break on every screen and takes it down again: one panel per screen, the break
 // overlay on the primary one and the quiet secondary view on the others. While the panels
-// are up it keeps them in front and holding the keyboard against other windows and screen
-// changes, but never over a locked or sleeping session; it fades them in and out, enters and
-// leaves break mode, and reports the outcome once the panels have gone. It also shows the
-// customizer's single-screen preview. Main thread only.
+// are up it keeps them in front and holding the keyboard against other windows (activated,
+// mapped or raised over them) and screen changes, but never over a locked or sleeping
+// session; it fades them in and out, enters and leaves break mode, and reports the outcome
+// once the panels have gone. It also shows the customizer's single-screen preview. Main
+// thread only.
 //
 // Idle: no panels, not dismissing. Showing: panels up. Dismissing: the panels are fading
 // out; they no longer count as up, but no new break may start until they have closed.
@@ -86,6 +88,8 @@ private:
     void removeFocusObservers();
     void watchScreen(QScreen *screen);
     void onFocusWindowChanged(QWindow *window);
+    void watchStacking();
+    void onPanelsCovered(quint64 window);
     void suspendForSession();
     void resumeForSession();
     bool holdsFocus() const;
@@ -107,6 +111,7 @@ private:
     QList<QMetaObject::Connection> m_focusObservers;
     std::vector<CancellableHandle> m_reassertions;
     bool m_sessionAllowsReassertion = true;
+    PanelRaiseLimit m_raiseLimit;
     std::shared_ptr<BreakScreenConfig> m_activeConfig;
     std::function<void(const BreakDismissalOutcome &)> m_onBreakDismissed;
     std::function<void()> m_onPreviewDismissed;

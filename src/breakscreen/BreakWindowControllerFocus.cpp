@@ -1,8 +1,10 @@
 #include "breakscreen/ActivationController.h"
 #include "breakscreen/BreakPanel.h"
 #include "breakscreen/BreakWindowController.h"
+#include "breakscreen/PanelStackingMonitor.h"
 #include "core/Clock.h"
 #include "core/DisplayStateProvider.h"
+#include "core/Logger.h"
 #include "core/SessionEvents.h"
 
 #include <QGuiApplication>
@@ -33,6 +35,9 @@ void BreakWindowController::installFocusObservers()
                 }),
         connect(app, &QGuiApplication::screenRemoved, this, screensChanged),
         connect(app, &QGuiApplication::primaryScreenChanged, this, screensChanged),
+        // A window mapped or raised over the panels: no focus change tells of it.
+        connect(&m_services.stacking, &PanelStackingMonitor::panelsCovered, this,
+                &BreakWindowController::onPanelsCovered),
     };
     for (QScreen *screen : QGuiApplication::screens())
         watchScreen(screen);
@@ -69,6 +74,7 @@ void BreakWindowController::watchScreen(QScreen *screen)
 void BreakWindowController::removeFocusObservers()
 {
     cancelFocusReassertions();
+    m_services.stacking.watch({});
     for (const QMetaObject::Connection &observer : std::as_const(m_focusObservers))
         disconnect(observer);
     m_focusObservers.clear();
@@ -81,6 +87,32 @@ void BreakWindowController::onFocusWindowChanged(QWindow *window)
             return;
     }
     scheduleFocusReassertions();
+}
+
+void BreakWindowController::watchStacking()
+{
+    QList<WId> windows;
+    for (const std::unique_ptr<BreakPanel> &panel : m_panels)
+        windows.append(panel->winId());
+    m_services.stacking.watch(windows);
+}
+
+// Raised like after a focus change, so the same rules hold: never over a locked or sleeping
+// session. A window that insists on staying on top is left there after a few raises.
+void BreakWindowController::onPanelsCovered(quint64 window)
+{
+    if (m_panels.empty() || m_isDismissing || !m_sessionAllowsReassertion)
+        return;
+    switch (m_raiseLimit.coveredBy(window)) {
+    case PanelRaiseLimit::Answer::raise: scheduleFocusReassertions(); break;
+    case PanelRaiseLimit::Answer::yieldNow:
+        logWarn(QStringLiteral("BreakWindow"),
+                formatLogEvent(QStringLiteral("panels_left_below_window"),
+                               {{QStringLiteral("window"),
+                                 QStringLiteral("0x") + QString::number(window, 16)}}));
+        break;
+    case PanelRaiseLimit::Answer::yielded: break;
+    }
 }
 
 // A locked screen or a machine going to sleep belongs to the system: the keyboard is let go
@@ -194,4 +226,5 @@ void BreakWindowController::rebuildPanels()
     }
     for (std::size_t i = 0; i < m_panels.size(); ++i)
         m_panels[i]->placeOn(screens.at(qsizetype(i)));
+    watchStacking();
 }

@@ -74,6 +74,17 @@ QRect SettingsWindowController::customizerFrame(const std::optional<QRect> &avai
     return frame;
 }
 
+QRect SettingsWindowController::windowGeometry(const QRect &availableArea, const QMargins &frame)
+{
+    const int roomForContent = availableArea.height() - frame.top() - frame.bottom();
+    const QSize size(windowWidth, std::clamp(roomForContent, minimumWindowHeight, windowHeight));
+    const QSize outer = size.grownBy(frame);
+    QPoint topLeft = availableArea.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    topLeft.setX(std::max(topLeft.x(), availableArea.left()));
+    topLeft.setY(std::max(topLeft.y(), availableArea.top()));
+    return QRect(topLeft + QPoint(frame.left(), frame.top()), size);
+}
+
 void SettingsWindowController::setContentFactory(ContentFactory factory)
 {
     m_contentFactory = std::move(factory);
@@ -153,9 +164,13 @@ void SettingsWindowController::createWindow()
 {
     m_window = std::make_unique<QWidget>(nullptr, settingsFlags);
     m_window->setWindowTitle(QGuiApplication::applicationDisplayName());
-    m_window->setFixedSize(windowWidth, windowHeight);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        m_window->move(screen->availableGeometry().center() - m_window->rect().center());
+    // A fixed 880 x 820 would reach past the foot of a 768-pixel screen, out of reach; the
+    // window takes the height the screen has, and the panes scroll.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, windowWidth, windowHeight);
+    const QRect geometry = windowGeometry(area, QMargins(0, assumedTitleBarHeight, 0, 0));
+    m_window->setFixedSize(geometry.size());
+    m_window->move(geometry.topLeft() - QPoint(0, assumedTitleBarHeight));
     m_content = m_contentFactory();
     auto *layout = new QVBoxLayout(m_window.get());
     layout->setContentsMargins(0, 0, 0, 0);

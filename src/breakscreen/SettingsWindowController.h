@@ -26,6 +26,10 @@ class SettingsWindowController : public QObject
 public:
     static constexpr int windowWidth = 880;
     static constexpr int windowHeight = 820;
+    // The shortest the window gets on a small screen; below it the panes no longer fit.
+    static constexpr int minimumWindowHeight = 500;
+    // Room kept for the title bar while the window manager has not said how tall it is.
+    static constexpr int assumedTitleBarHeight = 40;
     static constexpr int customizerPreferredWidth = 1180;
     static constexpr int customizerPreferredHeight = 800;
     // The customizer keeps this far from the edges of a screen too small for it.
@@ -44,6 +48,11 @@ public:
     // The customizer's frame in a screen's available area (none: no screen): at most its
     // preferred size, kept off the edges, centred.
     static QRect customizerFrame(const std::optional<QRect> &availableArea);
+    // The settings window's geometry (without its frame) on a screen's available area, given
+    // the frame's margins: 880 wide and 820 tall, or as tall as the area leaves room for with
+    // the frame (never below 500), centred, and never with the frame's top or left outside
+    // the area, so the title bar stays in reach.
+    static QRect windowGeometry(const QRect &availableArea, const QMargins &frame);
 
     // Both take effect for windows made afterwards.
     void setContentFactory(ContentFactory factory);

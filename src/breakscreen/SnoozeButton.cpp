@@ -260,11 +260,20 @@ void SnoozeButton::paintEvent(QPaintEvent *)
     paintContent(painter, capsule, hover);
 }
 
+QColor SnoozeButton::labelInk() const
+{
+    return labelInk(m_hover->value());
+}
+
+QColor SnoozeButton::labelInk(qreal hover) const
+{
+    return BreakControlCapsule::withOpacity(m_foreground, BreakControlCapsule::mix(0.78, 0.94, hover));
+}
+
 void SnoozeButton::paintContent(QPainter &painter, const QRectF &capsule, qreal hover) const
 {
     const QRectF main = mainHalfRect();
-    const QColor mainInk =
-        BreakControlCapsule::withOpacity(m_foreground, BreakControlCapsule::mix(0.78, 0.94, hover));
+    const QColor mainInk = labelInk(hover);
     const qreal centreY = capsule.center().y();
     const qreal iconLeft = main.left() + mainLeading;
     BreakGlyphs::paint(painter, BreakGlyph::moonFill, QPointF(iconLeft + iconSize / 2, centreY),

@@ -28,6 +28,8 @@ public:
     void setColours(const QColor &foreground, const QColor &material);
     void setOpacity(qreal opacity);
     qreal opacity() const { return m_opacity; }
+    // The colour of the moon and "Snooze 5m": stronger while hovered.
+    QColor labelInk() const;
 
     bool isHovering() const;
     bool showOptions() const;
@@ -69,6 +71,7 @@ private:
     void updateMask();
     qreal mainHalfWidth() const;
     void paintContent(QPainter &painter, const QRectF &capsule, qreal hover) const;
+    QColor labelInk(qreal hover) const;
 
     QColor m_foreground;
     SnoozeMenu *m_menu;

@@ -26,6 +26,19 @@ SoftImage::Pixel over(const SoftImage::Pixel &top, const SoftImage::Pixel &botto
             top.blue + bottom.blue * keep, top.alpha + bottom.alpha * keep};
 }
 
+// The sRGB transfer curve, both ways.
+float linearLight(float encoded)
+{
+    encoded = std::clamp(encoded, 0.0f, 1.0f);
+    return encoded <= 0.04045f ? encoded / 12.92f : std::pow((encoded + 0.055f) / 1.055f, 2.4f);
+}
+
+float encodedLight(float linear)
+{
+    linear = std::clamp(linear, 0.0f, 1.0f);
+    return linear <= 0.0031308f ? linear * 12.92f : 1.055f * std::pow(linear, 1.0f / 2.4f) - 0.055f;
+}
+
 // Three box blurs in a row approach a Gaussian closely; these are the box widths that give
 // standard deviation sigma.
 std::vector<int> boxRadiiForGauss(qreal sigma)
@@ -208,6 +221,29 @@ void SoftImage::compositeOver(const SoftImage &top)
         return;
     for (size_t i = 0; i < m_pixels.size(); ++i)
         m_pixels[i] = over(top.m_pixels[i], m_pixels[i]);
+}
+
+void SoftImage::boundLuminance(float minimum, float maximum)
+{
+    for (Pixel &pixel : m_pixels) {
+        if (pixel.alpha <= 0.0f)
+            continue;
+        float light[] = {linearLight(pixel.red / pixel.alpha), linearLight(pixel.green / pixel.alpha),
+                         linearLight(pixel.blue / pixel.alpha)};
+        const float luminance = 0.2126f * light[0] + 0.7152f * light[1] + 0.0722f * light[2];
+        if (luminance < minimum) {
+            const float towardsWhite = (minimum - luminance) / (1.0f - luminance);
+            for (float &channel : light)
+                channel += (1.0f - channel) * towardsWhite;
+        } else if (luminance > maximum) {
+            for (float &channel : light)
+                channel *= maximum / luminance;
+        } else {
+            continue;
+        }
+        pixel = {encodedLight(light[0]) * pixel.alpha, encodedLight(light[1]) * pixel.alpha,
+                 encodedLight(light[2]) * pixel.alpha, pixel.alpha};
+    }
 }
 
 void SoftImage::compositeOver(const QColor &colour)

@@ -43,6 +43,10 @@ public:
     void blur(qreal sigma);
     // Pushes colours away from (factor above 1) or towards their grey.
     void scaleSaturation(float factor);
+    // Lightens each pixel whose relative luminance lies below `minimum`, and darkens each one
+    // above `maximum`, just enough to bring it inside, mixing in white or black in linear
+    // light so that its hue stays.
+    void boundLuminance(float minimum, float maximum);
     // Lays `top` (same size) or a uniform colour over this picture.
     void compositeOver(const SoftImage &top);
     void compositeOver(const QColor &colour);

@@ -25,4 +25,7 @@ signals:
     // Asks the settings window to lay the first-run flow over its content again. Nothing in
     // the application sends it yet; it is the hook for offering the flow once more.
     void showOnboarding();
+    // Asks the Breaks pane to return from a sub-page to its main page. Like showOnboarding,
+    // nothing sends it yet.
+    void navigateToBreaksMain();
 };

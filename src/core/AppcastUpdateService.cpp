@@ -24,6 +24,7 @@ QString statusLogName(UpdateCheckResult::Status status)
     case UpdateCheckResult::Status::newerVersionAvailable: return QStringLiteral("newer");
     case UpdateCheckResult::Status::upToDate: return QStringLiteral("upToDate");
     case UpdateCheckResult::Status::feedUnreadable: return QStringLiteral("unreadable");
+    case UpdateCheckResult::Status::noUpdateFeed: return QStringLiteral("noFeed");
     }
     return QStringLiteral("unreadable");
 }
@@ -36,7 +37,6 @@ AppcastUpdateService::AppcastUpdateService(std::optional<QUrl> feedUrl, QString 
     , m_feedUrl(std::move(feedUrl))
     , m_currentVersion(std::move(currentVersion))
     , m_clock(clock)
-    , m_network(new QNetworkAccessManager(this))
 {
 }
 
@@ -73,8 +73,7 @@ void AppcastUpdateService::checkForUpdates()
         return;
     }
     if (!m_feedUrl) {
-        finish(UpdateCheckResult::feedUnreadable(
-            QStringLiteral("No update feed is configured for this build.")));
+        finish(UpdateCheckResult::noUpdateFeed());
         return;
     }
     if (!isAllowedFeedUrl(*m_feedUrl)) {
@@ -106,6 +105,9 @@ void AppcastUpdateService::sendRequest(const QUrl &url)
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("Lumenpause/%1").arg(m_currentVersion));
 
+    // Made on the first check, so that a build without a feed never sets up networking.
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
     m_reply = m_network->get(request);
     connect(m_reply, &QNetworkReply::readyRead, this, &AppcastUpdateService::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &AppcastUpdateService::onFinished);

@@ -14,7 +14,8 @@ class QNetworkReply;
 // Fetches the appcast feed and compares its newest release with this build's version.
 // The feed comes from outside, so the fetch is fenced in: https only (plain http only to
 // this machine), no redirect to anything less safe, a deadline, and a size cap. One check
-// runs at a time; asking again while it runs does nothing.
+// runs at a time; asking again while it runs does nothing. A build without a feed address
+// answers at once that its updates come with the package manager, and touches no network.
 class AppcastUpdateService : public UpdateService
 {
     Q_OBJECT
@@ -49,7 +50,7 @@ private:
     std::optional<QUrl> m_feedUrl;
     QString m_currentVersion;
     Clock &m_clock;
-    QNetworkAccessManager *m_network;
+    QNetworkAccessManager *m_network = nullptr;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
     QString m_abortReason;

@@ -7,12 +7,14 @@
 
 namespace {
 
+// Where no idle source exists. Its zeros are no readings: callers ask hasReading() first,
+// so the user is never taken to be typing for ever.
 class QuietInputState : public InputStateProvider
 {
 public:
     double secondsSinceKeyboardActivity() const override { return 0.0; }
     double secondsSincePointerActivity() const override { return 0.0; }
-    bool separatesKeyboardFromPointer() const override { return false; }
+    bool hasReading() const override { return false; }
 };
 
 class QuietDisplayState : public DisplayStateProvider

@@ -7,7 +7,7 @@ class SessionEvents;
 
 // The platform readings the shared schedulers use unless they are handed others. The
 // application installs the system implementations once at start-up, before any scheduler is
-// made; until then quiet stand-ins answer (no idle time, display active, no battery, no sleep
+// made; until then quiet stand-ins answer (no idle reading, display active, no battery, no sleep
 // or lock ever), so nothing in a test reaches the real desktop by accident.
 class SystemProviders
 {

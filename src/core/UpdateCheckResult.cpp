@@ -32,3 +32,12 @@ UpdateCheckResult UpdateCheckResult::feedUnreadable(const QString &reason)
     result.m_message = QStringLiteral("Could not check for updates. ") + reason;
     return result;
 }
+
+UpdateCheckResult UpdateCheckResult::noUpdateFeed()
+{
+    UpdateCheckResult result;
+    result.m_status = Status::noUpdateFeed;
+    result.m_message = QStringLiteral(
+        "This build has no update feed. Updates come with your package manager.");
+    return result;
+}

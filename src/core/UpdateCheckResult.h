@@ -8,7 +8,7 @@
 class UpdateCheckResult
 {
 public:
-    enum class Status { newerVersionAvailable, upToDate, feedUnreadable };
+    enum class Status { newerVersionAvailable, upToDate, feedUnreadable, noUpdateFeed };
 
     UpdateCheckResult() = default;
 
@@ -18,6 +18,8 @@ public:
     static UpdateCheckResult upToDate(const QString &currentVersion);
     // reason: one sentence saying what went wrong, shown after a common lead-in.
     static UpdateCheckResult feedUnreadable(const QString &reason);
+    // A build made without a feed address: its updates come through the system's packages.
+    static UpdateCheckResult noUpdateFeed();
 
     Status status() const { return m_status; }
     QString latestVersion() const { return m_latestVersion; }

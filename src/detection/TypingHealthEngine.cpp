@@ -150,11 +150,12 @@ bool TypingHealthEngine::mayMonitor()
         && !m_services.breakFlowHolds() && keyboardReadingSuits();
 }
 
-// A reading that cannot tell keys from the pointer (a compositor's single idle time, or none
-// at all) would count every moment of pointing, or of nothing, as typing.
+// A reading that cannot tell keys from the pointer (a compositor's single idle time), or none
+// at all, would count every moment of pointing, or of nothing, as typing.
 bool TypingHealthEngine::keyboardReadingSuits()
 {
-    if (m_services.inputState.separatesKeyboardFromPointer())
+    const InputStateProvider &input = m_services.inputState;
+    if (input.hasReading() && input.separatesKeyboardFromPointer())
         return true;
     if (!m_warnedAboutKeyboardReading) {
         m_warnedAboutKeyboardReading = true;

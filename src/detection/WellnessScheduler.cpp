@@ -8,7 +8,7 @@
 #include "core/SettingsProfile.h"
 #include "core/SystemClock.h"
 #include "core/SystemProviders.h"
-#include "detection/ActivitySignals.h"
+#include "detection/MeetingSignalMonitor.h"
 #include "menubar/ReminderQueue.h"
 #include "scheduling/BreakScheduler.h"
 
@@ -23,17 +23,6 @@ const QString meetingDetectionKey = QStringLiteral("pauseDuringMeetings");
 const QString mediaDetectionKey = QStringLiteral("mediaDetectionEnabled");
 constexpr qint64 defaultPostureIntervalMinutes = 20;
 constexpr qint64 defaultBlinkIntervalMinutes = 5;
-
-// Stands in for the audio and application signal monitor until it is part of the
-// application: it never delivers a snapshot, so no call or playback is ever detected.
-class QuietActivitySignals : public ActivitySignals
-{
-public:
-    void setOnSnapshot(SnapshotHandler) override {}
-    void start(int, bool) override {}
-    void stop() override {}
-    void setNothingWaitsOnTime(bool) override {}
-};
 
 } // namespace
 
@@ -72,8 +61,6 @@ WellnessScheduler &WellnessScheduler::shared()
 {
     static WellnessScheduler *scheduler = [] {
         auto *clock = new SystemClock;
-        // Until the signal monitor is part of the application.
-        static QuietActivitySignals quietSignals;
         auto *instance = new WellnessScheduler({
             .defaults = FileSettingsRepository::standard(),
             .settings = AppSettings::shared(),
@@ -81,7 +68,7 @@ WellnessScheduler &WellnessScheduler::shared()
             .inputState = SystemProviders::inputState(),
             .displayState = SystemProviders::displayState(),
             .reminders = ReminderQueue::shared(),
-            .activitySignals = quietSignals,
+            .activitySignals = MeetingSignalMonitor::shared(),
             .evaluationQueue =
                 new SerialQueue(QStringLiteral("local.lumenpause.detected-activity-evaluation")),
         });

@@ -15,6 +15,7 @@ QString headingFor(UpdateCheckResult::Status status)
         return QStringLiteral("A new version is available");
     case UpdateCheckResult::Status::upToDate: return QStringLiteral("You're up to date");
     case UpdateCheckResult::Status::feedUnreadable: return QStringLiteral("Update check failed");
+    case UpdateCheckResult::Status::noUpdateFeed: return QStringLiteral("No update feed");
     }
     return QString();
 }

@@ -86,13 +86,15 @@ public:
     // The screens changed: a drop in their number is remembered for the auto-skip.
     void screenParametersDidChange();
 
-    // The user's idle seconds, not counting the quiet time of a break that just closed.
+    // The user's idle seconds, not counting the quiet time of a break that just closed; 0
+    // without an idle reading.
     double measuredIdleSeconds();
     // Seconds away in the current absence, as far as it is known.
     double awayDuration() const;
     // Seconds away after which the interval restarts in full; never below the idle timeout.
     double fullResetThreshold() const;
-    // Whether the user is at the machine now, as the due-break hold asks.
+    // Whether the user is at the machine now, as the due-break hold asks; false without an
+    // idle reading.
     bool isUserRecentlyActive() const;
 
     // Shows the break panels; false when they could not be shown.
@@ -178,6 +180,7 @@ private:
 
     // Idle and away (BreakSchedulerIdle.cpp)
     bool processIdleStep();
+    bool processForcedAbsenceStep();
     void beginIdleForLockOrSleep();
     void beginAwaySession(double idleSeconds);
     void idleStarted(double idleSeconds);
@@ -189,7 +192,7 @@ private:
     void showWelcomeBack(IdleReturnOutcome outcome, double nextRemaining);
     double idleTimeoutSeconds() const;
     bool isAbsenceForced() const;
-    double rawIdleSeconds() const;
+    std::optional<double> rawIdleSeconds() const;
     void setPostBreakIdleBaseline();
 
     // Session, screens, sleep and wake (BreakSchedulerSystem.cpp)

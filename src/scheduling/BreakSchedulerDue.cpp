@@ -84,7 +84,8 @@ LogFields BreakScheduler::dueEvaluationFields()
 
 // While the user is in the middle of something the break waits a few seconds at a time, up to
 // the ceiling in all. "Normal" waits only for typing; "Gentle" (or anything unknown) for any
-// input; "Persistent" and "Hardcore" never wait.
+// input; "Persistent" and "Hardcore" never wait. Without an idle reading nobody is seen busy,
+// so nothing holds the break.
 bool BreakScheduler::holdDueBreak()
 {
     const AppSettings &settings = m_services.settings;
@@ -94,9 +95,9 @@ bool BreakScheduler::holdDueBreak()
         return false;
     const double threshold = std::max(double(settings.gentleDelaySeconds()), 1.0);
     const bool keyboardOnly = sensitivity == QLatin1String("Normal");
-    const bool busy = keyboardOnly
-        ? m_services.inputState.secondsSinceKeyboardActivity() < threshold
-        : isUserRecentlyActive();
+    const std::optional<double> keyboardIdle = m_services.inputState.keyboardIdleSeconds();
+    const bool busy = keyboardOnly ? keyboardIdle && *keyboardIdle < threshold
+                                   : isUserRecentlyActive();
     if (!busy || m_deliveryDelayAccumulated >= deliveryMaxDelay)
         return false;
 

@@ -38,6 +38,8 @@ double minutesAsSeconds(qint64 minutes)
 // display server, so it is asked only when its answer can change the outcome.
 bool BreakScheduler::processIdleStep()
 {
+    if (!m_services.inputState.hasReading())
+        return processForcedAbsenceStep();
     const double idle = measuredIdleSeconds();
     if (m_isSystemIdle) {
         m_lastObservedIdleDuration = std::max(m_lastObservedIdleDuration, idle);
@@ -64,11 +66,34 @@ bool BreakScheduler::processIdleStep()
     return false;
 }
 
+// Without an idle reading the input tells nothing: only a locked session, sleep or a dark
+// display mark the user away, and the end of them brings the user back. An absence seen on
+// an earlier reading ends with the reading (held on, it could hold the countdown for good),
+// and one not yet confirmed is let go.
+bool BreakScheduler::processForcedAbsenceStep()
+{
+    const bool forced = isAbsenceForced();
+    if (m_isSystemIdle) {
+        if (!forced) {
+            const double away = awayDuration();
+            const AwayReturn back = resolveAwayReturn(away);
+            idleCompleted(back.outcome, away, back.nextRemaining);
+        }
+        return true;
+    }
+    if (m_awaySession)
+        cancelIdleTracking();
+    if (!forced)
+        return false;
+    idleStarted(0);
+    return true;
+}
+
 // While the user has not touched anything since a break closed, the quiet time of the break
-// itself does not count as being away.
+// itself does not count as being away. Without a reading nothing is measured.
 double BreakScheduler::measuredIdleSeconds()
 {
-    const double raw = rawIdleSeconds();
+    const double raw = rawIdleSeconds().value_or(0.0);
     if (m_syntheticIdleBaseline <= 0)
         return raw;
     if (raw > baselineFreshInputSeconds && raw + baselineToleranceSeconds >= m_syntheticIdleBaseline)
@@ -233,22 +258,23 @@ bool BreakScheduler::isAbsenceForced() const
         || !m_services.displayState.isMainDisplayActive();
 }
 
-double BreakScheduler::rawIdleSeconds() const
+std::optional<double> BreakScheduler::rawIdleSeconds() const
 {
-    return std::min(m_services.inputState.secondsSinceKeyboardActivity(),
-                    m_services.inputState.secondsSincePointerActivity());
+    return m_services.inputState.idleSeconds();
 }
 
+// Nobody seen is nobody busy.
 bool BreakScheduler::isUserRecentlyActive() const
 {
-    return rawIdleSeconds() < std::max(double(m_services.settings.gentleDelaySeconds()), 1.0);
+    const std::optional<double> idle = rawIdleSeconds();
+    return idle && *idle < std::max(double(m_services.settings.gentleDelaySeconds()), 1.0);
 }
 
 // When the panels close the user may not have touched anything for the whole break; that
 // quiet time must not count as the user having left.
 void BreakScheduler::setPostBreakIdleBaseline()
 {
-    m_syntheticIdleBaseline = rawIdleSeconds();
+    m_syntheticIdleBaseline = rawIdleSeconds().value_or(0.0);
     clearIdleState();
     logEvent(LogLevel::Debug, QStringLiteral("post_break_idle_baseline_set"),
              {{QStringLiteral("baseline"), formatSecondsForLog(m_syntheticIdleBaseline)}});

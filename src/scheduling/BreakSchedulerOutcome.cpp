@@ -142,9 +142,18 @@ void BreakScheduler::rearmAfterSnooze(double seconds)
     }
 }
 
-// The next interval is ready in full but starts only at the user's first input.
+// The next interval is ready in full but starts only at the user's first input. Where no idle
+// reading exists that input could never be seen, and a wait would stop the timer for good:
+// the interval starts at once instead.
 void BreakScheduler::waitForUserActivity()
 {
+    if (!m_services.inputState.hasReading()) {
+        logInfo(QStringLiteral("BreakScheduler"),
+                QStringLiteral("No idle reading to wait for user activity - starting timer"));
+        start();
+        startPostBreakCooldown();
+        return;
+    }
     logInfo(QStringLiteral("BreakScheduler"),
             QStringLiteral("Waiting for user activity before restarting timer"));
     cancelActivityMonitor();
@@ -163,11 +172,11 @@ void BreakScheduler::waitForUserActivity()
                                                       [this] { checkForUserActivity(); });
 }
 
+// A reading that fails during the wait shows no one: the wait goes on.
 void BreakScheduler::checkForUserActivity()
 {
-    const double idle = std::min(m_services.inputState.secondsSincePointerActivity(),
-                                 m_services.inputState.secondsSinceKeyboardActivity());
-    if (idle >= activityThresholdSeconds)
+    const std::optional<double> idle = rawIdleSeconds();
+    if (!idle || *idle >= activityThresholdSeconds)
         return;
     logInfo(QStringLiteral("BreakScheduler"),
             QStringLiteral("User activity detected — starting timer"));

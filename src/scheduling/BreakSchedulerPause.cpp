@@ -274,7 +274,6 @@ void BreakScheduler::applyMeetingRecovery()
 
 void BreakScheduler::rebaselineIdle()
 {
-    m_syntheticIdleBaseline = std::min(m_services.inputState.secondsSinceKeyboardActivity(),
-                                       m_services.inputState.secondsSincePointerActivity());
+    m_syntheticIdleBaseline = rawIdleSeconds().value_or(0.0);
     clearIdleState();
 }

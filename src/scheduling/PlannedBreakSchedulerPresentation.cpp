@@ -97,12 +97,13 @@ void PlannedBreakScheduler::applySensitivityDelay(const PlannedBreak &planned)
 }
 
 // Why the break should wait now, or nothing when it may come. "Normal" watches the keyboard
-// alone; "Gentle" any input.
+// alone; "Gentle" any input. Without an idle reading nobody is seen busy.
 std::optional<QString> PlannedBreakScheduler::holdReason() const
 {
     const AppSettings &settings = m_services.settings;
     if (settings.enforcement() == QLatin1String("Hardcore")
-        || settings.reminderSensitivity() == QLatin1String("Persistent")) {
+        || settings.reminderSensitivity() == QLatin1String("Persistent")
+        || !m_services.inputState.hasReading()) {
         return std::nullopt;
     }
     const double threshold = std::max(double(settings.gentleDelaySeconds()), 1.0);

@@ -1,10 +1,42 @@
 #include "settings_ui/ContentServices.h"
 
 #include "core/AppNotifier.h"
+#include "core/AppSettings.h"
 #include "core/FileSettingsRepository.h"
+#include "core/SystemClock.h"
 #include "core/ThemeManager.h"
+#include "detection/WellnessScheduler.h"
+#include "menubar/ShortcutController.h"
+#include "scheduling/BreakScheduler.h"
 
 ContentServices ContentServices::shared()
 {
     return {FileSettingsRepository::standard(), AppNotifier::instance(), ThemeManager::shared(), {}};
+}
+
+AppSettings &ContentServices::sharedSettings()
+{
+    return AppSettings::shared();
+}
+
+BreakScheduler &ContentServices::sharedBreakScheduler()
+{
+    return BreakScheduler::shared();
+}
+
+WellnessScheduler &ContentServices::sharedWellness()
+{
+    return WellnessScheduler::shared();
+}
+
+ShortcutController &ContentServices::sharedShortcuts()
+{
+    return ShortcutController::shared();
+}
+
+Clock &ContentServices::sharedClock()
+{
+    // Never destroyed: debounced saves may still ask for it while the application winds down.
+    static SystemClock *const clock = new SystemClock;
+    return *clock;
 }

@@ -1,16 +1,30 @@
 #pragma once
 
+#include "core/ServiceRef.h"
+
+#include <QVariantMap>
+
 #include <functional>
+#include <optional>
 
 class AppNotifier;
+class AppSettings;
+class BreakScheduler;
+class Clock;
 class QWidget;
 class SettingsRepository;
+class ShortcutController;
 class ThemeManager;
+class WellnessScheduler;
 
 // What the settings window's content reads and builds: the user-defaults store that says
 // whether onboarding is done, the notifier that asks for the first-run flow again, the theme
-// the window follows, and the maker of that flow. The application hands in its shared ones;
-// a test its own, on a temporary store.
+// the window follows, the maker of that flow, and the models the panes edit. The application
+// hands in its shared ones; a test its own, on a temporary store.
+//
+// The models below the flow's maker are the application's shared instances unless a test
+// sets its own, and are fetched only when a pane first asks for them. A pane that needs a
+// model not listed adds it here as one more ServiceRef line with its shared provider.
 struct ContentServices
 {
     // Builds the first-run flow, given the action that closes it in its host.
@@ -22,6 +36,23 @@ struct ContentServices
     // Without one, no flow is shown.
     OnboardingFactory makeOnboarding;
 
+    ServiceRef<AppSettings> settings{&sharedSettings};
+    // Its pause reasons drive the sidebar's "Paused" badge.
+    ServiceRef<BreakScheduler> breakScheduler{&sharedBreakScheduler};
+    ServiceRef<WellnessScheduler> wellness{&sharedWellness};
+    ServiceRef<ShortcutController> shortcuts{&sharedShortcuts};
+    // The time source of the window's debounced saves.
+    ServiceRef<Clock> clock{&sharedClock};
+    // The information dictionary the footer reads the version from; none: the build's own.
+    std::optional<QVariantMap> info = std::nullopt;
+
     // The shared store, notifier and theme; the flow is the application's to add.
     static ContentServices shared();
+
+    static AppSettings &sharedSettings();
+    static BreakScheduler &sharedBreakScheduler();
+    static WellnessScheduler &sharedWellness();
+    static ShortcutController &sharedShortcuts();
+    // The settings window's own system clock, made on first use.
+    static Clock &sharedClock();
 };

@@ -1,10 +1,17 @@
 #include "settings_ui/ContentView.h"
 
 #include "core/AppNotifier.h"
+#include "core/BuildInfo.h"
 #include "core/SettingsRepository.h"
+#include "settings_ui/Debouncer.h"
+#include "settings_ui/DetailView.h"
+#include "settings_ui/FadeStack.h"
 #include "settings_ui/FadingSnapshot.h"
+#include "settings_ui/SettingsSidebar.h"
 #include "settings_ui/WindowTheme.h"
 
+#include <QAbstractAnimation>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -19,14 +26,52 @@ ContentView::ContentView(ContentServices services, QWidget *parent)
     , m_shell(new QWidget(this))
 {
     setAutoFillBackground(true);
+    setMinimumSize(minimumWidth, minimumHeight);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_shell);
+    buildShell();
     new WindowTheme(this, m_services.theme);
     // The request may come at any time; the flag itself is read only here.
     connect(&m_services.notifier, &AppNotifier::showOnboarding, this,
             [this] { setShowOnboarding(true); });
     setShowOnboarding(!m_services.defaults.boolean(onboardingKey));
+}
+
+void ContentView::buildShell()
+{
+    m_sidebar = new SettingsSidebar(m_services.breakScheduler.get(),
+                                    m_services.info.value_or(buildInfoDictionary()), m_shell);
+    m_details = new FadeStack(m_shell);
+    auto *row = new QHBoxLayout(m_shell);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(m_sidebar);
+    row->addWidget(m_details, 1);
+    connect(m_sidebar, &SettingsSidebar::sectionClicked, this, &ContentView::setSelectedSection);
+    m_sidebar->setSelectedSection(m_selectedSection);
+    showDetail();
+}
+
+void ContentView::setSelectedSection(SidebarSection section)
+{
+    if (section == m_selectedSection)
+        return;
+    m_selectedSection = section;
+    m_sidebar->setSelectedSection(section);
+    showDetail();
+    emit selectedSectionChanged(section);
+}
+
+void ContentView::showDetail()
+{
+    m_details->setPage(new DetailView(m_selectedSection, m_services),
+                       MotionCurve::easeInOut(sectionFadeSeconds));
+}
+
+DetailView *ContentView::detail() const
+{
+    return static_cast<DetailView *>(m_details->page());
 }
 
 void ContentView::setShowOnboarding(bool show)
@@ -76,4 +121,29 @@ void ContentView::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (m_onboarding)
         m_onboarding->setGeometry(rect());
+}
+
+void ContentView::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // Whatever the panes still meant to save is saved now, and nothing animates behind a
+    // window nobody sees.
+    Debouncer::flushUnder(this);
+    settleAnimations();
+}
+
+void ContentView::settleAnimations()
+{
+    // Guarded: landing one animation may end another's owner.
+    QList<QPointer<QAbstractAnimation>> animations;
+    for (QAbstractAnimation *animation : findChildren<QAbstractAnimation *>())
+        animations.append(animation);
+    for (const QPointer<QAbstractAnimation> &animation : animations) {
+        if (!animation || animation->state() != QAbstractAnimation::Running)
+            continue;
+        const int total = animation->totalDuration();
+        if (total >= 0)
+            animation->setCurrentTime(total);
+        animation->stop();
+    }
 }

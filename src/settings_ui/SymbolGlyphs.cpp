@@ -2,10 +2,11 @@
 
 #include "breakscreen/BreakGlyphs.h"
 #include "menubar/HUDGlyphs.h"
+#include "settings_ui/GlyphGeometry.h"
+#include "settings_ui/ShellSymbols.h"
 
 #include <QHash>
 #include <QPainter>
-#include <QPainterPathStroker>
 #include <QTransform>
 
 #include <algorithm>
@@ -14,66 +15,7 @@
 
 namespace {
 
-// Outlines are drawn on the break screen's 24-unit square, centre (12, 12), y pointing
-// down, with its line widths, so the sets match in size and weight.
-constexpr qreal gridSide = 24.0;
-// Boolean path operations flatten curves into segments of a fixed absolute length, which
-// would show as corners on a circle scaled up from a 24-unit square; outlines are built
-// this many times larger and scaled down when used.
-constexpr qreal buildScale = 40.0;
-
-QPainterPath big(const QPainterPath &gridPath)
-{
-    return QTransform::fromScale(buildScale, buildScale).map(gridPath);
-}
-
-// The line in grid units, stroked `width` grid units wide.
-QPainterPath strokeOf(const QPainterPath &line, qreal width,
-                      Qt::PenJoinStyle join = Qt::RoundJoin)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(width * buildScale);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(join);
-    return stroker.createStroke(big(line));
-}
-
-QPainterPath polyline(std::initializer_list<QPointF> points, qreal width)
-{
-    QPainterPath line(*points.begin());
-    for (auto point = points.begin() + 1; point != points.end(); ++point)
-        line.lineTo(*point);
-    return strokeOf(line, width);
-}
-
-QPainterPath disc(QPointF centre, qreal radius)
-{
-    QPainterPath path;
-    path.addEllipse(centre, radius, radius);
-    return big(path);
-}
-
-QPainterPath ring(QPointF centre, qreal radius, qreal width)
-{
-    QPainterPath path;
-    path.addEllipse(centre, radius, radius);
-    return strokeOf(path, width);
-}
-
-QPainterPath roundedRect(const QRectF &rect, qreal radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-
-QPainterPath unite(std::initializer_list<QPainterPath> parts)
-{
-    QPainterPath whole;
-    for (const QPainterPath &part : parts)
-        whole = whole.united(part);
-    return whole.simplified();
-}
+using namespace glyph;
 
 QPainterPath keyboard(qreal w)
 {
@@ -213,9 +155,7 @@ QPainterPath bellBadgeFill(qreal)
     return body.subtracted(disc({18.0, 5.6}, 5.2)).united(disc({18.0, 5.6}, 3.5)).simplified();
 }
 
-using Design = std::function<QPainterPath(qreal lineWidth)>;
-
-const QHash<QString, Design> &ownDesigns()
+const QHash<QString, Design> &baseDesigns()
 {
     static const QHash<QString, Design> designs = {
         {QStringLiteral("keyboard"), keyboard},
@@ -235,6 +175,17 @@ const QHash<QString, Design> &ownDesigns()
         {QStringLiteral("bell.badge.fill"), bellBadgeFill},
         {QStringLiteral("circle"), [](qreal w) { return ring({12, 12}, 9.6, w); }},
     };
+    return designs;
+}
+
+// The window shell's and the cards' symbols live in a table of their own.
+const QHash<QString, Design> &ownDesigns()
+{
+    static const QHash<QString, Design> designs = [] {
+        QHash<QString, Design> all = baseDesigns();
+        all.insert(ShellSymbols::designs());
+        return all;
+    }();
     return designs;
 }
 

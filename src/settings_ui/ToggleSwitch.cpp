@@ -39,8 +39,19 @@ ToggleSwitch::ToggleSwitch(Size size, const QColor &tint, QWidget *parent)
         m_knobPosition = value.toDouble();
         update();
     });
-    // Set in code or by the user, the knob follows the state.
-    connect(this, &QAbstractButton::toggled, this, &ToggleSwitch::slideKnob);
+}
+
+void ToggleSwitch::checkStateSet()
+{
+    // Set in code, also under a signal blocker (a pane shows a setting without writing it
+    // back), the knob follows the state.
+    slideKnob(isChecked());
+}
+
+void ToggleSwitch::nextCheckState()
+{
+    QAbstractButton::nextCheckState();
+    slideKnob(isChecked());
 }
 
 void ToggleSwitch::setControlSize(Size size)

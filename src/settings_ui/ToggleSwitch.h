@@ -27,6 +27,9 @@ public:
     QColor tint() const { return m_tint; }
     void setTint(const QColor &tint);
 
+    // Where the knob stands: 0 at the left (off), 1 at the right (on).
+    qreal knobPosition() const { return m_knobPosition; }
+
     // The track's size in pixels; the widget adds room for the focus ring around it.
     static QSize trackSize(Size size);
 
@@ -38,6 +41,8 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool hitButton(const QPoint &position) const override;
+    void checkStateSet() override;
+    void nextCheckState() override;
 
 private:
     QRectF trackRect() const;

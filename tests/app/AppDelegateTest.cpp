@@ -3,6 +3,8 @@
 #include "breakscreen/WindowManager.h"
 #include "core/AppState.h"
 #include "app/LaunchCoordinator.h"
+#include "settings_ui/Debouncer.h"
+#include "support/FakeClock.h"
 #include "support/FakeLaunchServices.h"
 #include "support/LogCapture.h"
 
@@ -61,9 +63,15 @@ TEST_F(AppDelegateTest, LaunchPublishesTheWindowManagerAndStartsTheRuntimeUntilT
     EXPECT_EQ(delegate->stateStore()->current(), AppState::background);
     EXPECT_TRUE(delegate->launchCoordinator()->runtimeServicesStarted());
 
+    // An edit the settings window still waits to save is saved before the runtime stops
+    // (and so before the store's last write at quit).
+    FakeClock clock;
+    Debouncer pendingSave(clock, 0.3, [&] { runtime.calls.append("pendingSave"); });
+    pendingSave.call();
     delegate->applicationWillTerminate();
     EXPECT_EQ(delegate->stateStore()->current(), AppState::shutdown);
     EXPECT_TRUE(runtime.calls.contains("stopBreakTimer"));
+    EXPECT_LT(runtime.calls.indexOf("pendingSave"), runtime.calls.indexOf("stopBreakTimer"));
 
     delegate.reset();
     EXPECT_EQ(WindowManager::shared(), nullptr) << "a destroyed window manager stays published";

@@ -9,8 +9,10 @@
 #include "core/SystemClock.h"
 #include "core/ThemeManager.h"
 #include "platform/linux/LogindSessionEvents.h"
+#include "platform/linux/X11PanelStackingMonitor.h"
 #include "support/BreakSchedulerRig.h"
 #include "support/FakeDisplayStateProvider.h"
+#include "support/ForeignX11Window.h"
 #include "support/LogindMock.h"
 #include "support/RunCommand.h"
 #include "support/TestServices.h"
@@ -35,6 +37,8 @@ namespace {
 constexpr int waitMs = 5000;
 // Another window took the focus: the panel has it back within this.
 constexpr int focusBackMs = 500;
+// Another window came over the panels: they are back on top within this.
+constexpr int backOnTopMs = 500;
 
 QString describe(const BreakDismissalOutcome &outcome)
 {
@@ -100,6 +104,7 @@ protected:
             .notifier = notifier,
             .sessionEvents = *session,
             .displayState = display,
+            .stacking = *stacking,
             .content = content,
             .screens = &BreakScreenServices::desktopScreens,
             .screenUnderPointer = &BreakScreenServices::desktopScreenUnderPointer,
@@ -137,6 +142,8 @@ protected:
     AppStateStore appState;
     ActivationController activation{appState};
     X11Probe probe;
+    std::unique_ptr<X11PanelStackingMonitor> stacking =
+        X11PanelStackingMonitor::open(qgetenv("DISPLAY"));
     std::unique_ptr<TwoMonitors> monitors;
     std::unique_ptr<WindowManager> windows;
     QStringList timeline;
@@ -250,6 +257,40 @@ TEST_F(BreakPanelsIntegrationTest, AnotherWindowActivatedDuringABreakLosesTheFoc
     ASSERT_TRUE(QTest::qWaitFor([&] { return probe.focusedWindow() != panelWindow(0); }, waitMs));
     EXPECT_FALSE(QTest::qWaitFor([&] { return overlayHasFocus(); }, 1000))
         << "focus was taken back over a locked session";
+}
+
+// A notification bubble of another program, which no window manager stacks, mapped or
+// raised over a break.
+TEST_F(BreakPanelsIntegrationTest, AWindowMappedOverABreakGoesBelowThePanelsUntilALock)
+{
+    ASSERT_TRUE(scheduler.scheduler.takeBreakNow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panels().at(0)->windowOpacity() == 1.0; }, waitMs));
+    const QPoint inBubble(1100, 60);
+    const auto panelOnTop = [&] { return probe.topmostWindowAt(inBubble) == panelWindow(0); };
+    ASSERT_TRUE(panelOnTop());
+
+    // Made now, the bubble is made on top of every window.
+    ForeignX11Window bubble(QRect(900, 20, 360, 100));
+    ASSERT_TRUE(bubble.isOpen());
+    bubble.map();
+    QElapsedTimer sinceMap;
+    sinceMap.start();
+    ASSERT_EQ(probe.topmostWindowAt(inBubble), bubble.id());
+    EXPECT_TRUE(QTest::qWaitFor(panelOnTop, waitMs));
+    RecordProperty("backOnTopAfterMapMs", int(sinceMap.elapsed()));
+    EXPECT_LE(sinceMap.elapsed(), backOnTopMs);
+
+    bubble.raise();
+    QElapsedTimer sinceRaise;
+    sinceRaise.start();
+    ASSERT_EQ(probe.topmostWindowAt(inBubble), bubble.id());
+    EXPECT_TRUE(QTest::qWaitFor(panelOnTop, waitMs));
+    EXPECT_LE(sinceRaise.elapsed(), backOnTopMs);
+
+    ASSERT_EQ(LogindMock::setLockedHint(true), QString());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scheduler.scheduler.isScreenLocked(); }, waitMs));
+    bubble.raise();
+    EXPECT_FALSE(QTest::qWaitFor(panelOnTop, 1000)) << "raised over a locked session";
 }
 
 TEST_F(BreakPanelsIntegrationTest, HardcoreHoldsTheKeyboardExceptOverALockedSession)

@@ -235,6 +235,44 @@ TEST_F(BreakWindowControllerTest, ABreakDueOverALockedScreenStaysOutOfSightUntil
     EXPECT_TRUE(rig.timeline.contains("breakWillShow"));
 }
 
+// A window mapped or raised over the panels puts them back on top, unless the session is
+// locked; one that goes straight back over them each time wins after three raises.
+TEST_F(BreakWindowControllerTest, WindowsThatComeOverThePanelsAreCoveredAgain)
+{
+    rig.screenCount = 2;
+    ASSERT_TRUE(rig.presentBreak());
+    EXPECT_EQ(rig.stacking.watched(), QList<WId>({panel(0)->winId(), panel(1)->winId()}));
+    const auto coverAndAnswer = [&](quint64 window, double afterSeconds) {
+        rig.clock.advance(afterSeconds);
+        panel(0)->hide(); // what the window over it hides
+        rig.stacking.cover(window);
+        rig.clock.advance(0.0);
+        return panel(0)->isVisible();
+    };
+    const quint64 bubble = 0x600001;
+    const quint64 insisting = 0x700001;
+    EXPECT_TRUE(coverAndAnswer(bubble, 0.5));
+    EXPECT_TRUE(coverAndAnswer(bubble, 1.5)); // long after: a new contest
+    EXPECT_TRUE(coverAndAnswer(insisting, 0.5));
+    EXPECT_TRUE(coverAndAnswer(insisting, 1.0));
+    EXPECT_TRUE(coverAndAnswer(insisting, 1.0));
+    EXPECT_FALSE(coverAndAnswer(insisting, 1.0));
+    EXPECT_FALSE(coverAndAnswer(insisting, 5.0)); // for the rest of the break
+    EXPECT_EQ(rig.log.count("BreakWindow", "panels_left_below_window | window=0x700001"), 1);
+    EXPECT_TRUE(coverAndAnswer(bubble, 0.1));
+
+    rig.session.emitSessionDidResignActive();
+    EXPECT_FALSE(coverAndAnswer(bubble, 2.0)) << "raised over a locked session";
+    rig.session.emitSessionDidBecomeActive();
+    rig.clock.advance(1.0);
+
+    controller().dismiss(BreakDismissalOutcome::skipped());
+    EXPECT_TRUE(rig.stacking.watched().isEmpty());
+    rig.finishFadeOut();
+    ASSERT_TRUE(rig.presentBreak());
+    EXPECT_TRUE(coverAndAnswer(insisting, 0.0)) << "every break starts afresh";
+}
+
 TEST_F(BreakWindowControllerTest, ReassertionPutsBackOptionsSomethingElseChanged)
 {
     ASSERT_TRUE(rig.presentBreak());

@@ -40,13 +40,50 @@ TEST_F(SettingsWindowControllerTest, ShowingTwiceBringsOneCentredWindowTitledWit
     EXPECT_EQ(window(), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->windowTitle(), "Lumenpause");
-    EXPECT_EQ(first->size(), QSize(880, 820));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    // Window frames differ between desktops: a few pixels either way still count as centred.
-    EXPECT_LE((first->geometry().center() - screen.center()).manhattanLength(), 40);
+    EXPECT_EQ(first->size(), SettingsWindowController::windowGeometry(screen, QMargins(0, 40, 0, 0)).size());
+    // Centred across the screen where it fits, and never with its title bar off the screen.
+    const QRect frame = first->frameGeometry();
+    EXPECT_GE(frame.top(), screen.top());
+    EXPECT_GE(frame.left(), screen.left());
+    if (screen.width() >= frame.width()) {
+        EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 2);
+    }
     EXPECT_EQ(appState.current(), AppState::settings);
     EXPECT_EQ(activation.activationPolicy(), ActivationPolicy::regular);
     EXPECT_EQ(log.count("Activation", "→ foreground (regular)"), 2);
+}
+
+TEST(SettingsWindowGeometryTest, TheWindowFitsTheScreensAvailableHeightWithItsTitleBarInReach)
+{
+    const QMargins frame(1, 30, 1, 1);
+    struct Case
+    {
+        const char *screen;
+        QRect area;
+        QRect geometry;
+    };
+    const Case cases[] = {
+        // Room to spare: 880 x 820, centred.
+        {"1920x1080 under a top panel", QRect(0, 32, 1920, 1048), QRect(519, 160, 880, 820)},
+        // A 768-pixel screen: as tall as the area leaves room for under the title bar.
+        {"1366x768 with a panel", QRect(0, 0, 1366, 740), QRect(242, 30, 880, 709)},
+        // Never below 500; the title bar stays at the top of the area, the foot goes past.
+        {"a tiny screen", QRect(0, 0, 800, 400), QRect(1, 30, 880, 500)},
+        // A second monitor to the right, the area starting away from the origin.
+        {"a monitor to the right", QRect(1920, 0, 1280, 720), QRect(2119, 30, 880, 689)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.screen);
+        const QRect geometry = SettingsWindowController::windowGeometry(c.area, frame);
+        EXPECT_EQ(geometry, c.geometry);
+        const QRect outer = geometry.marginsAdded(frame);
+        EXPECT_GE(outer.top(), c.area.top()) << "the title bar is on the screen";
+        EXPECT_GE(outer.left(), c.area.left());
+        if (c.area.height() >= 500 + 31) {
+            EXPECT_LE(outer.bottom(), c.area.bottom()) << "the foot of the window is on the screen";
+        }
+    }
 }
 
 TEST_F(SettingsWindowControllerTest, HidingSendsTheAppToTheBackgroundAndKeepsTheWindowForLater)

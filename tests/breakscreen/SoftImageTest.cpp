@@ -73,3 +73,36 @@ TEST(SoftImageTest, OnlyAnAllBlackPictureCountsAsBlack)
     almost.drawDisc({15, 5}, 1, QColor(40, 40, 40));
     EXPECT_FALSE(almost.isBlack());
 }
+
+TEST(SoftImageTest, BoundingLuminanceMovesOnlyPixelsOutsideTheBandAndKeepsTheirHue)
+{
+    auto linear = [](float encoded) {
+        return encoded <= 0.04045f ? encoded / 12.92f : std::pow((encoded + 0.055f) / 1.055f, 2.4f);
+    };
+    auto luminance = [&](const SoftImage::Pixel &p) {
+        return 0.2126f * linear(p.red) + 0.7152f * linear(p.green) + 0.0722f * linear(p.blue);
+    };
+    struct Case
+    {
+        QColor colour;
+        float expected; // the luminance after; negative: left as it was
+    } const cases[] = {
+        {QColor(20, 40, 120), 0.3f}, // a dark blue, lifted to the floor
+        {QColor(250, 250, 250), 0.6f}, // near white, brought down to the ceiling
+        {QColor(150, 160, 170), -1},   // inside the band
+    };
+    for (const Case &c : cases) {
+        SoftImage image(1, 1, c.colour);
+        const SoftImage::Pixel before = image.pixel(0, 0);
+        image.boundLuminance(0.3f, 0.6f);
+        const SoftImage::Pixel after = image.pixel(0, 0);
+        if (c.expected < 0) {
+            EXPECT_FLOAT_EQ(after.green, before.green) << c.colour.name().toStdString();
+            continue;
+        }
+        EXPECT_NEAR(luminance(after), c.expected, 1e-3) << c.colour.name().toStdString();
+        // Blue stays the strongest channel of the blue, and the grey stays grey.
+        EXPECT_EQ(after.blue > after.red, before.blue > before.red) << c.colour.name().toStdString();
+        EXPECT_FLOAT_EQ(after.alpha, 1.0f);
+    }
+}

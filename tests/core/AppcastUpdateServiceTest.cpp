@@ -3,6 +3,7 @@
 #include "support/FakeClock.h"
 #include "support/LocalHttpServer.h"
 
+#include <QNetworkAccessManager>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -94,13 +95,23 @@ TEST_F(AppcastUpdateServiceTest, UnreachableServerIsReportedAsUnreadable)
     EXPECT_TRUE(says(result, "could not be reached"));
 }
 
-TEST_F(AppcastUpdateServiceTest, MissingOrPlainHttpFeedAddressIsRefusedWithoutARequest)
+TEST_F(AppcastUpdateServiceTest, WithoutAFeedTheCheckPointsToThePackageManagerAndStaysOffline)
 {
-    const UpdateCheckResult none = check(std::nullopt);
-    EXPECT_EQ(none.status(), Status::feedUnreadable);
-    EXPECT_EQ(none.message(),
-              "Could not check for updates. No update feed is configured for this build.");
+    AppcastUpdateService service(std::nullopt, "1.4.0", clock);
+    QSignalSpy results(&service, &UpdateService::checkFinished);
+    service.checkForUpdates();
+    // Answered at once, before any event loop could have carried a request.
+    ASSERT_EQ(results.count(), 1);
+    const auto result = results.first().first().value<UpdateCheckResult>();
+    EXPECT_EQ(result.status(), Status::noUpdateFeed);
+    EXPECT_EQ(result.message(),
+              "This build has no update feed. Updates come with your package manager.");
+    EXPECT_EQ(service.findChild<QNetworkAccessManager *>(), nullptr);
+    EXPECT_FALSE(service.isChecking());
+}
 
+TEST_F(AppcastUpdateServiceTest, PlainHttpFeedAddressIsRefusedWithoutARequest)
+{
     const UpdateCheckResult plain = check(QUrl("http://updates.example/appcast.xml"));
     EXPECT_EQ(plain.status(), Status::feedUnreadable);
     EXPECT_TRUE(says(plain, "must use HTTPS"));

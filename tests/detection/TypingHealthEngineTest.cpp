@@ -168,6 +168,8 @@ TEST(TypingHealthEngineTest, MonitoringStartsOnlyWhenEveryConditionHolds)
          false, 0},
         {"a keyboard reading that counts the pointer too", {}, QTime(9, 0),
          [](TypingRig &rig) { rig.input.setSeparatesKeyboardFromPointer(false); }, false, 1},
+        {"no reading at all", {}, QTime(9, 0),
+         [](TypingRig &rig) { rig.input.setHasReading(false); }, false, 1},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);

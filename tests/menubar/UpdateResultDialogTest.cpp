@@ -67,6 +67,10 @@ TEST(UpdateResultDialogTest, UpToDateOrFailedOffersNoPageEvenAfterANewerResult)
     EXPECT_EQ(parts.message->text(), "Could not check for updates. The update feed is empty.");
     EXPECT_FALSE(parts.openPage->isVisible());
 
+    dialog.showResult(UpdateCheckResult::noUpdateFeed());
+    EXPECT_EQ(parts.heading->text(), "No update feed");
+    EXPECT_FALSE(parts.openPage->isVisible());
+
     // A newer version without a safe page is announced but offers nothing to open.
     dialog.showResult(UpdateCheckResult::newerVersion("2.0", "1.0", QUrl()));
     EXPECT_FALSE(parts.openPage->isVisible());

@@ -1,3 +1,5 @@
+#include "settings_ui/BreakEnforcement.h"
+#include "settings_ui/SidebarSection.h"
 #include "settings_ui/SymbolGlyphs.h"
 
 #include <QImage>
@@ -10,6 +12,12 @@ const QStringList usedSymbols = {
     "keyboard", "eye", "chevron.right", "arrow.right", "leaf", "leaf.fill", "timer",
     "figure.walk", "figure.walk.motion", "repeat", "shield", "waveform.path", "video", "power",
     "scale.3d", "lock.shield", "bell.badge.fill", "checkmark.circle.fill", "circle",
+    // The sidebar's sections, its badge, the back and navigation chevrons, the tips and the
+    // enforcement cards.
+    "gearshape", "brain.head.profile", "heart.text.square", "bell.fill", "video.fill",
+    "play.rectangle.fill", "wrench.and.screwdriver", "command", "chart.bar", "ant.fill",
+    "person.crop.circle", "pause.fill", "chevron.left", "forward.fill", "slash.circle",
+    "lightbulb.fill",
 };
 
 TEST(SymbolGlyphsTest, EveryUsedSymbolDrawsInsideItsSquareAndHeavierLinesInkMore)
@@ -47,4 +55,12 @@ TEST(SymbolGlyphsTest, EveryUsedSymbolDrawsInsideItsSquareAndHeavierLinesInkMore
     }
     EXPECT_TRUE(SymbolGlyphs::path("no.such.symbol", 40, QFont::Normal).isEmpty());
     EXPECT_FALSE(SymbolGlyphs::contains("no.such.symbol"));
+}
+
+TEST(SymbolGlyphsTest, TheSidebarAndTheEnforcementCardsNameOnlyUsedSymbols)
+{
+    for (SidebarSection section : allSidebarSections())
+        EXPECT_TRUE(usedSymbols.contains(sidebarSectionSymbol(section))) << sidebarSectionSymbol(section).toStdString();
+    for (BreakEnforcement mode : allBreakEnforcements())
+        EXPECT_TRUE(usedSymbols.contains(breakEnforcementPreviewSymbol(mode)));
 }

@@ -64,12 +64,13 @@ BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start,
     });
 }
 
-BreakSchedulerServices BreakSchedulerRig::servicesOn(Clock &timerClock, SessionEvents &session)
+BreakSchedulerServices BreakSchedulerRig::servicesOn(Clock &timerClock, SessionEvents &session,
+                                                     InputStateProvider *inputState)
 {
     return {
         .settings = settings,
         .clock = timerClock,
-        .inputState = input,
+        .inputState = inputState ? *inputState : input,
         .displayState = display,
         .battery = battery,
         .statistics = statistics,

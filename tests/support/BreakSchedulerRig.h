@@ -43,8 +43,10 @@ struct BreakSchedulerRig
     // Starts the timer and runs it until the first break has been handed to the presenter.
     void runToFirstBreak();
     // The rig's services for a break timer on the given clock and login session, so that a
-    // second timer (on another clock, say) can share everything else.
-    BreakSchedulerServices servicesOn(Clock &timerClock, SessionEvents &session);
+    // second timer (on another clock, or other readings) can share everything else. The input
+    // readings are the rig's unless others are given.
+    BreakSchedulerServices servicesOn(Clock &timerClock, SessionEvents &session,
+                                      InputStateProvider *inputState = nullptr);
 
     LogCapture log;
     FakeClock clock;

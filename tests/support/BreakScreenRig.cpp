@@ -45,6 +45,7 @@ BreakScreenServices rigServices(BreakScreenRig &rig)
         .notifier = rig.notifier,
         .sessionEvents = rig.session,
         .displayState = rig.display,
+        .stacking = rig.stacking,
         .content = content,
         .screens = [&rig] { return QList<QScreen *>(rig.screenCount, QGuiApplication::primaryScreen()); },
         .screenUnderPointer = [] { return QGuiApplication::primaryScreen(); },

@@ -7,6 +7,7 @@
 #include "core/AppState.h"
 #include "support/FakeClock.h"
 #include "support/FakeDisplayStateProvider.h"
+#include "support/FakePanelStackingMonitor.h"
 #include "support/FakeSessionEvents.h"
 #include "support/LogCapture.h"
 
@@ -69,6 +70,7 @@ struct BreakScreenRig
     FakeClock clock;
     FakeSessionEvents session;
     FakeDisplayStateProvider display;
+    FakePanelStackingMonitor stacking;
     AppNotifier notifier;
     AppStateStore appState;
     ActivationController activation{appState};

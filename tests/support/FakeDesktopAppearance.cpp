@@ -7,3 +7,11 @@ void FakeDesktopAppearance::setPrefersDark(std::optional<bool> prefersDark)
     m_prefersDark = prefersDark;
     emit prefersDarkChanged();
 }
+
+void FakeDesktopAppearance::setAnimationsEnabled(bool enabled)
+{
+    if (enabled == m_animationsEnabled)
+        return;
+    m_animationsEnabled = enabled;
+    emit animationsEnabledChanged();
+}

@@ -54,7 +54,12 @@ OnboardingRig::OnboardingRig(const QVariantMap &stored)
                                         [this] { record("quit"); }};
             return new OnboardingView(services, std::move(dismiss));
         };
-        return new ContentView({store, notifier, theme, makeFlow});
+        // The window under the flow reads the rig's models, never the application's.
+        ContentServices window{store, notifier, theme, makeFlow};
+        window.settings = settings;
+        window.clock = clock;
+        window.breakScheduler = timer.scheduler;
+        return new ContentView(window);
     });
 }
 

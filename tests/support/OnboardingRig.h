@@ -7,6 +7,7 @@
 #include "core/AppState.h"
 #include "core/FileSettingsRepository.h"
 #include "core/ThemeManager.h"
+#include "support/BreakSchedulerRig.h"
 #include "support/FakeClock.h"
 #include "support/LogCapture.h"
 
@@ -44,6 +45,9 @@ struct OnboardingRig
     // Runs the clock on and the deferred deletions, as the event loop would.
     void advance(double seconds);
 
+    // Before the log: the break timer's rig captures the log while it is made, and this
+    // rig's own capture is to be the one in place afterwards.
+    BreakSchedulerRig timer;
     QTemporaryDir folder;
     LogCapture log;
     FakeClock clock;

@@ -13,6 +13,7 @@
 #include "onboarding/OnboardingView.h"
 #include "settings_ui/ContentView.h"
 #include "settings_ui/Motion.h"
+#include "support/BreakSchedulerRig.h"
 #include "support/FakeClock.h"
 #include "support/PngOutput.h"
 
@@ -81,10 +82,15 @@ public:
     {
         themes.setAppTheme(theme);
         OnboardingView *flow = nullptr;
-        ContentView content({defaults, notifier, themes, [&](std::function<void()> dismiss) {
-                                 flow = new OnboardingView(services(), std::move(dismiss));
-                                 return flow;
-                             }});
+        ContentServices window{defaults, notifier, themes, [&](std::function<void()> dismiss) {
+                                   flow = new OnboardingView(services(), std::move(dismiss));
+                                   return flow;
+                               }};
+        // The window under the flow reads the rig's models, never the application's.
+        window.settings = settings;
+        window.clock = clock;
+        window.breakScheduler = timer.scheduler;
+        ContentView content(window);
         content.resize(shot.size);
         content.show();
         for (int step = 0; step < shot.step; ++step)
@@ -108,6 +114,7 @@ private:
     AppSettings settings{defaults, clock};
     AppNotifier notifier;
     ThemeManager themes{defaults, nullptr};
+    BreakSchedulerRig timer;
 };
 
 } // namespace

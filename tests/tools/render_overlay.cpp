@@ -4,7 +4,9 @@
 // five-minute break. Then the moments a live break passes through: the controls just in,
 // the final fifth with "End Break", the snooze menu open, strict mode, a long break, and
 // "Break complete" waiting for Resume. The blur backdrop is shown over a made-up desktop,
-// as a virtual X server's screen is plain black.
+// as a virtual X server's screen is plain black. Last, the blur backdrop over each sample
+// desktop (light, dark, plain white, plain black) with the scenes that hold every text,
+// printing the contrast each text reaches against the floor it must meet.
 //
 // Usage: render_overlay <output folder>
 
@@ -16,6 +18,7 @@
 #include "core/InMemorySettingsRepository.h"
 #include "core/ThemeManager.h"
 #include "support/FakeClock.h"
+#include "support/OverlayContrast.h"
 #include "support/PngOutput.h"
 #include "support/SampleDesktop.h"
 
@@ -34,8 +37,10 @@ const QSize screenSize(1440, 900);
 // One overlay on its own settings, theme and a clock that moves only when told.
 struct Scene
 {
-    Scene(BreakBG background, BreakCountdown style, AppTheme theme)
-        : settings(store, clock)
+    Scene(BreakBG background, BreakCountdown style, AppTheme theme,
+          SampleDesktop desktop = SampleDesktop::light)
+        : desktop(desktop)
+        , settings(store, clock)
         , themes(store, nullptr)
     {
         themes.setAppTheme(theme);
@@ -45,17 +50,18 @@ struct Scene
 
     std::unique_ptr<BreakOverlayView> show(BreakOverlayMode mode, bool isLong = false)
     {
-        const QImage desktop = sampleDesktop(screenSize);
+        const QImage screen = sampleDesktop(screenSize, 1.0, desktop);
         // The same leaves in every picture, so two renders can be compared.
         auto seeded = std::make_shared<QRandomGenerator>(20240611);
         auto view = std::make_unique<BreakOverlayView>(
             config, isLong, mode, [](const BreakDismissalOutcome &) {},
-            BreakOverlayServices{settings, clock, themes, [desktop] { return desktop; },
+            BreakOverlayServices{settings, clock, themes, [screen] { return screen; },
                                  [seeded] { return seeded->generateDouble(); }});
         view->model().appear();
         return view;
     }
 
+    SampleDesktop desktop;
     FakeClock clock{QDateTime(QDate(2025, 3, 4), QTime(14, 41, 12))};
     InMemorySettingsRepository store;
     AppSettings settings;
@@ -63,10 +69,10 @@ struct Scene
     BreakScreenConfig config;
 };
 
-QImage render(BreakOverlayView &view)
+QImage render(BreakOverlayView &view, SampleDesktop desktop = SampleDesktop::light)
 {
     view.resize(screenSize);
-    QImage image = sampleDesktop(screenSize);
+    QImage image = sampleDesktop(screenSize, 1.0, desktop);
     QPainter painter(&image);
     view.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
@@ -149,6 +155,55 @@ bool renderMoments(const QDir &folder, AppTheme theme)
     return written;
 }
 
+// Prints one line per text and returns whether every text met its floor.
+bool reportContrast(const BreakOverlayView &view, const QString &scene, SampleDesktop desktop,
+                    AppTheme theme)
+{
+    const ColorScheme scheme = theme == AppTheme::dark ? ColorScheme::dark : ColorScheme::light;
+    bool met = true;
+    for (const TextContrast &text : measureTextContrast(
+             view, sampleDesktop(screenSize, 1.0, desktop), BreakBG::blur, scheme)) {
+        met &= text.meetsFloor();
+        std::printf("%-26s %-44s %5.2f:1 (floor %.1f:1)%s\n", qPrintable(scene),
+                    qPrintable(QLatin1Char('"') + text.text.left(40) + QLatin1Char('"')), text.ratio,
+                    text.floor, text.meetsFloor() ? "" : "  MISSED");
+    }
+    return met;
+}
+
+// The blur backdrop's scenes that show every text: message, clock, controls and hint with
+// the timer and with the ring; strict mode with the bar; "Break complete".
+bool renderBlurContrast(const QDir &folder, AppTheme theme, SampleDesktop desktop, bool &met)
+{
+    const QString name = QStringLiteral("contrast-%1-%2-").arg(sampleDesktopName(desktop));
+    const QString suffix = schemeName(theme);
+    bool written = true;
+    auto keep = [&](BreakOverlayView &view, const QString &scene) {
+        written &= savePng(render(view, desktop), folder, name.arg(scene) + suffix);
+        met &= reportContrast(view, name.arg(scene) + suffix, desktop, theme);
+    };
+    for (BreakCountdown style : {BreakCountdown::timer, BreakCountdown::ring}) {
+        Scene scene(BreakBG::blur, style, theme, desktop);
+        auto view = scene.show(BreakOverlayMode::preview(300));
+        scene.clock.advance(96);
+        keep(*view, rawValue(style).toLower());
+    }
+    Scene strict(BreakBG::blur, BreakCountdown::bar, theme, desktop);
+    strict.settings.setEnforcement(QStringLiteral("Hardcore"));
+    strict.settings.setEndBreakEarly(true);
+    strict.settings.setBreakDuration(60);
+    auto strictView = strict.show(BreakOverlayMode::live());
+    strict.clock.advance(55);
+    keep(*strictView, QStringLiteral("strict"));
+    Scene complete(BreakBG::blur, BreakCountdown::timer, theme, desktop);
+    complete.settings.setLongBreakDuration(600);
+    complete.settings.setLongBreakResume(QStringLiteral("confirm"));
+    auto completeView = complete.show(BreakOverlayMode::live(), true);
+    complete.clock.advance(730);
+    keep(*completeView, QStringLiteral("complete"));
+    return written;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -162,9 +217,14 @@ int main(int argc, char **argv)
     if (!QDir().mkpath(folder.path()))
         return 1;
     bool written = true;
+    bool met = true;
     for (AppTheme theme : {AppTheme::light, AppTheme::dark}) {
         written &= renderGrid(folder, theme);
         written &= renderMoments(folder, theme);
+        for (SampleDesktop desktop : allSampleDesktops())
+            written &= renderBlurContrast(folder, theme, desktop, met);
     }
+    std::printf(met ? "every text meets its contrast floor\n"
+                    : "some texts miss their contrast floor\n");
     return written ? 0 : 1;
 }

@@ -35,7 +35,15 @@ MutterInputState::MutterInputState(const QDBusConnection &bus, MonotonicNow mono
 {
 }
 
-double MutterInputState::idleSeconds() const
+// Only asking tells whether the monitor answers; the answer then serves the readings that
+// follow.
+bool MutterInputState::hasReading() const
+{
+    monitorIdleSeconds();
+    return !m_failing;
+}
+
+double MutterInputState::monitorIdleSeconds() const
 {
     const Moment now = m_monotonicNow();
     if (m_answeredAt && now >= *m_answeredAt && now - *m_answeredAt < answerReuseWindow) {

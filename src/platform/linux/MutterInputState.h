@@ -15,7 +15,7 @@
 //
 // Callers read both values together, every second, and each call is a round trip to the
 // compositor: an answer younger than a tenth of a second serves the next reading, aged by
-// the time since, so the pair costs one call.
+// the time since, so the pair costs one call. While the calls fail there is no reading.
 class MutterInputState : public InputStateProvider
 {
 public:
@@ -30,12 +30,13 @@ public:
     explicit MutterInputState(const QDBusConnection &bus,
                               MonotonicNow monotonicNow = &std::chrono::steady_clock::now);
 
-    double secondsSinceKeyboardActivity() const override { return idleSeconds(); }
-    double secondsSincePointerActivity() const override { return idleSeconds(); }
+    double secondsSinceKeyboardActivity() const override { return monitorIdleSeconds(); }
+    double secondsSincePointerActivity() const override { return monitorIdleSeconds(); }
+    bool hasReading() const override;
     bool separatesKeyboardFromPointer() const override { return false; }
 
 private:
-    double idleSeconds() const;
+    double monitorIdleSeconds() const;
     double askMonitor() const;
 
     QDBusConnection m_bus;

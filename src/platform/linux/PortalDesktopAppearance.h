@@ -6,10 +6,11 @@
 
 class QDBusPendingCallWatcher;
 
-// The desktop's light or dark preference as the XDG desktop portal publishes it on the
-// session bus. The value is asked for once, without waiting, and then followed through the
-// portal's change signal, so that windows asking while they draw never wait on the bus.
-// Without a bus or a portal the desktop states no preference (and one warning is logged).
+// The desktop's light or dark preference, and its switch for animations, as the XDG desktop
+// portal publishes them on the session bus. Each value is asked for once, without waiting,
+// and then followed through the portal's change signal, so that windows asking while they
+// draw never wait on the bus. Without a bus or a portal the desktop states no preference and
+// animates (and one warning is logged).
 class PortalDesktopAppearance : public DesktopAppearance
 {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
     explicit PortalDesktopAppearance(QObject *parent = nullptr);
 
     std::optional<bool> prefersDark() const override { return m_prefersDark; }
+    bool animationsEnabled() const override { return m_animationsEnabled; }
 
 private slots:
     void onSettingChanged(const QString &settingNamespace, const QString &key,
@@ -25,9 +27,13 @@ private slots:
 
 private:
     void onReadFinished(QDBusPendingCallWatcher *watcher);
+    void onAnimationsReadFinished(QDBusPendingCallWatcher *watcher);
     void apply(const QVariant &colorScheme);
+    void applyAnimations(const QVariant &enableAnimations);
 
     std::optional<bool> m_prefersDark;
+    bool m_animationsEnabled = true;
     // A change signal carries a newer value than a reply that is still on its way.
     bool m_heardChange = false;
+    bool m_heardAnimationsChange = false;
 };

@@ -9,7 +9,12 @@
 namespace {
 
 const QString kCategory = QStringLiteral("DisplayState");
-constexpr std::chrono::seconds kAwakeAnswerLifetime{5};
+constexpr std::chrono::seconds kPoweredOnAnswerLifetime{5};
+
+bool isRunningState(uint8_t state)
+{
+    return state == XCB_SCREENSAVER_STATE_ON || state == XCB_SCREENSAVER_STATE_CYCLE;
+}
 
 } // namespace
 
@@ -30,52 +35,80 @@ X11DisplayState::X11DisplayState(std::unique_ptr<XcbConnection> connection)
     , m_hasDpms(m_connection->hasExtension(&xcb_dpms_id))
     , m_hasScreensaver(m_connection->hasExtension(&xcb_screensaver_id))
 {
+    if (m_hasScreensaver)
+        m_hasScreensaver = followScreensaver();
 }
 
 X11DisplayState::~X11DisplayState() = default;
 
-bool X11DisplayState::isMainDisplayActive() const
+// The announcements are asked for before the state is read, so no change falls between.
+bool X11DisplayState::followScreensaver()
 {
-    const Moment now = std::chrono::steady_clock::now();
-    if (m_awakeSeenAt && now - *m_awakeSeenAt < kAwakeAnswerLifetime)
-        return true;
-    const bool awake = askServer();
-    m_awakeSeenAt = awake ? std::optional<Moment>(now) : std::nullopt;
-    return awake;
+    xcb_connection_t *x = m_connection->get();
+    m_screensaverFirstEvent = xcb_get_extension_data(x, &xcb_screensaver_id)->first_event;
+    const XcbReply<xcb_generic_error_t> refused(xcb_request_check(
+        x, xcb_screensaver_select_input_checked(x, m_connection->root(),
+                                                XCB_SCREENSAVER_EVENT_NOTIFY_MASK)));
+    const XcbReply<xcb_screensaver_query_info_reply_t> info(xcb_screensaver_query_info_reply(
+        x, xcb_screensaver_query_info(x, m_connection->root()), nullptr));
+    if (refused || !info)
+        return false;
+    m_screensaverRunning = isRunningState(info->state);
+    return true;
 }
 
-bool X11DisplayState::askServer() const
+bool X11DisplayState::isMainDisplayActive() const
 {
     if (m_lost)
         return true;
-    xcb_connection_t *x = m_connection->get();
-    // Both questions go out before either answer is awaited.
-    xcb_dpms_info_cookie_t power{};
-    xcb_screensaver_query_info_cookie_t saver{};
-    if (m_hasDpms)
-        power = xcb_dpms_info(x);
-    if (m_hasScreensaver)
-        saver = xcb_screensaver_query_info(x, m_connection->root());
+    takeScreensaverNews();
+    if (m_lost)
+        return true;
+    // A running screensaver settles it without asking the server anything.
+    return !m_screensaverRunning && isPoweredOn();
+}
 
-    bool poweredOn = true;
-    if (m_hasDpms) {
-        const XcbReply<xcb_dpms_info_reply_t> info(xcb_dpms_info_reply(x, power, nullptr));
-        poweredOn = !info || info->power_level == XCB_DPMS_DPMS_MODE_ON;
+void X11DisplayState::takeScreensaverNews() const
+{
+    while (XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(m_connection->get())}) {
+        if (!m_hasScreensaver
+            || (event->response_type & 0x7f) != m_screensaverFirstEvent + XCB_SCREENSAVER_NOTIFY)
+            continue; // keyboard mapping changes reach every client
+        const auto *notify = reinterpret_cast<const xcb_screensaver_notify_event_t *>(event.get());
+        m_screensaverRunning = isRunningState(notify->state);
     }
-    bool saverRunning = false;
-    if (m_hasScreensaver) {
-        const XcbReply<xcb_screensaver_query_info_reply_t> info(
-            xcb_screensaver_query_info_reply(x, saver, nullptr));
-        saverRunning = info
-                       && (info->state == XCB_SCREENSAVER_STATE_ON
-                           || info->state == XCB_SCREENSAVER_STATE_CYCLE);
-    }
-    m_connection->discardEvents();
-    if (m_connection->hasError()) {
+    if (m_connection->hasError())
+        noticeLostConnection();
+}
+
+bool X11DisplayState::isPoweredOn() const
+{
+    if (!m_hasDpms)
+        return true;
+    const Moment now = std::chrono::steady_clock::now();
+    if (m_poweredOnSeenAt && now - *m_poweredOnSeenAt < kPoweredOnAnswerLifetime)
+        return true;
+    const bool poweredOn = askPowerLevel();
+    m_poweredOnSeenAt = poweredOn ? std::optional<Moment>(now) : std::nullopt;
+    return poweredOn;
+}
+
+bool X11DisplayState::askPowerLevel() const
+{
+    xcb_connection_t *x = m_connection->get();
+    const XcbReply<xcb_dpms_info_reply_t> info(xcb_dpms_info_reply(x, xcb_dpms_info(x), nullptr));
+    if (m_connection->hasError())
+        return noticeLostConnection();
+    return !info || info->power_level == XCB_DPMS_DPMS_MODE_ON;
+}
+
+// Every reading after this says awake: an unknown display never holds the user as away.
+bool X11DisplayState::noticeLostConnection() const
+{
+    if (!m_lost) {
         m_lost = true;
         logWarn(kCategory, formatLogEvent(QStringLiteral("display_state_lost"),
                                           {{QStringLiteral("source"), QStringLiteral("x11")}}));
-        return true;
     }
-    return poweredOn && !saverRunning;
+    return true;
 }

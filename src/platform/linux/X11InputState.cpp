@@ -3,14 +3,16 @@
 #include "core/Logger.h"
 #include "platform/linux/XcbConnection.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QSocketNotifier>
 
-#include <xcb/screensaver.h>
+#include <xcb/xcbext.h>
 #include <xcb/xinput.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <ctime>
-#include <optional>
 
 namespace {
 
@@ -20,6 +22,12 @@ const QString kCategory = QStringLiteral("InputState");
 // while another client holds a grab, as during a drag or with a menu open.
 constexpr uint16_t kAnnouncedMajor = 2;
 constexpr uint16_t kAnnouncedMinor = 2;
+constexpr int64_t kQuietMs = int64_t(InputActivityTracker::quietSeconds * 1000);
+// A server on another machine keeps its own time; ours and its drift apart slowly.
+constexpr std::chrono::minutes kServerClockLifetime{10};
+// Auto-repeat settings change seldom (a settings dialog, xset r): asked again while the
+// user types, at most this often.
+constexpr std::chrono::minutes kKeyboardControlLifetime{1};
 
 double secondsOn(clockid_t clock)
 {
@@ -31,15 +39,6 @@ double secondsOn(clockid_t clock)
 InputActivityTracker::Moment currentMoment()
 {
     return {secondsOn(CLOCK_MONOTONIC), secondsOn(CLOCK_BOOTTIME)};
-}
-
-std::optional<double> idleCounterSeconds(const XcbConnection &x)
-{
-    const XcbReply<xcb_screensaver_query_info_reply_t> info(xcb_screensaver_query_info_reply(
-        x.get(), xcb_screensaver_query_info(x.get(), x.root()), nullptr));
-    if (!info)
-        return std::nullopt;
-    return info->ms_since_user_input / 1000.0;
 }
 
 bool announceInputVersion(const XcbConnection &x)
@@ -65,12 +64,10 @@ bool selectRawEvents(const XcbConnection &x)
     return !error;
 }
 
-QString whyUnusable(const XcbConnection &x)
+QString whyNoRawInput(const XcbConnection &x)
 {
     if (!x.hasExtension(&xcb_input_id))
         return QStringLiteral("the X server has no XInput extension");
-    if (!x.hasExtension(&xcb_screensaver_id))
-        return QStringLiteral("the X server has no screensaver extension");
     if (!announceInputVersion(x))
         return QStringLiteral("the X server's XInput is older than 2.0");
     if (!selectRawEvents(x))
@@ -81,7 +78,7 @@ QString whyUnusable(const XcbConnection &x)
 } // namespace
 
 std::unique_ptr<X11InputState> X11InputState::open(const QByteArray &displayName,
-                                                   QString *failure, MonotonicNow monotonicNow)
+                                                   QString *failure)
 {
     auto fail = [&](const QString &reason) {
         if (failure)
@@ -91,119 +88,161 @@ std::unique_ptr<X11InputState> X11InputState::open(const QByteArray &displayName
     std::unique_ptr<XcbConnection> connection = XcbConnection::open(displayName);
     if (!connection)
         return fail(QStringLiteral("the X display does not open"));
-    if (const QString reason = whyUnusable(*connection); !reason.isEmpty())
+    if (const QString reason = whyNoRawInput(*connection); !reason.isEmpty())
         return fail(reason);
-    // Asked only now that events are selected, so no key press falls between the two.
-    const std::optional<double> counter = idleCounterSeconds(*connection);
-    if (!counter)
+    QString reason;
+    std::optional<XSyncIdleAlarms> alarms = XSyncIdleAlarms::create(*connection, kQuietMs, &reason);
+    if (!alarms)
+        return fail(reason);
+    // Asked only now that events are selected and the alarms set, so no input falls between.
+    const std::optional<XSyncIdleAlarms::Reading> start = alarms->read(*connection);
+    if (!start)
         return fail(QStringLiteral("the X server's idle counter does not answer"));
     const uint8_t opcode = connection->majorOpcode(&xcb_input_id);
     return std::unique_ptr<X11InputState>(
-        new X11InputState(std::move(connection), opcode, *counter, std::move(monotonicNow)));
+        new X11InputState(std::move(connection), opcode, *alarms, *start));
 }
 
 X11InputState::X11InputState(std::unique_ptr<XcbConnection> connection, uint8_t inputOpcode,
-                             double idleCounterSeconds, MonotonicNow monotonicNow)
+                             XSyncIdleAlarms alarms, const XSyncIdleAlarms::Reading &start)
     : m_connection(std::move(connection))
     , m_inputOpcode(inputOpcode)
-    , m_monotonicNow(std::move(monotonicNow))
+    , m_alarms(alarms)
 {
-    m_tracker.start(currentMoment(), idleCounterSeconds);
+    const InputActivityTracker::Moment now = currentMoment();
+    m_tracker.start(now, double(start.idleCounterMs) / 1000.0);
+    setServerClock(start.serverTimeMs, now);
+    m_keyboardControlAskedAt = Steady::now();
     takeKeyboardControl(xcb_get_keyboard_control_reply(
         m_connection->get(), xcb_get_keyboard_control(m_connection->get()), nullptr));
-    // Without an application there is no event loop to watch the socket; the readings
-    // still take in the events, only stamped later.
-    if (QCoreApplication *app = QCoreApplication::instance()) {
-        m_notifier =
-            new QSocketNotifier(m_connection->fileDescriptor(), QSocketNotifier::Read, app);
-        QObject::connect(m_notifier, &QSocketNotifier::activated, m_notifier,
-                         [this] { drainEvents(); });
+    // Whenever the process wakes for something else, the events go along, so they never
+    // pile up at the server while no one asks for a reading.
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance()) {
+        m_drainBeforeSleep = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                                              dispatcher, [this] { drainEvents(); });
     }
     drainEvents();
 }
 
 X11InputState::~X11InputState()
 {
-    delete m_notifier.data();
+    QObject::disconnect(m_drainBeforeSleep);
 }
 
 double X11InputState::secondsSinceKeyboardActivity() const
 {
     drainEvents();
-    if (m_tracker.isRepeatingKeyHeld())
-        readIdleCounter();
-    return m_tracker.secondsSinceKeyboardActivity(currentMoment().sinceBoot);
+    resyncServerClockWhenDue();
+    return m_tracker.secondsSinceKeyboardActivity(currentMoment());
 }
 
 double X11InputState::secondsSincePointerActivity() const
 {
-    readIdleCounter();
-    return m_tracker.secondsSincePointerActivity(currentMoment().sinceBoot);
+    drainEvents();
+    resyncServerClockWhenDue();
+    return m_tracker.secondsSincePointerActivity(currentMoment());
 }
 
 void X11InputState::drainEvents() const
 {
     if (m_lost)
         return;
+    const InputActivityTracker::Moment now = currentMoment();
     while (XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(m_connection->get())})
-        handleEvent(event.get());
+        handleEvent(event.get(), now);
+    takeKeyboardControlAnswer();
     if (m_connection->hasError())
         noticeLostConnection();
 }
 
-void X11InputState::handleEvent(const xcb_generic_event_t *event) const
+void X11InputState::handleEvent(const xcb_generic_event_t *event,
+                                const InputActivityTracker::Moment &drainedAt) const
 {
-    if ((event->response_type & 0x7f) != XCB_GE_GENERIC)
-        return; // keyboard mapping changes reach every client; nothing to do with input
-    const auto *generic = reinterpret_cast<const xcb_ge_generic_event_t *>(event);
-    if (generic->extension != m_inputOpcode)
+    if (const std::optional<XSyncIdleAlarms::Alarm> alarm = m_alarms.alarmOf(event)) {
+        const InputActivityTracker::Moment at = momentOf(alarm->serverTimeMs, drainedAt);
+        const double counterSeconds = double(alarm->idleCounterMs) / 1000.0;
+        if (alarm->kind == XSyncIdleAlarms::Kind::quiet)
+            m_tracker.quietReached(at, counterSeconds);
+        else
+            m_tracker.inputResumed(at, counterSeconds);
         return;
-    const InputActivityTracker::Moment now = currentMoment();
-    switch (generic->event_type) {
-    case XCB_INPUT_RAW_KEY_PRESS: {
-        const auto *key = reinterpret_cast<const xcb_input_raw_key_press_event_t *>(event);
-        m_tracker.keyPressed(now, key->detail, autoRepeats(uint8_t(key->detail)));
-        break;
     }
-    case XCB_INPUT_RAW_KEY_RELEASE: {
-        const auto *key = reinterpret_cast<const xcb_input_raw_key_release_event_t *>(event);
-        m_tracker.keyReleased(now, key->detail);
+    // Keyboard mapping changes reach every client; nothing to do with input.
+    if ((event->response_type & 0x7f) != XCB_GE_GENERIC)
+        return;
+    const auto *generic = reinterpret_cast<const xcb_ge_generic_event_t *>(event);
+    if (generic->extension == m_inputOpcode)
+        handleRawEvent(generic, drainedAt);
+}
+
+void X11InputState::handleRawEvent(const xcb_ge_generic_event_t *event,
+                                   const InputActivityTracker::Moment &drainedAt) const
+{
+    // Every raw event starts alike, up to its detail and time.
+    const auto *raw = reinterpret_cast<const xcb_input_raw_key_press_event_t *>(event);
+    const InputActivityTracker::Moment at = momentOf(raw->time, drainedAt);
+    switch (event->event_type) {
+    case XCB_INPUT_RAW_KEY_PRESS:
+        m_tracker.keyPressed(at, raw->detail, autoRepeats(uint8_t(raw->detail)));
+        askKeyboardControlWhenDue();
         break;
-    }
-    case XCB_INPUT_RAW_BUTTON_PRESS: m_tracker.buttonPressed(now); break;
-    case XCB_INPUT_RAW_BUTTON_RELEASE: m_tracker.buttonReleased(now); break;
+    case XCB_INPUT_RAW_KEY_RELEASE: m_tracker.keyReleased(at, raw->detail); break;
+    case XCB_INPUT_RAW_BUTTON_PRESS: m_tracker.buttonPressed(at); break;
+    case XCB_INPUT_RAW_BUTTON_RELEASE: m_tracker.buttonReleased(at); break;
     default: break;
     }
 }
 
-void X11InputState::readIdleCounter() const
+// The server's times are milliseconds on 32 bits, which wrap every 49 days: only the
+// difference to the server's present counts. Nothing happened after the present.
+InputActivityTracker::Moment X11InputState::momentOf(xcb_timestamp_t serverTimeMs,
+                                                     const InputActivityTracker::Moment &drainedAt) const
 {
-    if (m_lost)
-        return;
-    if (counterReadingIsFresh()) {
-        drainEvents();
-        return;
-    }
-    m_counterReadAt = m_monotonicNow();
-    // Sent ahead of the counter's question: both answers come in one round trip.
-    const xcb_get_keyboard_control_cookie_t keyboard =
-        xcb_get_keyboard_control(m_connection->get());
-    const std::optional<double> counter = idleCounterSeconds(*m_connection);
-    const InputActivityTracker::Moment now = currentMoment();
-    takeKeyboardControl(xcb_get_keyboard_control_reply(m_connection->get(), keyboard, nullptr));
-    // Events the server sent before its answer must be recorded before the counter is
-    // judged, or the reset a key press caused would pass for pointer motion.
-    drainEvents();
-    if (counter)
-        m_tracker.idleCounterRead(now, *counter);
+    const auto serverNowMs =
+        uint32_t(int64_t(std::llround(drainedAt.monotonic * 1000.0)) + m_serverClockOffsetMs);
+    const double ageSeconds = std::max(0, int32_t(serverNowMs - serverTimeMs)) / 1000.0;
+    return {drainedAt.monotonic - ageSeconds, drainedAt.sinceBoot - ageSeconds};
 }
 
-bool X11InputState::counterReadingIsFresh() const
+void X11InputState::setServerClock(int64_t serverTimeMs, const InputActivityTracker::Moment &at) const
 {
-    if (!m_counterReadAt)
-        return false;
-    const Moment now = m_monotonicNow();
-    return now >= *m_counterReadAt && now - *m_counterReadAt < counterReuseWindow;
+    m_serverClockOffsetMs = serverTimeMs - int64_t(std::llround(at.monotonic * 1000.0));
+    m_serverClockSetAt = Steady::now();
+}
+
+void X11InputState::resyncServerClockWhenDue() const
+{
+    if (m_lost || Steady::now() - m_serverClockSetAt < kServerClockLifetime)
+        return;
+    // Events read while waiting for the answer stay queued for the next drain.
+    if (const std::optional<XSyncIdleAlarms::Reading> reading = m_alarms.read(*m_connection))
+        setServerClock(reading->serverTimeMs, currentMoment());
+    else
+        m_serverClockSetAt = Steady::now();
+}
+
+// Sent without waiting for the answer, which a later drain takes in.
+void X11InputState::askKeyboardControlWhenDue() const
+{
+    if (m_keyboardControlQuestion || Steady::now() - m_keyboardControlAskedAt < kKeyboardControlLifetime)
+        return;
+    m_keyboardControlQuestion = xcb_get_keyboard_control(m_connection->get());
+    m_keyboardControlAskedAt = Steady::now();
+    xcb_flush(m_connection->get());
+}
+
+void X11InputState::takeKeyboardControlAnswer() const
+{
+    if (!m_keyboardControlQuestion)
+        return;
+    void *reply = nullptr;
+    xcb_generic_error_t *error = nullptr;
+    if (!xcb_poll_for_reply(m_connection->get(), m_keyboardControlQuestion->sequence, &reply,
+                            &error))
+        return;
+    m_keyboardControlQuestion.reset();
+    std::free(error);
+    takeKeyboardControl(static_cast<xcb_get_keyboard_control_reply_t *>(reply));
 }
 
 void X11InputState::takeKeyboardControl(xcb_get_keyboard_control_reply_t *reply) const
@@ -224,9 +263,7 @@ bool X11InputState::autoRepeats(uint8_t keycode) const
 void X11InputState::noticeLostConnection() const
 {
     m_lost = true;
-    // A closed socket stays readable: the notifier would fire without end.
-    if (m_notifier)
-        m_notifier->setEnabled(false);
+    QObject::disconnect(m_drainBeforeSleep);
     logWarn(kCategory, formatLogEvent(QStringLiteral("input_idle_lost"),
                                       {{QStringLiteral("source"), QStringLiteral("x11")}}));
 }

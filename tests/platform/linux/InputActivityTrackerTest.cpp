@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-// Scripted X readings: times are monotonic seconds; the clock since boot runs 1000 s ahead
-// of it, plus whatever time the machine spent suspended.
+// Scripted X events on a timeline: times are monotonic seconds; the clock since boot runs
+// 1000 s ahead of it, plus whatever time the machine spent suspended. The server's quiet
+// alarm goes off one second after the last input, its input alarm at the first input after.
 
 namespace {
 
@@ -21,16 +22,18 @@ protected:
 
     double keyboardAt(double monotonic) const
     {
-        return m_tracker.secondsSinceKeyboardActivity(at(monotonic).sinceBoot);
+        return m_tracker.secondsSinceKeyboardActivity(at(monotonic));
     }
     double pointerAt(double monotonic) const
     {
-        return m_tracker.secondsSincePointerActivity(at(monotonic).sinceBoot);
+        return m_tracker.secondsSincePointerActivity(at(monotonic));
     }
-    // The server's counter read at `now`, its last input having come at `lastInput`.
-    void counterShows(double now, double lastInput)
+    // The alarms as the server sends them: input comes again at `input` after a quiet
+    // second; the quiet alarm a second after the last input.
+    void inputAt(double input) { m_tracker.inputResumed(at(input + 0.002), 0.002); }
+    void quietAfter(double lastInput)
     {
-        m_tracker.idleCounterRead(at(now), now - lastInput);
+        m_tracker.quietReached(at(lastInput + 1.001), 1.001);
     }
     void typeKey(double pressed, double released)
     {
@@ -48,134 +51,160 @@ TEST_F(InputActivityTrackerTest, BothReadingsStartFromTheIdleCounterAndGrow)
 {
     m_tracker.start(at(100.0), 30.0);
     EXPECT_DOUBLE_EQ(keyboardAt(100.0), 30.0);
-    EXPECT_DOUBLE_EQ(pointerAt(100.0), 30.0);
-    counterShows(105.0, 70.0);
-    EXPECT_DOUBLE_EQ(keyboardAt(105.0), 35.0);
     EXPECT_DOUBLE_EQ(pointerAt(105.0), 35.0);
+
+    // Input a moment before the start: the user is at work; the quiet alarm gives its time.
+    m_tracker.start(at(200.0), 0.4);
+    EXPECT_DOUBLE_EQ(pointerAt(200.5), 0.0);
+    quietAfter(199.6);
+    EXPECT_NEAR(pointerAt(201.0), 1.4, 1e-9);
+    EXPECT_NEAR(keyboardAt(201.0), 1.4, 1e-9);
 }
 
 TEST_F(InputActivityTrackerTest, AKeyStrokeResetsTheKeyboardOnlyThoughItsReleaseResetTheCounter)
 {
     m_tracker.start(at(100.0), 10.0);
-    typeKey(101.0, 101.08);
-    counterShows(102.0, 101.08);
-    EXPECT_NEAR(keyboardAt(102.0), 1.0, 1e-9);
-    EXPECT_NEAR(pointerAt(102.0), 12.0, 1e-9);
+    m_tracker.keyPressed(at(101.0), kLetterA, true);
+    inputAt(101.0);
+    m_tracker.keyReleased(at(101.08), kLetterA);
+    for (double now : {101.5, 102.0, 102.05}) {
+        EXPECT_NEAR(keyboardAt(now), now - 101.08, 1e-9) << now;
+        EXPECT_NEAR(pointerAt(now), now - 90.0, 1e-9) << now;
+    }
+    quietAfter(101.08);
+    EXPECT_NEAR(pointerAt(103.0), 13.0, 1e-9);
 
-    // A key held down, released long after its press: still no pointer activity.
-    m_tracker.keyPressed(at(103.0), kShift, false);
-    counterShows(103.5, 103.0);
-    m_tracker.keyReleased(at(106.0), kShift);
-    counterShows(106.5, 106.0);
-    EXPECT_NEAR(keyboardAt(107.0), 4.0, 1e-9);
-    EXPECT_NEAR(pointerAt(107.0), 17.0, 1e-9);
+    // A modifier held down, released long after its press: still no pointer activity,
+    // and the keyboard counts from the press.
+    m_tracker.keyPressed(at(104.0), kShift, false);
+    inputAt(104.0);
+    quietAfter(104.0);
+    m_tracker.keyReleased(at(107.0), kShift);
+    inputAt(107.0);
+    quietAfter(107.0);
+    EXPECT_NEAR(keyboardAt(108.5), 4.5, 1e-9);
+    EXPECT_NEAR(pointerAt(108.5), 18.5, 1e-9);
 }
 
-TEST_F(InputActivityTrackerTest, InputNoEventExplainsIsPointerActivityWhenTheCounterSawIt)
+// Motion raises no event of its own: the input alarm shows it at once, and while it goes
+// on it reads as this second's activity; the quiet alarm then dates its end.
+TEST_F(InputActivityTrackerTest, MotionIsSeenFromTheAlarmsAlone)
 {
     m_tracker.start(at(100.0), 10.0);
-    counterShows(105.0, 104.6); // motion at 104.6, noticed only at 105
-    EXPECT_NEAR(pointerAt(106.0), 1.4, 1e-9);
+    inputAt(104.6);
+    EXPECT_DOUBLE_EQ(pointerAt(104.7), 0.0);
+    EXPECT_DOUBLE_EQ(pointerAt(106.0), 0.0); // still moving
     EXPECT_NEAR(keyboardAt(106.0), 16.0, 1e-9);
+    quietAfter(106.3);
+    EXPECT_NEAR(pointerAt(108.0), 1.7, 1e-9);
 
-    // Asking again without new input changes nothing.
-    counterShows(107.0, 104.6);
-    EXPECT_NEAR(pointerAt(108.0), 3.4, 1e-9);
+    // A quiet alarm again for the same input changes nothing.
+    m_tracker.quietReached(at(108.5), 2.2);
+    EXPECT_NEAR(pointerAt(109.0), 2.7, 1e-9);
 }
 
 TEST_F(InputActivityTrackerTest, HoldingAButtonCountsFromThePressNotTheRelease)
 {
     m_tracker.start(at(100.0), 10.0);
     m_tracker.buttonPressed(at(101.0));
-    counterShows(101.5, 101.0);
+    inputAt(101.0);
     EXPECT_NEAR(pointerAt(101.5), 0.5, 1e-9);
+    quietAfter(101.0);
 
     m_tracker.buttonReleased(at(103.0));
-    counterShows(103.5, 103.0);
-    EXPECT_NEAR(pointerAt(104.0), 3.0, 1e-9);
-    EXPECT_NEAR(keyboardAt(104.0), 14.0, 1e-9);
+    inputAt(103.0);
+    EXPECT_NEAR(pointerAt(103.5), 2.5, 1e-9);
+    quietAfter(103.0);
+    EXPECT_NEAR(pointerAt(104.5), 3.5, 1e-9);
+    EXPECT_NEAR(keyboardAt(104.5), 14.5, 1e-9);
 }
 
 TEST_F(InputActivityTrackerTest, SuspendCountsAsIdleAndIsNotMistakenForInput)
 {
     m_tracker.start(at(100.0), 5.0);
-    counterShows(101.0, 95.0);
     // An hour asleep: neither the monotonic clock nor the server's counter moved.
     suspendFor(3600.0);
-    counterShows(101.5, 95.0);
     EXPECT_NEAR(pointerAt(101.5), 3606.5, 1e-9);
     EXPECT_NEAR(keyboardAt(101.5), 3606.5, 1e-9);
 
     // The first motion after waking is seen as such.
-    counterShows(103.0, 102.5);
-    EXPECT_NEAR(pointerAt(103.0), 0.5, 1e-9);
-    EXPECT_NEAR(keyboardAt(103.0), 3608.0, 1e-9);
+    inputAt(102.5);
+    quietAfter(102.5);
+    EXPECT_NEAR(pointerAt(104.0), 1.5, 1e-9);
+    EXPECT_NEAR(keyboardAt(104.0), 3609.0, 1e-9);
 }
 
-TEST_F(InputActivityTrackerTest, HeldKeyRepeatsAreTypingButMotionUnderAHeldModifierIsThePointer)
+TEST_F(InputActivityTrackerTest, AHeldRepeatingKeyIsTypingUntilItsReleaseButAModifierIsNot)
 {
     m_tracker.start(at(100.0), 10.0);
-    // The repeats reset the counter without any event of their own.
+    // The repeats keep the counter low without any event of their own.
     m_tracker.keyPressed(at(101.0), kLetterA, true);
-    counterShows(102.0, 101.96);
-    counterShows(103.0, 102.98);
-    EXPECT_NEAR(keyboardAt(103.0), 0.02, 1e-9);
-    EXPECT_NEAR(pointerAt(103.0), 13.0, 1e-9);
-    m_tracker.keyReleased(at(103.5), kLetterA);
-    counterShows(104.0, 103.5);
-    EXPECT_NEAR(pointerAt(104.0), 14.0, 1e-9);
+    inputAt(101.0);
+    EXPECT_DOUBLE_EQ(keyboardAt(102.5), 0.0);
+    EXPECT_NEAR(pointerAt(102.5), 12.5, 1e-9);
+    m_tracker.keyReleased(at(103.0), kLetterA);
+    EXPECT_NEAR(keyboardAt(103.4), 0.4, 1e-9);
+    quietAfter(103.0);
+    EXPECT_NEAR(pointerAt(104.5), 14.5, 1e-9);
 
-    // Released, the letter no longer claims what the counter shows; Shift never does.
+    // Under a held modifier, motion is still the pointer.
     m_tracker.keyPressed(at(105.0), kShift, false);
-    counterShows(106.0, 105.8);
-    EXPECT_NEAR(pointerAt(106.0), 0.2, 1e-9);
-    EXPECT_NEAR(keyboardAt(106.0), 1.0, 1e-9);
+    inputAt(105.0);
+    EXPECT_NEAR(pointerAt(105.5), 15.5, 1e-9); // the press alone explains the input so far
+    EXPECT_DOUBLE_EQ(pointerAt(106.5), 0.0);   // input goes on past the press: motion
+    quietAfter(106.4);
+    EXPECT_NEAR(pointerAt(107.5), 1.1, 1e-9);
+    EXPECT_NEAR(keyboardAt(107.5), 2.5, 1e-9);
 }
 
-TEST_F(InputActivityTrackerTest, KeyThenMotionWithinOneReadingIsBoth)
+TEST_F(InputActivityTrackerTest, KeyAndMotionWithinTheSameBusySecond)
 {
     m_tracker.start(at(100.0), 10.0);
     typeKey(101.0, 101.1);
-    counterShows(102.0, 101.5); // the pointer moved until 101.5, after the key
-    EXPECT_NEAR(keyboardAt(102.0), 1.0, 1e-9);
-    EXPECT_NEAR(pointerAt(102.0), 0.5, 1e-9);
+    inputAt(101.0);
+    // The pointer moves until 101.5, after the key: known once the key is a second old...
+    EXPECT_NEAR(pointerAt(102.0), 12.0, 1e-9);
+    EXPECT_DOUBLE_EQ(pointerAt(102.2), 0.0);
+    // ...and exactly when the quiet alarm comes.
+    quietAfter(101.5);
+    EXPECT_NEAR(pointerAt(103.0), 1.5, 1e-9);
+    EXPECT_NEAR(keyboardAt(103.0), 1.9, 1e-9);
+
+    // Motion, then a key before a quiet second: the motion already seen stays.
+    inputAt(104.0);
+    typeKey(104.5, 104.6);
+    quietAfter(104.6);
+    EXPECT_NEAR(pointerAt(106.0), 2.0, 1e-9);
+    EXPECT_NEAR(keyboardAt(106.0), 1.4, 1e-9);
 }
 
-TEST_F(InputActivityTrackerTest, MotionThenKeyKeepsTheMotionAlreadySeen)
+TEST_F(InputActivityTrackerTest, SmallCounterErrorsAreNotPointerActivity)
 {
     m_tracker.start(at(100.0), 10.0);
-    counterShows(101.2, 101.0);
-    typeKey(101.5, 101.6);
-    counterShows(102.0, 101.6);
-    EXPECT_NEAR(pointerAt(103.0), 2.0, 1e-9);
-    EXPECT_NEAR(keyboardAt(103.0), 1.5, 1e-9);
-}
-
-TEST_F(InputActivityTrackerTest, SmallCounterErrorsAndLateEventsAreNotPointerActivity)
-{
-    m_tracker.start(at(100.0), 10.0);
-    // The counter's whole milliseconds and coarse clock: last input wobbles by 20 ms.
-    counterShows(101.0, 90.02);
-    counterShows(102.0, 89.99);
-    counterShows(103.0, 90.03);
+    // Whole milliseconds and a time taken a moment late: the last input wobbles by 20 ms.
+    m_tracker.quietReached(at(101.0), 10.98);
+    m_tracker.quietReached(at(102.0), 12.01);
     EXPECT_NEAR(pointerAt(104.0), 14.0, 1e-9);
 
-    // A release read 0.2 s after it happened, the main thread having been busy.
     m_tracker.keyPressed(at(104.95), kLetterA, true);
-    m_tracker.keyReleased(at(105.2), kLetterA);
-    counterShows(105.3, 105.0);
-    EXPECT_NEAR(pointerAt(106.0), 16.0, 1e-9);
-    EXPECT_NEAR(keyboardAt(106.0), 1.05, 1e-9);
+    m_tracker.keyReleased(at(105.0), kLetterA);
+    m_tracker.inputResumed(at(104.97), 0.0);
+    m_tracker.quietReached(at(106.03), 1.0);
+    EXPECT_NEAR(pointerAt(106.5), 16.5, 1e-9);
+    EXPECT_NEAR(keyboardAt(106.5), 1.5, 1e-9);
 }
 
-TEST_F(InputActivityTrackerTest, LongTypingWithoutReadingsStillExplainsTheLastKey)
+TEST_F(InputActivityTrackerTest, LongTypingWithoutAPauseStillExplainsTheLastKey)
 {
     m_tracker.start(at(100.0), 10.0);
-    double time = 101.0;
+    typeKey(101.0, 101.05);
+    inputAt(101.0);
+    double time = 101.1;
     for (int stroke = 0; stroke < 500; ++stroke, time += 0.1)
         typeKey(time, time + 0.05);
     const double lastRelease = time - 0.1 + 0.05;
-    counterShows(time, lastRelease);
     EXPECT_NEAR(pointerAt(time), time - 90.0, 1e-6);
-    EXPECT_NEAR(keyboardAt(time), 0.1, 1e-6);
+    quietAfter(lastRelease);
+    EXPECT_NEAR(pointerAt(time + 1.0), time + 1.0 - 90.0, 1e-6);
+    EXPECT_NEAR(keyboardAt(time + 1.0), time + 1.0 - lastRelease, 1e-6);
 }

@@ -4,6 +4,7 @@
 #include "support/TestServices.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusVariant>
 #include <QSignalSpy>
 #include <QTest>
@@ -26,14 +27,22 @@ public:
     {
     }
 
-    // Read answers with the value wrapped twice, as the real portal's Read does.
-    QString answerReadWith(uint colorScheme)
+    // Read answers with the value wrapped twice, as the real portal's Read does; without
+    // `animations` it knows no animation setting and answers that key with an error.
+    QString answerReadWith(uint colorScheme, std::optional<bool> animations = std::nullopt)
     {
+        const QString animationsAnswer =
+            animations ? QStringLiteral("dbus.Boolean(%1, variant_level=2)")
+                             .arg(*animations ? QStringLiteral("True") : QStringLiteral("False"))
+                       : QStringLiteral("(_ for _ in ()).throw(dbus.exceptions.DBusException("
+                                        "'not found', name='org.freedesktop.portal.Error.NotFound'))");
         const QString code =
             QStringLiteral("ret = dbus.UInt32(%1, variant_level=2) "
                            "if args == ['org.freedesktop.appearance', 'color-scheme'] "
+                           "else %2 if args == ['org.gnome.desktop.interface', 'enable-animations'] "
                            "else dbus.UInt32(0, variant_level=2)")
-                .arg(colorScheme);
+                .arg(colorScheme)
+                .arg(animationsAnswer);
         return addMethod("Read", "ss", "v", code);
     }
 
@@ -42,6 +51,13 @@ public:
         // The signal's value is wrapped once: a variant holding the number.
         return emitSignal("SettingChanged", "ssv",
                           {settingNamespace, QStringLiteral("color-scheme"), colorScheme});
+    }
+
+    QString emitAnimationsChange(bool enabled)
+    {
+        return emitSignal("SettingChanged", "ssv",
+                          {QStringLiteral("org.gnome.desktop.interface"),
+                           QStringLiteral("enable-animations"), enabled});
     }
 };
 
@@ -81,4 +97,36 @@ TEST(PortalDesktopAppearanceIntegrationTest, ReadsThePreferenceOnceAndFollowsIts
     ASSERT_TRUE(changes.wait(kTimeoutMs));
     EXPECT_EQ(appearance.prefersDark(), std::nullopt);
     EXPECT_EQ(log.warnings(), 0);
+}
+
+TEST(PortalDesktopAppearanceIntegrationTest, FollowsTheDesktopsAnimationSwitchAndAnimatesWhenItIsMissing)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    PortalMock portal;
+    ASSERT_TRUE(portal.waitUntilOnTheBus()) << "the portal mock did not come up";
+    {
+        // A portal without the key: animations stay on, and no warning for it.
+        ASSERT_EQ(portal.answerReadWith(2), QString());
+        LogCapture log;
+        PortalDesktopAppearance appearance;
+        QSignalSpy scheme(&appearance, &DesktopAppearance::prefersDarkChanged);
+        ASSERT_TRUE(scheme.wait(kTimeoutMs));
+        // The portal answers in order: once it has answered a later call, its answer to the
+        // animation read has been delivered too.
+        QDBusMessage later = QDBusMessage::createMethodCall(kService, kPath, kInterface, "Read");
+        later.setArguments({QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme")});
+        QDBusConnection::sessionBus().call(later);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(appearance.animationsEnabled());
+        EXPECT_EQ(log.warnings(), 0);
+    }
+
+    ASSERT_EQ(portal.answerReadWith(2, false), QString());
+    PortalDesktopAppearance appearance;
+    QSignalSpy changes(&appearance, &DesktopAppearance::animationsEnabledChanged);
+    ASSERT_TRUE(changes.wait(kTimeoutMs)) << "the initial read never arrived";
+    EXPECT_FALSE(appearance.animationsEnabled());
+    ASSERT_EQ(portal.emitAnimationsChange(true), QString());
+    ASSERT_TRUE(changes.wait(kTimeoutMs)) << "the change signal was not followed";
+    EXPECT_TRUE(appearance.animationsEnabled());
 }

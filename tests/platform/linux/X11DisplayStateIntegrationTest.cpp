@@ -1,7 +1,9 @@
 #include "platform/linux/X11DisplayState.h"
 #include "support/RunCommand.h"
 #include "support/TestServices.h"
+#include "support/X11ServerGrab.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -42,4 +44,20 @@ TEST(X11DisplayStateIntegrationTest, TheRunningScreensaverMakesTheDisplayInactiv
         EXPECT_TRUE(QTest::qWaitFor([&] { return display->isMainDisplayActive(); }, kTimeoutMs))
             << "round " << round;
     }
+}
+
+// The screensaver says when it starts and stops, so a reading waits for nothing (this server
+// has no DPMS, the one part that must be asked).
+TEST(X11DisplayStateIntegrationTest, ReadingsNeverWaitForTheServer)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    const std::unique_ptr<X11DisplayState> display = X11DisplayState::open(qgetenv("DISPLAY"));
+    ASSERT_NE(display, nullptr);
+    X11ServerGrab grab(std::chrono::seconds(3));
+    ASSERT_TRUE(grab.isHeld());
+    QElapsedTimer readings;
+    readings.start();
+    for (int second = 0; second < 5; ++second)
+        EXPECT_TRUE(display->isMainDisplayActive());
+    EXPECT_LT(readings.elapsed(), 500);
 }

@@ -1,0 +1,44 @@
+#include "settings_ui/SettingCard.h"
+
+#include "settings_ui/NamedColors.h"
+#include "settings_ui/SettingsPalette.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor darkFill = QColor::fromRgbF(0.125f, 0.129f, 0.133f);
+constexpr qreal borderWidth = 1;
+
+} // namespace
+
+SettingCard::SettingCard(QWidget *parent)
+    : QWidget(parent)
+    , m_rows(new QVBoxLayout(this))
+{
+    m_rows->setContentsMargins(0, 0, 0, 0);
+    m_rows->setSpacing(0);
+    m_rows->setAlignment(Qt::AlignTop);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+}
+
+void SettingCard::addRow(QWidget *row)
+{
+    m_rows->addWidget(row);
+}
+
+void SettingCard::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool dark = SettingsPalette::isDark(this);
+    // Stroked inside the border: the half-pixel inset keeps the line whole.
+    const QRectF shape = QRectF(rect()).adjusted(borderWidth / 2, borderWidth / 2,
+                                                 -borderWidth / 2, -borderWidth / 2);
+    QPainterPath path;
+    path.addRoundedRect(shape, cornerRadius - borderWidth / 2, cornerRadius - borderWidth / 2);
+    painter.fillPath(path, dark ? darkFill : NamedColors::color(NamedColor::textBackground, this));
+    painter.strokePath(path, QPen(NamedColors::color(NamedColor::separator, this), borderWidth));
+}

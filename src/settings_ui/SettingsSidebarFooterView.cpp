@@ -1,0 +1,38 @@
+#include "settings_ui/SettingsSidebarFooterView.h"
+
+#include "core/InfoDictionary.h"
+#include "settings_ui/NamedColors.h"
+#include "settings_ui/SchemeLabel.h"
+#include "settings_ui/SettingsFont.h"
+
+#include <QHBoxLayout>
+
+SettingsSidebarFooterView::SettingsSidebarFooterView(const QVariantMap &info, QWidget *parent)
+    : QWidget(parent)
+    , m_version(new SchemeLabel(versionText(info), SettingsFont::font(9),
+                                NamedColors::color(NamedColor::tertiaryLabel, ColorScheme::light),
+                                NamedColors::color(NamedColor::tertiaryLabel, ColorScheme::dark),
+                                this))
+{
+    auto *name = new SchemeLabel(QStringLiteral("Lumenpause"), SettingsFont::font(11, QFont::DemiBold),
+                                 QColor::fromRgbF(0.34f, 0.36f, 0.33f),
+                                 QColor::fromRgbF(0.68f, 0.70f, 0.67f), this);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(14, 10, 14, 10);
+    row->setSpacing(8);
+    row->addWidget(name, 0, Qt::AlignVCenter);
+    row->addStretch(1);
+    row->addWidget(m_version, 0, Qt::AlignVCenter);
+}
+
+QString SettingsSidebarFooterView::versionText(const QVariantMap &info)
+{
+    return QStringLiteral("v")
+           + readInfoPlistString(info, QStringLiteral("CFBundleShortVersionString"))
+                 .value_or(QStringLiteral("Unknown"));
+}
+
+QString SettingsSidebarFooterView::shownVersion() const
+{
+    return m_version->text();
+}

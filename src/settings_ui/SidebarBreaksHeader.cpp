@@ -1,0 +1,46 @@
+#include "settings_ui/SidebarBreaksHeader.h"
+
+#include "scheduling/BreakScheduler.h"
+#include "settings_ui/NamedColors.h"
+#include "settings_ui/PausedBadge.h"
+#include "settings_ui/SettingsFont.h"
+
+#include <QHBoxLayout>
+
+namespace {
+
+constexpr int headerHeight = 20;
+constexpr int horizontalPadding = 8;
+
+} // namespace
+
+SidebarBreaksHeader::SidebarBreaksHeader(BreakScheduler &scheduler, QWidget *parent)
+    : QWidget(parent)
+    , m_scheduler(scheduler)
+    , m_badge(new PausedBadge(this))
+{
+    auto *title = new SchemeLabel(QStringLiteral("BREAKS"), SettingsFont::font(10, QFont::Medium),
+                                  NamedColors::color(NamedColor::secondaryLabel, ColorScheme::light),
+                                  NamedColors::color(NamedColor::secondaryLabel, ColorScheme::dark),
+                                  this);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(horizontalPadding, 0, horizontalPadding, 0);
+    row->setSpacing(4);
+    row->addWidget(title);
+    row->addStretch(1);
+    row->addWidget(m_badge);
+    setFixedHeight(headerHeight);
+    updateBadge();
+    connect(&m_scheduler, &BreakScheduler::pauseReasonsChanged, this,
+            &SidebarBreaksHeader::updateBadge);
+}
+
+bool SidebarBreaksHeader::showsBadge() const
+{
+    return !m_badge->isHidden();
+}
+
+void SidebarBreaksHeader::updateBadge()
+{
+    m_badge->setVisible(m_scheduler.pauseReasons().contains(PauseReason::manual));
+}

@@ -1,0 +1,51 @@
+#include "settings_ui/ValueComboBox.h"
+
+#include "settings_ui/SettingsFont.h"
+#include "settings_ui/WheelToPane.h"
+
+#include <QEvent>
+
+#include <algorithm>
+
+ValueComboBox::ValueComboBox(const QList<Option> &options, int width, QWidget *parent)
+    : QComboBox(parent)
+    , m_preferredWidth(width)
+{
+    setFont(SettingsFont::font(SettingsFont::bodySize));
+    for (const Option &option : options)
+        addItem(option.label, option.value);
+    setCurrentIndex(-1);
+    setFocusPolicy(Qt::StrongFocus);
+    WheelToPane::install(this);
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { emit valueActivated(itemData(index)); });
+    updateWidth();
+}
+
+void ValueComboBox::setValue(const QVariant &value)
+{
+    setCurrentIndex(findData(value));
+}
+
+QVariant ValueComboBox::value() const
+{
+    return currentIndex() < 0 ? QVariant() : currentData();
+}
+
+void ValueComboBox::changeEvent(QEvent *event)
+{
+    QComboBox::changeEvent(event);
+    // The window's style and font arrive after construction; the width follows them.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        updateWidth();
+}
+
+void ValueComboBox::updateWidth()
+{
+    const SizeAdjustPolicy policy = sizeAdjustPolicy();
+    // The size hint of the longest label, arrow and frame included.
+    setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int needed = sizeHint().width();
+    setSizeAdjustPolicy(policy);
+    setFixedWidth(std::max(m_preferredWidth, needed));
+}

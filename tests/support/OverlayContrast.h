@@ -1,0 +1,29 @@
+#pragma once
+
+#include "breakscreen/BreakScreenChoices.h"
+#include "core/AppTheme.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+class BreakOverlayView;
+
+// How well each text of a break overlay stands out from what lies behind it: the WCAG
+// contrast ratio between the text's colour laid over the backdrop and the backdrop itself,
+// at the worst place within the text's box. The backdrop is `background` in `scheme` composed
+// over `desktop` (which is also the screen it shows); the drifting leaves, text shadows and
+// the controls' faint capsules are left out.
+struct TextContrast
+{
+    QString text;
+    double ratio = 0;
+    // 3:1 for the countdown's digits, 4.5:1 for every other text.
+    double floor = 0;
+
+    bool meetsFloor() const { return ratio >= floor; }
+};
+
+// `view` must be laid out at the desktop's size; texts hidden or faded out are skipped.
+QList<TextContrast> measureTextContrast(const BreakOverlayView &view, const QImage &desktop,
+                                        BreakBG background, ColorScheme scheme);

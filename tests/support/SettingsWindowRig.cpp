@@ -1,0 +1,33 @@
+#include "support/SettingsWindowRig.h"
+
+#include <QFile>
+
+SettingsWindowRig::SettingsWindowRig()
+    : store(folder.filePath(QStringLiteral("local.lumenpause.app.json")), clock)
+    , settings(store, clock)
+    , theme(store, &desktop)
+    , info{{QStringLiteral("CFBundleShortVersionString"), QStringLiteral("2.4.1")}}
+{
+    // Onboarding done, so the window opens on its own content.
+    store.setBool(QStringLiteral("hasCompletedOnboarding"), true);
+    store.flush();
+}
+
+ContentServices SettingsWindowRig::services(ContentServices::OnboardingFactory makeOnboarding)
+{
+    ContentServices services{store, notifier, theme, std::move(makeOnboarding)};
+    services.settings = settings;
+    services.breakScheduler = timer.scheduler;
+    services.wellness = timer.wellness;
+    services.shortcuts = timer.controller;
+    services.clock = clock;
+    services.info = info;
+    return services;
+}
+
+QByteArray SettingsWindowRig::settingsFile()
+{
+    store.flush();
+    QFile file(store.filePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

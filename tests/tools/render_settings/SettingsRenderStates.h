@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/AppTheme.h"
+#include "settings_ui/SidebarSection.h"
+
+#include <QDir>
+#include <QImage>
+
+#include <functional>
+#include <map>
+
+class ContentView;
+class QWidget;
+struct SettingsWindowRig;
+
+// What one group of render_settings' pictures is drawn with: the scheme and pixel ratio of
+// this pass, a whole settings window on a fresh rig, a sheet of loose widgets on the
+// window's ground, and the output folder.
+class SettingsRenderContext
+{
+public:
+    using Preparation = std::function<void(SettingsWindowRig &rig, ContentView &view)>;
+
+    SettingsRenderContext(const QDir &folder, qreal scale);
+
+    ColorScheme scheme() const { return m_scheme; }
+    void setScheme(ColorScheme scheme) { m_scheme = scheme; }
+    qreal scale() const { return m_scale; }
+
+    // The window at its full size on `section`, once `prepare` has run on the rig and the
+    // view (pause the timer, hover a row...).
+    QImage window(SidebarSection section, const Preparation &prepare = {});
+    // `content` laid out `width` pixels wide on the window's ground, in this pass's scheme,
+    // once `prepare` has run on it shown; the context takes the widget.
+    QImage sheet(QWidget *content, int width, const std::function<void()> &prepare = {});
+    // Writes <name>-<light|dark>.png and prints its path.
+    bool save(const QString &name, const QImage &image);
+
+private:
+    QDir m_folder;
+    qreal m_scale;
+    ColorScheme m_scheme = ColorScheme::light;
+};
+
+// The pictures render_settings writes, one group per file of this folder: each registers
+// its group once, at start-up, by name, and draws it for whatever scheme the context is in.
+// A later pane adds its states as a new file with one registration, touching no other.
+class SettingsRenderStates
+{
+public:
+    using Renderer = std::function<bool(SettingsRenderContext &context)>;
+
+    struct Registration
+    {
+        Registration(const char *name, Renderer renderer);
+    };
+
+    // By name, so the order of the output never depends on the link order.
+    static const std::map<QString, Renderer> &all();
+
+private:
+    static std::map<QString, Renderer> &registry();
+};
