@@ -227,8 +227,9 @@ void X11GlobalHotKeys::handleEvent(const xcb_generic_event_t *event)
     }
 }
 
-// Programs that type (xdotool among them) bind spare keycodes for a moment and change the
-// mapping twice a keystroke; grabbing afresh each time would drop the very keys they send.
+// Programs that type (xdotool among them) may bind a spare keycode for a moment, which changes
+// the mapping without moving any key of ours; grabbing afresh then would drop the very keys
+// they go on to send.
 bool X11GlobalHotKeys::grabsMatchMapping() const
 {
     const Modifiers now = readModifiers();
