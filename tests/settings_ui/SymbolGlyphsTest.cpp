@@ -18,6 +18,9 @@ const QStringList usedSymbols = {
     "play.rectangle.fill", "wrench.and.screwdriver", "command", "chart.bar", "ant.fill",
     "person.crop.circle", "pause.fill", "chevron.left", "forward.fill", "slash.circle",
     "lightbulb.fill",
+    // The break-screen customizer's switches, countdown styles and full-screen button.
+    "clock", "moon.fill", "list.bullet", "circle.dotted", "equal", "eye.slash",
+    "arrow.up.left.and.arrow.down.right",
 };
 
 TEST(SymbolGlyphsTest, EveryUsedSymbolDrawsInsideItsSquareAndHeavierLinesInkMore)
