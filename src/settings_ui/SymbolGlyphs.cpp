@@ -4,6 +4,7 @@
 #include "menubar/HUDGlyphs.h"
 #include "settings_ui/CustomizerSymbols.h"
 #include "settings_ui/GlyphGeometry.h"
+#include "settings_ui/NotificationsSymbols.h"
 #include "settings_ui/ShellSymbols.h"
 
 #include <QHash>
@@ -186,6 +187,7 @@ const QHash<QString, Design> &ownDesigns()
         QHash<QString, Design> all = baseDesigns();
         all.insert(ShellSymbols::designs());
         all.insert(CustomizerSymbols::designs());
+        all.insert(NotificationsSymbols::designs());
         return all;
     }();
     return designs;
