@@ -142,16 +142,18 @@ void MeetingTimelineView::paintEvent(QPaintEvent *)
 
 void MeetingTimelineView::paintLine(QPainter &painter, const Geometry &layout) const
 {
+    // A faded separator all but vanishes on the card: the track takes the separator colour
+    // whole and the dashes the tertiary label colour, so both read in either scheme.
     const ColorScheme scheme = SettingsPalette::schemeOf(this);
-    const QColor separator = NamedColors::color(NamedColor::separator, scheme);
     const qreal radius = trackHeight / 2;
     QPainterPath track;
     track.addRoundedRect(layout.track, radius, radius);
-    painter.fillPath(track, NamedColors::withOpacity(separator, 0.3));
+    painter.fillPath(track, NamedColors::color(NamedColor::separator, scheme));
     QPainterPath meeting;
     meeting.addRoundedRect(layout.meeting, radius, radius);
     painter.fillPath(meeting, NamedColors::color(NamedColor::blue, scheme));
-    QPen dashes(NamedColors::withOpacity(separator, 0.5), 2, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    QPen dashes(NamedColors::color(NamedColor::tertiaryLabel, scheme), 2, Qt::CustomDashLine, Qt::FlatCap,
+                Qt::MiterJoin);
     // Dash lengths count in line widths: 4 pixels on, 3 off.
     dashes.setDashPattern({2.0, 1.5});
     painter.setPen(dashes);

@@ -20,8 +20,9 @@
 namespace {
 
 constexpr int sectionSpacing = 24;
-// A caption sits this much further from what is above it than from its own card.
+// A caption keeps a little more room above it, and stays close to the card it names.
 constexpr int captionLead = 8;
+constexpr int captionToCard = 8;
 const QColor detectionTile = QColor::fromRgbF(0.32f, 0.76f, 0.52f);
 
 struct PauseRow
@@ -55,10 +56,15 @@ QVBoxLayout *titled(const QString &title, qreal titleSize, QFont::Weight weight,
     return texts;
 }
 
-QWidget *caption(QWidget *content)
+QWidget *captioned(QWidget *caption, QWidget *card)
 {
-    content->setContentsMargins(0, captionLead, 0, 0);
-    return content;
+    auto *group = new QWidget;
+    auto *stack = new QVBoxLayout(group);
+    stack->setContentsMargins(0, captionLead, 0, 0);
+    stack->setSpacing(captionToCard);
+    stack->addWidget(caption);
+    stack->addWidget(card);
+    return group;
 }
 
 } // namespace
@@ -156,16 +162,15 @@ QWidget *MeetingsDetailView::buildSections()
     auto *stack = new QVBoxLayout(sections);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(sectionSpacing);
-    stack->addWidget(caption(PaneLabels::secondary(QStringLiteral("During a call or recording"), 12, QFont::Medium)));
-    stack->addWidget(buildPauseCard());
+    stack->addWidget(captioned(PaneLabels::secondary(QStringLiteral("During a call or recording"), 12, QFont::Medium),
+                               buildPauseCard()));
     auto *after = new QWidget;
     auto *afterTexts = new QVBoxLayout(after);
     afterTexts->setContentsMargins(0, 0, 0, 0);
     afterTexts->setSpacing(4);
     afterTexts->addWidget(PaneLabels::secondary(QStringLiteral("After a meeting"), 12, QFont::Medium));
     afterTexts->addWidget(PaneLabels::note(QStringLiteral("Choose how Lumenpause should handle your break timer."), 11));
-    stack->addWidget(caption(after));
-    stack->addWidget(new MeetingAfterCard(m_settings));
+    stack->addWidget(captioned(after, new MeetingAfterCard(m_settings)));
     stack->addWidget(new MeetingStatusCard(m_settings, m_wellness, m_clock));
     stack->addWidget(new InfoTip(QStringLiteral("checkmark.circle.fill"), QStringLiteral("Supported apps"),
                                  QStringLiteral("Zoom, Teams, Slack, Discord, Webex, and supported browser calls."),

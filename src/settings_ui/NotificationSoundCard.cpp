@@ -80,7 +80,7 @@ QWidget *NotificationSoundCard::buildVolumeBlock()
 
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(10);
-    bottom->addWidget(new SymbolTile(QStringLiteral("speaker.fill"), 11, QFont::Medium, QSize(14, 18),
+    bottom->addWidget(new SymbolTile(QStringLiteral("speaker.fill"), 12, QFont::Medium, QSize(14, 18),
                                      NamedColor::secondaryLabel));
     m_slider = new VolumeSlider;
     m_slider->setObjectName(QStringLiteral("notificationSoundVolume"));

@@ -18,6 +18,8 @@
 namespace {
 
 constexpr int sectionSpacing = 20;
+// The "Preview" caption stays close to the card it names.
+constexpr int captionToCard = 8;
 const QColor bellTile = QColor::fromRgbF(0.3f, 0.75f, 0.65f);
 
 } // namespace
@@ -103,11 +105,14 @@ QWidget *NotificationsDetailView::buildEnabledSections()
     auto *stack = new QVBoxLayout(sections);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(sectionSpacing);
-    stack->addWidget(PaneLabels::secondary(QStringLiteral("Preview"), 12, QFont::Medium));
+    auto *caption = new QVBoxLayout;
+    caption->setSpacing(captionToCard);
+    caption->addWidget(PaneLabels::secondary(QStringLiteral("Preview"), 12, QFont::Medium));
     auto *preview = new NotificationPreviewCard(m_settings, m_reminders, m_hud, m_notificationType);
     connect(preview, &NotificationPreviewCard::typeChosen, this,
             [this](const QString &type) { m_notificationType = type; });
-    stack->addWidget(preview);
+    caption->addWidget(preview);
+    stack->addLayout(caption);
     stack->addWidget(new HeadsUpCard(m_settings));
     auto *pair = new QHBoxLayout;
     pair->setSpacing(12);

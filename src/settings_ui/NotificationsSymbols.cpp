@@ -118,9 +118,11 @@ QPainterPath clockArrowCirclepath(qreal w)
     constexpr qreal start = 250, span = 280;
     const qreal end = start + span;
     // Counter-clockwise on screen, the way on points 270 degrees on from the angle.
-    return unite({arc({12, 12}, radius, start, span - 16, w),
-                  arrowhead(onCircle(radius, end), 270 - end, 4.6),
-                  polyline({{12, 7.0}, {12, 12.4}, {15.2, 14.4}}, w)});
+    // Joined by a true union: laid over the stroke, the head's opposite winding would cut
+    // holes where the two overlap.
+    const QPainterPath circling =
+        arc({12, 12}, radius, start, span - 16, w).united(arrowhead(onCircle(radius, end), 270 - end, 4.6));
+    return unite({circling, polyline({{12, 7.0}, {12, 12.4}, {15.2, 14.4}}, w)});
 }
 
 QPainterPath arrowTriangle2Circlepath(qreal w)
@@ -133,8 +135,7 @@ QPainterPath arrowTriangle2Circlepath(qreal w)
         const qreal span = -150;
         const qreal end = start + span;
         // Clockwise on screen, the way on points 90 degrees back from the angle.
-        both.addPath(arc({12, 12}, radius, start, span + 12, w));
-        both.addPath(arrowhead(onCircle(radius, end), 90 - end, 5.0));
+        both.addPath(arc({12, 12}, radius, start, span + 12, w).united(arrowhead(onCircle(radius, end), 90 - end, 5.0)));
     }
     return both;
 }
