@@ -75,8 +75,7 @@ NotificationPreviewCard::NotificationPreviewCard(AppSettings &settings, ServiceR
 {
     addRow(buildTypeRow());
     addRow(new SettingsRowDivider);
-    m_box = new NotificationPreviewBox({});
-    showLook();
+    m_box = new NotificationPreviewBox(currentLook());
     addRow(padded(m_box, QMargins(16, 12, 16, 12)));
     addRow(new SettingsRowDivider);
     addRow(buildButtonRow());
@@ -118,8 +117,13 @@ QWidget *NotificationPreviewCard::buildButtonRow()
     return row;
 }
 
+NotificationPreviewBox::Look NotificationPreviewCard::currentLook() const
+{
+    return {m_type, m_settings.hudStyle(), m_settings.showCountdownInHUD(),
+            NotificationPreview::effectiveLeadTime(m_settings.headsUpSeconds())};
+}
+
 void NotificationPreviewCard::showLook()
 {
-    m_box->setLook({m_type, m_settings.hudStyle(), m_settings.showCountdownInHUD(),
-                    NotificationPreview::effectiveLeadTime(m_settings.headsUpSeconds())});
+    m_box->setLook(currentLook());
 }

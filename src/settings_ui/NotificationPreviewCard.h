@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/ServiceRef.h"
+#include "settings_ui/NotificationPreviewBox.h"
 #include "settings_ui/SettingCard.h"
 
 class AppSettings;
 class HUDPresenter;
-class NotificationPreviewBox;
 class ReminderQueue;
 class TintedButton;
 class ValueComboBox;
@@ -31,6 +31,7 @@ signals:
 private:
     QWidget *buildTypeRow();
     QWidget *buildButtonRow();
+    NotificationPreviewBox::Look currentLook() const;
     void showLook();
 
     AppSettings &m_settings;

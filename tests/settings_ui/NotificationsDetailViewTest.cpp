@@ -19,6 +19,8 @@
 #include "support/SettingsWindowRig.h"
 
 #include <QAbstractAnimation>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QGraphicsOpacityEffect>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -220,6 +222,14 @@ TEST_F(NotificationsDetailViewTest, TheVolumeShowsItsRoundedPercentAndPlaysTheSo
     slider->setValue(7);
     EXPECT_EQ(storedJson().value("notificationSoundVolume").toDouble(), 0.35);
     EXPECT_EQ(percent->text(), "35%");
+    // A screen reader hears the percentage, and sets it in percent.
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(slider);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Slider);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Lumenpause notification volume");
+    EXPECT_EQ(accessible->text(QAccessible::Value), "35 percent");
+    accessible->valueInterface()->setCurrentValue(60);
+    EXPECT_EQ(rig.settings.notificationSoundVolume(), 0.6);
 }
 
 TEST_F(NotificationsDetailViewTest, PreviewShowsTheSampleOfTheTypeAfterDroppingQueuedReminders)
