@@ -1,3 +1,5 @@
+#include "core/InMemorySettingsRepository.h"
+#include "core/ThemeManager.h"
 #include "menubar/AppSoundPlayer.h"
 #include "menubar/HUDContentView.h"
 #include "settings_ui/InfoTip.h"
@@ -12,6 +14,7 @@
 #include "settings_ui/ToggleSwitch.h"
 #include "settings_ui/ValueComboBox.h"
 #include "settings_ui/VolumeSlider.h"
+#include "settings_ui/WindowTheme.h"
 #include "support/BreakScreenRig.h"
 #include "support/FloatingHUDRig.h"
 #include "support/RecordingSoundOutput.h"
@@ -398,4 +401,28 @@ TEST_F(NotificationsDetailViewTest, NothingMovesOnceAChangeHasLandedOrWhileThePa
     pane->hide();
     EXPECT_EQ(running(), 0);
     EXPECT_EQ(box->hudRect().width(), 400);
+}
+
+TEST(NotificationPreviewBoxTest, TheDesktopIsDeepUnderAPaleNoticeInLightAndPaleUnderADarkOneInDark)
+{
+    const auto lightness = [](const QColor &colour) { return colour.toHsl().lightnessF(); };
+    for (const char *theme : {"Light", "Dark"}) {
+        SCOPED_TRACE(theme);
+        const bool dark = QLatin1String(theme) == QLatin1String("Dark");
+        InMemorySettingsRepository store{{{"appTheme", theme}}};
+        ThemeManager themes(store, nullptr);
+        QWidget window;
+        new WindowTheme(&window, themes);
+        auto *box = new NotificationPreviewBox({"typing", "standard", true, 30}, &window);
+        box->setGeometry(0, 0, 600, NotificationPreviewBox::desktopHeight);
+        window.resize(600, NotificationPreviewBox::desktopHeight);
+        const QImage picture = window.grab().toImage();
+        const QRectF notice = box->hudRect();
+        const QColor desktop = picture.pixelColor(20, NotificationPreviewBox::desktopHeight / 2);
+        // Inside the notice, between its text and its right edge, clear of the border.
+        const QColor body = picture.pixelColor(QPointF(notice.right() - 20, notice.center().y()).toPoint());
+        EXPECT_EQ(lightness(desktop) > 0.5, dark);
+        EXPECT_EQ(lightness(body) > 0.5, !dark);
+        EXPECT_GT(std::abs(lightness(desktop) - lightness(body)), 0.4) << "the notice stands out";
+    }
 }
