@@ -1,6 +1,7 @@
 #include "settings_ui/MeetingAfterCard.h"
 
 #include "core/AppSettings.h"
+#include "settings_ui/FadeIn.h"
 #include "settings_ui/MeetingTimelineView.h"
 #include "settings_ui/MeetingsTexts.h"
 #include "settings_ui/PaneLabels.h"
@@ -17,6 +18,7 @@
 namespace {
 
 const char *const valueProperty = "behaviourValue";
+constexpr double exampleFadeSeconds = 0.18;
 
 } // namespace
 
@@ -87,7 +89,10 @@ void MeetingAfterCard::showBehaviour()
     for (RadioOptionRow *row : std::as_const(m_options))
         row->setSelected(row->property(valueProperty).toString() == stored);
     const QString illustrated = MeetingsTexts::illustratedBehaviour(stored);
-    m_example->setText(MeetingsTexts::exampleText(illustrated));
+    const QString example = MeetingsTexts::exampleText(illustrated);
+    if (example != m_example->text() && !m_example->text().isEmpty())
+        FadeIn::start(m_example, exampleFadeSeconds);
+    m_example->setText(example);
     m_timeline->setAfterMeeting(illustrated);
     m_info->setText(MeetingsTexts::infoText(stored));
 }

@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "detection/WellnessScheduler.h"
 #include "settings_ui/ContentServices.h"
+#include "settings_ui/FadeIn.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/MeetingAfterCard.h"
 #include "settings_ui/MeetingPrivacyCard.h"
@@ -23,6 +24,7 @@ constexpr int sectionSpacing = 24;
 // A caption keeps a little more room above it, and stays close to the card it names.
 constexpr int captionLead = 8;
 constexpr int captionToCard = 8;
+constexpr double sectionFadeSeconds = 0.2;
 const QColor detectionTile = QColor::fromRgbF(0.32f, 0.76f, 0.52f);
 
 struct PauseRow
@@ -153,6 +155,7 @@ void MeetingsDetailView::showDetection()
     m_sectionSlot->addWidget(m_sections);
     // A layout shows a widget added to a visible pane only later; the switch shows it now.
     m_sections->show();
+    FadeIn::start(m_sections, sectionFadeSeconds);
 }
 
 QWidget *MeetingsDetailView::buildSections()

@@ -2,6 +2,7 @@
 
 #include "core/AppSettings.h"
 #include "settings_ui/ContentServices.h"
+#include "settings_ui/FadeIn.h"
 #include "settings_ui/HeadsUpCard.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/NotificationHUDCards.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr int sectionSpacing = 20;
 // The "Preview" caption stays close to the card it names.
 constexpr int captionToCard = 8;
+constexpr double sectionFadeSeconds = 0.2;
 const QColor bellTile = QColor::fromRgbF(0.3f, 0.75f, 0.65f);
 
 } // namespace
@@ -80,6 +82,7 @@ void NotificationsDetailView::setNotificationsEnabled(bool enabled)
 
 void NotificationsDetailView::showLowerHalf()
 {
+    const bool switched = m_lowerContent != nullptr;
     if (m_lowerContent) {
         m_lowerContent->hide();
         m_lowerContent->deleteLater();
@@ -96,6 +99,8 @@ void NotificationsDetailView::showLowerHalf()
     m_lowerHalf->addWidget(m_lowerContent);
     // A layout shows a widget added to a visible pane only later; the switch shows it now.
     m_lowerContent->show();
+    if (switched)
+        FadeIn::start(m_lowerContent, sectionFadeSeconds);
 }
 
 QWidget *NotificationsDetailView::buildEnabledSections()

@@ -1,3 +1,4 @@
+#include "settings_ui/FadeIn.h"
 #include "settings_ui/MeetingAfterCard.h"
 #include "settings_ui/MeetingTimelineView.h"
 #include "settings_ui/MeetingsDetailView.h"
@@ -158,10 +159,16 @@ TEST_F(MeetingsDetailViewTest, DetectionOffLeavesTheHeaderTheDetectionCardAndThe
     EXPECT_NE(pane->findChild<QWidget *>("meetingPrivacy"), nullptr);
     EXPECT_EQ(pane->findChild<QWidget *>("meetingStatus"), nullptr);
 
-    // Switched on elsewhere (the tray's first run), the sections come back at once.
+    // Switched on elsewhere (the tray's first run), the sections come back at once, fading in
+    // only while the pane is on screen.
+    Motion::setJumpToEnd(false);
     rig.timer.wellness.setPauseDuringMeetings(true);
-    EXPECT_NE(pane->detectionSections(), nullptr);
+    ASSERT_NE(pane->detectionSections(), nullptr);
     EXPECT_EQ(shownParts(), 4);
+    EXPECT_TRUE(FadeIn::isFading(pane->detectionSections()));
+    pane->hide();
+    EXPECT_FALSE(FadeIn::isFading(pane->detectionSections()));
+    EXPECT_EQ(pane->detectionSections()->graphicsEffect(), nullptr);
 }
 
 TEST_F(MeetingsDetailViewTest, EachSwitchWritesItsKey)

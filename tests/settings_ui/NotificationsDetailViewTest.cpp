@@ -2,6 +2,7 @@
 #include "core/ThemeManager.h"
 #include "menubar/AppSoundPlayer.h"
 #include "menubar/HUDContentView.h"
+#include "settings_ui/FadeIn.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/MeetingsDetailView.h"
 #include "settings_ui/Motion.h"
@@ -394,6 +395,16 @@ TEST_F(NotificationsDetailViewTest, NothingMovesOnceAChangeHasLandedOrWhileThePa
     EXPECT_TRUE(box->isChanging());
     EXPECT_TRUE(QTest::qWaitFor([&] { return running() == 0; }, 2000));
     EXPECT_EQ(box->hudRect().width(), 400);
+
+    // The lower half fades in when the switch turns, and is drawn directly once it has.
+    click(find<ToggleSwitch>(pane.get(), "notificationsEnabled"));
+    auto *tip = find<InfoTip>(pane.get(), "notificationsOffTip");
+    EXPECT_TRUE(FadeIn::isFading(tip));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !FadeIn::isFading(tip) && running() == 0; }, 2000));
+    EXPECT_EQ(tip->graphicsEffect(), nullptr);
+    click(find<ToggleSwitch>(pane.get(), "notificationsEnabled"));
+    BreakScreenRig::flushDeletions();
+    box = find<NotificationPreviewBox>(pane.get(), "notificationPreviewBox");
 
     rig.settings.setHudStyle("compact");
     click(find<RadioOptionRow>(pane.get(), "hudStyle.large"));
