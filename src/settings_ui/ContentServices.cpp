@@ -6,6 +6,9 @@
 #include "core/SystemClock.h"
 #include "core/ThemeManager.h"
 #include "detection/WellnessScheduler.h"
+#include "menubar/AppSoundPlayer.h"
+#include "menubar/FloatingHUD.h"
+#include "menubar/ReminderQueue.h"
 #include "menubar/ShortcutController.h"
 #include "scheduling/BreakScheduler.h"
 #include "scheduling/PlannedBreakScheduler.h"
@@ -38,6 +41,21 @@ ShortcutController &ContentServices::sharedShortcuts()
 PlannedBreakScheduler &ContentServices::sharedPlannedBreaks()
 {
     return PlannedBreakScheduler::shared();
+}
+
+ReminderQueue &ContentServices::sharedReminders()
+{
+    return ReminderQueue::shared();
+}
+
+HUDPresenter &ContentServices::sharedHUD()
+{
+    return FloatingHUD::shared();
+}
+
+AppSoundPlayer &ContentServices::sharedSounds()
+{
+    return AppSoundPlayer::shared();
 }
 
 Clock &ContentServices::sharedClock()

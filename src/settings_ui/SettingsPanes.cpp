@@ -1,5 +1,7 @@
 #include "settings_ui/SettingsPanes.h"
 
+#include "settings_ui/MeetingsDetailView.h"
+#include "settings_ui/NotificationsDetailView.h"
 #include "settings_ui/PanePlaceholder.h"
 #include "settings_ui/ScreenBreaksDetailView.h"
 
@@ -17,9 +19,9 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
     case SidebarSection::wellness:
         return nullptr;
     case SidebarSection::notifications:
-        return nullptr;
+        return &NotificationsDetailView::make;
     case SidebarSection::meetings:
-        return nullptr;
+        return &MeetingsDetailView::make;
     case SidebarSection::media:
         return nullptr;
     case SidebarSection::advanced:

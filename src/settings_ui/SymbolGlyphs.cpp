@@ -3,7 +3,9 @@
 #include "breakscreen/BreakGlyphs.h"
 #include "menubar/HUDGlyphs.h"
 #include "settings_ui/BreaksSymbols.h"
+#include "settings_ui/CustomizerSymbols.h"
 #include "settings_ui/GlyphGeometry.h"
+#include "settings_ui/NotificationsSymbols.h"
 #include "settings_ui/ShellSymbols.h"
 
 #include <QHash>
@@ -186,6 +188,8 @@ const QHash<QString, Design> &ownDesigns()
         QHash<QString, Design> all = baseDesigns();
         all.insert(ShellSymbols::designs());
         all.insert(BreaksSymbols::designs());
+        all.insert(CustomizerSymbols::designs());
+        all.insert(NotificationsSymbols::designs());
         return all;
     }();
     return designs;
