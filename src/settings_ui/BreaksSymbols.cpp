@@ -35,19 +35,6 @@ QPainterPath sparkle(QPointF centre, qreal radius)
     return star;
 }
 
-// The two strokes of an open arrowhead at `tip`, pointing along `direction`.
-QPainterPath arrowHead(QPointF tip, QPointF direction, qreal length, qreal width)
-{
-    const QLineF along(tip, tip - direction);
-    QLineF left = along;
-    left.setLength(length);
-    left.setAngle(along.angle() + 42);
-    QLineF right = along;
-    right.setLength(length);
-    right.setAngle(along.angle() - 42);
-    return polyline({left.p2(), tip, right.p2()}, width);
-}
-
 // An exclamation mark standing on `centre`, `height` tall, as a hole to cut.
 QPainterPath exclamation(QPointF centre, qreal height)
 {
@@ -121,22 +108,6 @@ QPainterPath calendarBadgeClock(qreal w)
                   clockHands(badge, 0.55, w * 0.8)});
 }
 
-QPainterPath clockArrowCirclepath(qreal w)
-{
-    // A little right of centre: the arrowhead at the open end reaches out to the left.
-    const QPointF centre(12.6, 12.0);
-    constexpr qreal radius = 8.6;
-    constexpr qreal endAngle = 158;
-    const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-    QPainterPath arc;
-    arc.arcMoveTo(bounds, 112);
-    arc.arcTo(bounds, 112, endAngle - 112 - 360);
-    const qreal radians = endAngle * std::numbers::pi / 180;
-    const QPointF tip(centre.x() + radius * std::cos(radians), centre.y() - radius * std::sin(radians));
-    const QPointF travel(std::sin(radians), std::cos(radians));
-    return unite({strokeOf(arc, w), arrowHead(tip, travel, 3.4, w),
-                  polyline({{centre.x(), 7.6}, {centre.x(), 12.2}, {centre.x() + 3.2, 14.2}}, w * 0.85)});
-}
 
 QPainterPath playCircleFill(qreal)
 {
@@ -279,11 +250,8 @@ const QHash<QString, Design> &BreaksSymbols::designs()
         {QStringLiteral("flame.fill"), flameFill},
         {QStringLiteral("clock.fill"), clockFill},
         {QStringLiteral("calendar.badge.clock"), calendarBadgeClock},
-        {QStringLiteral("clock.arrow.circlepath"), clockArrowCirclepath},
         {QStringLiteral("play.circle.fill"), playCircleFill},
         {QStringLiteral("keyboard.fill"), keyboardFill},
-        {QStringLiteral("circle.inset.filled"),
-         [](qreal w) { return unite({ring({12, 12}, 9.6, w), disc({12, 12}, 5.2)}); }},
         {QStringLiteral("plus"),
          [](qreal w) { return unite({polyline({{12, 4.0}, {12, 20.0}}, w), polyline({{4.0, 12}, {20.0, 12}}, w)}); }},
         {QStringLiteral("pencil"), pencil},

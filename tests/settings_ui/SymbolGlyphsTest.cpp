@@ -20,8 +20,7 @@ const QStringList usedSymbols = {
     "lightbulb.fill",
     // The Breaks pane, its pages, the planned-break list and sheets, and a break's icons.
     "hourglass", "wand.and.stars", "flame.fill", "clock.fill", "calendar.badge.clock",
-    "clock.arrow.circlepath", "play.circle.fill", "hand.raised.fill", "keyboard.fill",
-    "circle.inset.filled", "plus", "pencil", "trash", "exclamationmark.triangle.fill",
+    "play.circle.fill", "keyboard.fill", "plus", "pencil", "trash", "exclamationmark.triangle.fill",
     "clock.badge.exclamationmark", "cup.and.saucer.fill", "figure.mind.and.body", "fork.knife",
     "dumbbell.fill", "moon.fill", "scope",
     // The break-screen customizer's switches, countdown styles and full-screen button.
