@@ -7,8 +7,12 @@
 #include "core/SystemClock.h"
 #include "core/ThemeManager.h"
 #include "detection/WellnessScheduler.h"
+#include "menubar/AppSoundPlayer.h"
+#include "menubar/FloatingHUD.h"
+#include "menubar/ReminderQueue.h"
 #include "menubar/ShortcutController.h"
 #include "scheduling/BreakScheduler.h"
+#include "scheduling/PlannedBreakScheduler.h"
 
 ContentServices ContentServices::shared()
 {
@@ -38,6 +42,26 @@ ShortcutController &ContentServices::sharedShortcuts()
 LocalStatisticsStore &ContentServices::sharedStatistics()
 {
     return LocalStatisticsStore::shared();
+}
+
+PlannedBreakScheduler &ContentServices::sharedPlannedBreaks()
+{
+    return PlannedBreakScheduler::shared();
+}
+
+ReminderQueue &ContentServices::sharedReminders()
+{
+    return ReminderQueue::shared();
+}
+
+HUDPresenter &ContentServices::sharedHUD()
+{
+    return FloatingHUD::shared();
+}
+
+AppSoundPlayer &ContentServices::sharedSounds()
+{
+    return AppSoundPlayer::shared();
 }
 
 Clock &ContentServices::sharedClock()

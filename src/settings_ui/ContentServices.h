@@ -9,9 +9,13 @@
 
 class AppNotifier;
 class AppSettings;
+class AppSoundPlayer;
 class BreakScheduler;
 class Clock;
 class LocalStatisticsStore;
+class PlannedBreakScheduler;
+class HUDPresenter;
+class ReminderQueue;
 class QWidget;
 class SettingsRepository;
 class ShortcutController;
@@ -43,8 +47,13 @@ struct ContentServices
     ServiceRef<WellnessScheduler> wellness{&sharedWellness};
     ServiceRef<ShortcutController> shortcuts{&sharedShortcuts};
     ServiceRef<LocalStatisticsStore> statistics{&sharedStatistics};
+    ServiceRef<PlannedBreakScheduler> plannedBreaks{&sharedPlannedBreaks};
     // The time source of the window's debounced saves.
     ServiceRef<Clock> clock{&sharedClock};
+    // The Notifications pane's sample notice and sound.
+    ServiceRef<ReminderQueue> reminders{&sharedReminders};
+    ServiceRef<HUDPresenter> hud{&sharedHUD};
+    ServiceRef<AppSoundPlayer> sounds{&sharedSounds};
     // The information dictionary the footer reads the version from; none: the build's own.
     std::optional<QVariantMap> info = std::nullopt;
 
@@ -56,6 +65,10 @@ struct ContentServices
     static WellnessScheduler &sharedWellness();
     static ShortcutController &sharedShortcuts();
     static LocalStatisticsStore &sharedStatistics();
+    static PlannedBreakScheduler &sharedPlannedBreaks();
+    static ReminderQueue &sharedReminders();
+    static HUDPresenter &sharedHUD();
+    static AppSoundPlayer &sharedSounds();
     // The settings window's own system clock, made on first use.
     static Clock &sharedClock();
 };

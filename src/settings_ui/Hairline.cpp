@@ -25,6 +25,11 @@ Hairline::Hairline(Qt::Orientation orientation, int inset, qreal opacity, QWidge
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+Hairline *Hairline::vertical(qreal opacity, QWidget *parent)
+{
+    return new Hairline(Qt::Vertical, 0, opacity, parent);
+}
+
 void Hairline::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -12,6 +12,8 @@ class Hairline : public QWidget
 public:
     Hairline(int inset, qreal opacity, QWidget *parent = nullptr);
     Hairline(Qt::Orientation orientation, int inset, qreal opacity, QWidget *parent = nullptr);
+    // Running the full height, as between the customizer's preview and its settings.
+    static Hairline *vertical(qreal opacity, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,6 +1,9 @@
 #include "settings_ui/SettingsPanes.h"
 
+#include "settings_ui/MeetingsDetailView.h"
+#include "settings_ui/NotificationsDetailView.h"
 #include "settings_ui/PanePlaceholder.h"
+#include "settings_ui/ScreenBreaksDetailView.h"
 #include "settings_ui/StatsDetailView.h"
 
 // Each pane registers on the one line of its section, by returning its maker
@@ -11,15 +14,15 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
     case SidebarSection::general:
         return nullptr;
     case SidebarSection::breaks:
-        return nullptr;
+        return &ScreenBreaksDetailView::make;
     case SidebarSection::smartBehavior:
         return nullptr;
     case SidebarSection::wellness:
         return nullptr;
     case SidebarSection::notifications:
-        return nullptr;
+        return &NotificationsDetailView::make;
     case SidebarSection::meetings:
-        return nullptr;
+        return &MeetingsDetailView::make;
     case SidebarSection::media:
         return nullptr;
     case SidebarSection::advanced:

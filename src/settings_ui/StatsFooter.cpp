@@ -4,7 +4,7 @@
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
 #include "settings_ui/StatsLabels.h"
-#include "settings_ui/SymbolButton.h"
+#include "settings_ui/HoverSymbolButton.h"
 #include "settings_ui/SymbolView.h"
 
 #include <QHBoxLayout>
@@ -39,7 +39,7 @@ QWidget *privacyNote()
 
 StatsFooter::StatsFooter(QWidget *parent)
     : QWidget(parent)
-    , m_clear(new SymbolButton(QStringLiteral("trash"), NamedColor::red,
+    , m_clear(new HoverSymbolButton(QStringLiteral("trash"), NamedColor::red,
                                QStringLiteral("Clear local statistics")))
     // Red as text is drawn: on a light ground the bright red alone reads too faintly.
     , m_error(new SchemeLabel(QString(), SettingsFont::font(11),

@@ -3,44 +3,43 @@
 #include "settings_ui/SettingsPalette.h"
 #include "settings_ui/SymbolGlyphs.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
-
-constexpr qreal symbolSize = 14;
-constexpr qreal groundRadius = 6;
-
-} // namespace
-
-SymbolButton::SymbolButton(const QString &symbolName, NamedColor tint, const QString &hoverText,
-                           QWidget *parent)
+SymbolButton::SymbolButton(const QString &symbol, qreal pointSize, QFont::Weight weight, QSize frame,
+                           NamedColor tint, const QString &name, QWidget *parent)
     : TileButton(Role::button, parent)
-    , m_symbolName(symbolName)
+    , m_symbol(symbol)
+    , m_pointSize(pointSize)
+    , m_weight(weight)
+    , m_frame(frame)
     , m_tint(tint)
 {
-    setToolTip(hoverText);
-    setAccessibleName(hoverText);
+    setAccessibleName(name);
+    setToolTip(name);
     setCursor(Qt::PointingHandCursor);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFixedSize(frame);
 }
 
 void SymbolButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     const ColorScheme scheme = SettingsPalette::schemeOf(this);
-    QPainterPath ground;
-    ground.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), groundRadius,
-                          groundRadius);
-    const QColor primary = NamedColors::color(NamedColor::label, scheme);
-    if (isEnabled()) {
-        const qreal press = isDown() ? 0.12 : 0.07 * hoverProgress();
-        painter.fillPath(ground, NamedColors::withOpacity(primary, press));
-    }
-    const QColor colour = isEnabled() ? NamedColors::textColor(m_tint, scheme)
-                                      : NamedColors::color(NamedColor::tertiaryLabel, scheme);
-    SymbolGlyphs::paint(painter, m_symbolName, QRectF(rect()).center(), symbolSize, QFont::Normal,
-                        colour);
-    paintFocusRing(painter, ground);
+    QColor colour = isEnabled() ? NamedColors::color(m_tint, scheme)
+                                : NamedColors::color(NamedColor::tertiaryLabel, scheme);
+    if (isDown())
+        colour = NamedColors::withOpacity(colour, 0.6);
+    SymbolGlyphs::paint(painter, m_symbol, QRectF(rect()).center(), m_pointSize, m_weight, colour);
+    QPainterPath whole;
+    whole.addRoundedRect(QRectF(rect()), 4, 4);
+    paintFocusRing(painter, whole);
+}
+
+void SymbolButton::changeEvent(QEvent *event)
+{
+    TileButton::changeEvent(event);
+    // The pointing hand promises a click only while one does something.
+    if (event->type() == QEvent::EnabledChange)
+        setCursor(isEnabled() ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }

@@ -3,25 +3,30 @@
 #include "settings_ui/NamedColors.h"
 #include "settings_ui/TileButton.h"
 
-// A borderless button that shows only a symbol, in its tint (red for a destructive action),
-// with a faint rounded ground under the pointer and a grey symbol while disabled. Having no
-// caption, it is announced to screen readers by its hover text.
-class SymbolButton : public TileButton {
+#include <QFont>
+
+// A bare symbol that acts as a button (the sound card's play mark): drawn in its tint, a
+// little fainter while pressed, and in the tertiary label colour while disabled. The whole
+// frame is the hit area. Announced as a button under the name given, which is also its
+// tooltip.
+class SymbolButton : public TileButton
+{
     Q_OBJECT
 
 public:
-    static constexpr int side = 24;
+    SymbolButton(const QString &symbol, qreal pointSize, QFont::Weight weight, QSize frame,
+                 NamedColor tint, const QString &name, QWidget *parent = nullptr);
 
-    SymbolButton(const QString &symbolName, NamedColor tint, const QString &hoverText,
-                 QWidget *parent = nullptr);
-
-    QSize sizeHint() const override { return {side, side}; }
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    QSize sizeHint() const override { return m_frame; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    QString m_symbolName;
+    QString m_symbol;
+    qreal m_pointSize;
+    QFont::Weight m_weight;
+    QSize m_frame;
     NamedColor m_tint;
 };

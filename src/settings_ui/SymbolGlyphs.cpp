@@ -2,9 +2,11 @@
 
 #include "breakscreen/BreakGlyphs.h"
 #include "menubar/HUDGlyphs.h"
+#include "settings_ui/BreaksSymbols.h"
+#include "settings_ui/CustomizerSymbols.h"
 #include "settings_ui/GlyphGeometry.h"
+#include "settings_ui/NotificationsSymbols.h"
 #include "settings_ui/ShellSymbols.h"
-#include "settings_ui/StatsSymbols.h"
 
 #include <QHash>
 #include <QPainter>
@@ -185,7 +187,9 @@ const QHash<QString, Design> &ownDesigns()
     static const QHash<QString, Design> designs = [] {
         QHash<QString, Design> all = baseDesigns();
         all.insert(ShellSymbols::designs());
-        all.insert(StatsSymbols::designs());
+        all.insert(BreaksSymbols::designs());
+        all.insert(CustomizerSymbols::designs());
+        all.insert(NotificationsSymbols::designs());
         return all;
     }();
     return designs;

@@ -19,7 +19,8 @@ ContentServices SettingsWindowRig::services(ContentServices::OnboardingFactory m
     services.settings = settings;
     services.breakScheduler = timer.scheduler;
     services.wellness = timer.wellness;
-    services.shortcuts = shortcuts;
+    services.shortcuts = timer.controller;
+    services.plannedBreaks = timer.plannedBreaks;
     services.statistics = timer.statistics;
     services.clock = clock;
     services.info = info;
