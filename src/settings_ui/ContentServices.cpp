@@ -6,6 +6,7 @@
 #include "core/LocalStatisticsStore.h"
 #include "core/SystemClock.h"
 #include "core/ThemeManager.h"
+#include "detection/TypingHealthEngine.h"
 #include "detection/WellnessScheduler.h"
 #include "menubar/AppSoundPlayer.h"
 #include "menubar/FloatingHUD.h"
@@ -32,6 +33,11 @@ BreakScheduler &ContentServices::sharedBreakScheduler()
 WellnessScheduler &ContentServices::sharedWellness()
 {
     return WellnessScheduler::shared();
+}
+
+TypingHealthEngine &ContentServices::sharedTyping()
+{
+    return TypingHealthEngine::shared();
 }
 
 ShortcutController &ContentServices::sharedShortcuts()

@@ -20,6 +20,7 @@ class QWidget;
 class SettingsRepository;
 class ShortcutController;
 class ThemeManager;
+class TypingHealthEngine;
 class WellnessScheduler;
 
 // What the settings window's content reads and builds: the user-defaults store that says
@@ -45,6 +46,8 @@ struct ContentServices
     // Its pause reasons drive the sidebar's "Paused" badge.
     ServiceRef<BreakScheduler> breakScheduler{&sharedBreakScheduler};
     ServiceRef<WellnessScheduler> wellness{&sharedWellness};
+    // The Wellness pane's wrist and hand reminders.
+    ServiceRef<TypingHealthEngine> typing{&sharedTyping};
     ServiceRef<ShortcutController> shortcuts{&sharedShortcuts};
     ServiceRef<LocalStatisticsStore> statistics{&sharedStatistics};
     ServiceRef<PlannedBreakScheduler> plannedBreaks{&sharedPlannedBreaks};
@@ -63,6 +66,7 @@ struct ContentServices
     static AppSettings &sharedSettings();
     static BreakScheduler &sharedBreakScheduler();
     static WellnessScheduler &sharedWellness();
+    static TypingHealthEngine &sharedTyping();
     static ShortcutController &sharedShortcuts();
     static LocalStatisticsStore &sharedStatistics();
     static PlannedBreakScheduler &sharedPlannedBreaks();

@@ -1,18 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include "settings_ui/TintedNote.h"
 
 // The note at the foot of the Calls & Recordings pane on what detection looks at, in green on
 // a faint green wash with a thin green border, the same in both schemes.
-class MeetingPrivacyCard : public QWidget
+class MeetingPrivacyCard : public TintedNote
 {
     Q_OBJECT
 
 public:
-    static constexpr qreal cornerRadius = 12;
-
     explicit MeetingPrivacyCard(QWidget *parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 };

@@ -1,10 +1,13 @@
 #include "settings_ui/SettingsPanes.h"
 
+#include "settings_ui/MediaDetailView.h"
 #include "settings_ui/MeetingsDetailView.h"
 #include "settings_ui/NotificationsDetailView.h"
 #include "settings_ui/PanePlaceholder.h"
 #include "settings_ui/ScreenBreaksDetailView.h"
+#include "settings_ui/SmartPauseDetailView.h"
 #include "settings_ui/StatsDetailView.h"
+#include "settings_ui/WellnessDetailView.h"
 
 // Each pane registers on the one line of its section, by returning its maker
 // (`return &GeneralDetailView::make;`), and includes its header above.
@@ -16,15 +19,15 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
     case SidebarSection::breaks:
         return &ScreenBreaksDetailView::make;
     case SidebarSection::smartBehavior:
-        return nullptr;
+        return &SmartPauseDetailView::make;
     case SidebarSection::wellness:
-        return nullptr;
+        return &WellnessDetailView::make;
     case SidebarSection::notifications:
         return &NotificationsDetailView::make;
     case SidebarSection::meetings:
         return &MeetingsDetailView::make;
     case SidebarSection::media:
-        return nullptr;
+        return &MediaDetailView::make;
     case SidebarSection::advanced:
         return nullptr;
     case SidebarSection::shortcuts:

@@ -11,7 +11,14 @@ constexpr qreal lineOpacity = 0.5;
 } // namespace
 
 SettingsRowDivider::SettingsRowDivider(QWidget *parent)
+    : SettingsRowDivider(inset, inset, parent)
+{
+}
+
+SettingsRowDivider::SettingsRowDivider(int leadingInset, int trailingInset, QWidget *parent)
     : QWidget(parent)
+    , m_leadingInset(leadingInset)
+    , m_trailingInset(trailingInset)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(1);
@@ -21,7 +28,7 @@ SettingsRowDivider::SettingsRowDivider(QWidget *parent)
 void SettingsRowDivider::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(QRect(inset, 0, width() - 2 * inset, 1),
+    painter.fillRect(QRect(m_leadingInset, 0, width() - m_leadingInset - m_trailingInset, 1),
                      NamedColors::withOpacity(NamedColors::color(NamedColor::separator, this),
                                               lineOpacity));
 }

@@ -32,6 +32,8 @@ const QStringList usedSymbols = {
     "pause.circle", "bell.slash", "clock.arrow.circlepath",
     "arrow.triangle.2.circlepath", "info.circle", "antenna.radiowaves.left.and.right",
     "shield.fill", "checkmark",
+    // The Smart Behavior, Media and Wellness panes.
+    "person.fill.questionmark", "arrow.counterclockwise", "lock.shield.fill", "hand.raised",
 };
 
 TEST(SymbolGlyphsTest, EveryUsedSymbolDrawsInsideItsSquareAndHeavierLinesInkMore)

@@ -19,6 +19,7 @@ ContentServices SettingsWindowRig::services(ContentServices::OnboardingFactory m
     services.settings = settings;
     services.breakScheduler = timer.scheduler;
     services.wellness = timer.wellness;
+    services.typing = timer.typing;
     services.shortcuts = timer.controller;
     services.plannedBreaks = timer.plannedBreaks;
     services.statistics = timer.statistics;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "detection/MediaPlaybackState.h"
+#include "settings_ui/SettingCard.h"
+
+#include <functional>
+
+class AppSettings;
+class Clock;
+class QLabel;
+class SymbolView;
+class WellnessScheduler;
+
+// The Media pane's "Current status" card: what the playback detector sees now, or that
+// detection rests outside office hours. It follows the detector's published context and the
+// office-hours answer as they change, so crossing into or out of office hours shows without
+// a timer of its own.
+class MediaStatusCard : public SettingCard
+{
+    Q_OBJECT
+
+public:
+    // The pane's own green, which also marks playback in progress.
+    static QColor accent();
+
+    // The line under "Current status". Office hours come first: while they are on and the
+    // present moment lies outside them the state is not consulted. While they are off the
+    // office-hours answer is not asked for at all.
+    static QString statusLine(bool officeHoursEnabled, const std::function<bool()> &insideOfficeHours,
+                              MediaPlaybackState state);
+    // The symbol beside the line, from the state alone, also under the office-hours line:
+    // playback in progress in the accent, anything else the antenna in blue.
+    static QString statusSymbol(MediaPlaybackState state);
+
+    MediaStatusCard(AppSettings &settings, WellnessScheduler &wellness, Clock &clock, QWidget *parent = nullptr);
+
+    QString statusText() const;
+    // The symbol shown now.
+    QString shownSymbol() const;
+
+private:
+    void showStatus();
+
+    AppSettings &m_settings;
+    WellnessScheduler &m_wellness;
+    Clock &m_clock;
+    QLabel *m_status = nullptr;
+    SymbolView *m_playing = nullptr;
+    SymbolView *m_listening = nullptr;
+};
