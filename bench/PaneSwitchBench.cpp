@@ -10,6 +10,7 @@
 
 #include "core/AppSettings.h"
 #include "core/Logger.h"
+#include "detection/TypingHealthEngine.h"
 #include "detection/WellnessScheduler.h"
 #include "scheduling/BreakScheduler.h"
 #include "settings_ui/ContentView.h"
@@ -95,6 +96,7 @@ int main(int argc, char **argv)
     AppSettings::shared();
     BreakScheduler::shared();
     WellnessScheduler::shared();
+    TypingHealthEngine::shared();
     ContentView view(ContentServices::shared());
     view.resize(880, 820);
     app.topLevel = &view;
