@@ -2,6 +2,7 @@
 
 #include "breakscreen/BreakGlyphs.h"
 #include "menubar/HUDGlyphs.h"
+#include "settings_ui/AppPanesSymbols.h"
 #include "settings_ui/BreaksSymbols.h"
 #include "settings_ui/CustomizerSymbols.h"
 #include "settings_ui/GlyphGeometry.h"
@@ -190,6 +191,7 @@ const QHash<QString, Design> &ownDesigns()
         all.insert(BreaksSymbols::designs());
         all.insert(CustomizerSymbols::designs());
         all.insert(NotificationsSymbols::designs());
+        all.insert(AppPanesSymbols::designs());
         return all;
     }();
     return designs;
