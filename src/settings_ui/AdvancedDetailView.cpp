@@ -110,6 +110,7 @@ QWidget *AdvancedDetailView::buildAutoSkipCard()
     m_batteryRow = PaneParts::tileRow(QStringLiteral("battery.25percent"), NamedColor::red,
                                       batteryTitle(m_settings.batteryThreshold()), m_batterySwitch,
                                       autoSkipMargins);
+    m_batteryRow->setObjectName(QStringLiteral("autoSkipBatteryLow.row"));
     card->addRow(m_batteryRow);
     card->addRow(buildThresholdRow());
     showBatteryThreshold(m_settings.batteryThreshold());

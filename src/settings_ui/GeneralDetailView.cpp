@@ -178,4 +178,6 @@ void GeneralDetailView::showLaunchAtLoginTip(const QString &error)
                         QStringLiteral("Launch at login needs attention"), error, NamedColor::orange);
     m_tip->setObjectName(QStringLiteral("launchAtLoginTip"));
     m_tipSlot->addWidget(m_tip);
+    // A layout shows a widget added to a visible pane only later; the tip is due now.
+    m_tip->show();
 }

@@ -147,4 +147,6 @@ void ShortcutsDetailView::showWarning(const QString &error)
                             QStringLiteral("Some shortcuts are unavailable"), error, NamedColor::orange);
     m_warning->setObjectName(QStringLiteral("shortcutsWarning"));
     m_warningSlot->addWidget(m_warning);
+    // A layout shows a widget added to a visible pane only later; the tip is due now.
+    m_warning->show();
 }

@@ -13,7 +13,7 @@
 #include "settings_ui/DetailView.h"
 #include "settings_ui/GeneralDetailView.h"
 #include "settings_ui/ShortcutsDetailView.h"
-#include "support/SettingsLoginRig.h"
+#include "support/WindowShortcutRig.h"
 #include "support/SettingsWindowRig.h"
 #include "support/TestFiles.h"
 
@@ -58,22 +58,22 @@ QAbstractButton *buttonTitled(QMessageBox &box, const QString &title)
 
 bool renderGeneral(SettingsRenderContext &context)
 {
-    const auto render = [&](const QString &name, const std::function<void(SettingsLoginRig &)> &prepare) {
+    const auto render = [&](const QString &name, const std::function<void(WindowShortcutRig &)> &prepare) {
         SettingsWindowRig rig;
         // The picker shows the theme the picture is drawn in.
         rig.theme.setAppTheme(context.scheme() == ColorScheme::dark ? AppTheme::dark : AppTheme::light);
-        SettingsLoginRig login(rig);
+        WindowShortcutRig login(rig);
         prepare(login);
         return context.save(name, context.sheet(inDetailArea(new GeneralDetailView(login.services())), detailWidth));
     };
-    bool written = render(QStringLiteral("general"), [](SettingsLoginRig &login) {
-        writeBytes(login.entryPath(), SettingsLoginRig::entryText());
+    bool written = render(QStringLiteral("general"), [](WindowShortcutRig &login) {
+        writeBytes(login.entryPath(), WindowShortcutRig::entryText());
     });
     written &= render(QStringLiteral("general-countdown-off"),
-                      [](SettingsLoginRig &login) { login.rig.settings.setMenuBarShowTimer(false); });
+                      [](WindowShortcutRig &login) { login.rig.settings.setMenuBarShowTimer(false); });
     // The desktop's startup settings have switched the entry off.
-    written &= render(QStringLiteral("general-login-tip"), [](SettingsLoginRig &login) {
-        writeBytes(login.entryPath(), SettingsLoginRig::entryText(true));
+    written &= render(QStringLiteral("general-login-tip"), [](WindowShortcutRig &login) {
+        writeBytes(login.entryPath(), WindowShortcutRig::entryText(true));
     });
     return written;
 }

@@ -8,13 +8,13 @@
 
 struct SettingsWindowRig;
 
-// A hot-key and login-item controller on a settings window rig's own store and settings,
-// whose autostart entry lives in the rig's throw-away folder, so that a test sees the General
-// pane's switch, the entry on disk and the settings file side by side. The hot keys are the
-// rig's fake ones.
-struct SettingsLoginRig
+// A hot-key and login-item controller on a settings window rig's own store and settings, so
+// that what the General and Shortcuts panes write lands in the rig's settings file, with the
+// autostart entry in the rig's throw-away folder beside it. The hot keys are the rig's fake
+// ones; none is registered until startRuntime().
+struct WindowShortcutRig
 {
-    explicit SettingsLoginRig(SettingsWindowRig &rig);
+    explicit WindowShortcutRig(SettingsWindowRig &rig);
 
     // <folder>/autostart/local.lumenpause.app.desktop
     QString entryPath() const;
@@ -23,6 +23,8 @@ struct SettingsLoginRig
     static QByteArray entryText(bool hidden = false);
     // The rig's services with this controller in place of the rig's own.
     ContentServices services();
+    // As the launch coordinator starts the hot keys.
+    void startRuntime();
 
     SettingsWindowRig &rig;
     ShortcutController controller;

@@ -1,8 +1,8 @@
-#include "support/SettingsLoginRig.h"
+#include "support/WindowShortcutRig.h"
 
 #include "support/SettingsWindowRig.h"
 
-SettingsLoginRig::SettingsLoginRig(SettingsWindowRig &rig)
+WindowShortcutRig::WindowShortcutRig(SettingsWindowRig &rig)
     : rig(rig)
     , controller({
           .defaults = rig.store,
@@ -19,12 +19,12 @@ SettingsLoginRig::SettingsLoginRig(SettingsWindowRig &rig)
 {
 }
 
-QString SettingsLoginRig::entryPath() const
+QString WindowShortcutRig::entryPath() const
 {
     return rig.folder.filePath(QStringLiteral("autostart/local.lumenpause.app.desktop"));
 }
 
-QByteArray SettingsLoginRig::entryText(bool hidden)
+QByteArray WindowShortcutRig::entryText(bool hidden)
 {
     QByteArray text = "[Desktop Entry]\nType=Application\nName=Lumenpause\nExec=/bin/true\n";
     if (hidden)
@@ -32,9 +32,15 @@ QByteArray SettingsLoginRig::entryText(bool hidden)
     return text;
 }
 
-ContentServices SettingsLoginRig::services()
+ContentServices WindowShortcutRig::services()
 {
     ContentServices services = rig.services();
     services.shortcuts = controller;
     return services;
+}
+
+void WindowShortcutRig::startRuntime()
+{
+    controller.setIsRuntimeStarted(true);
+    controller.updateHotKeyRegistration();
 }
