@@ -10,8 +10,9 @@
 # After a warm-up the figures cover one measuring window. Wakeups are the times the process's
 # threads, all together, went to sleep and so had to be woken, per second; preemptions by
 # other work on a busy machine are printed beside them but are no wakeups of ours. With
-# --threads each thread's share follows, by the name it runs under. With --activity a person seems to be at work
-# during the window: the pointer moves once a second and a key is typed every two seconds.
+# --threads each thread's share follows, by the name it runs under. With --activity a person
+# seems to be at work during the window: the pointer moves once a second and a key is typed
+# every two seconds.
 # With --wellness the home has meeting detection, posture and blink reminders and typing
 # health on; --media adds media detection. Their goals allow for the activity signals: CPU
 # under 0.05 %, and at most 0.6 wakeups a second more than the idle goal (1.1 with media).
@@ -63,7 +64,7 @@ for argument in "$@"; do
     --breaks) breaks=1 ;;
     --threads) threads=1 ;;
     -h | --help)
-        sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,25p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *) build=$argument ;;
