@@ -8,6 +8,8 @@
 #include "core/ThemeManager.h"
 #include "menubar/MenuBarController.h"
 #include "onboarding/OnboardingView.h"
+#include "breakscreen/BreakScreenConfig.h"
+#include "settings_ui/BreakScreenCustomizeView.h"
 #include "settings_ui/ContentView.h"
 #include "settings_ui/Debouncer.h"
 
@@ -58,6 +60,12 @@ void AppDelegate::installSettingsContent(const LaunchServices &services)
     m_windowManager->settingsController().setContentFactory([services, makeOnboarding] {
         return new ContentView({services.defaults, services.notifier, ThemeManager::shared(), makeOnboarding});
     });
+    // Saves where the break screen loads its look from, on the settings window's own clock.
+    m_windowManager->settingsController().setCustomizerFactory(
+        [services](std::unique_ptr<BreakScreenConfig> config, std::function<void()> close) {
+            return new BreakScreenCustomizeView({services.defaults, ContentServices::sharedClock(), ThemeManager::shared()},
+                                                std::move(config), std::move(close));
+        });
 }
 
 bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows)

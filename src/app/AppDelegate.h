@@ -44,7 +44,7 @@ public:
     MenuBarController *menuBarController() const { return m_menuBarController.get(); }
 
 private:
-    // The settings window's content, made when the window first shows.
+    // The settings window's content, made when the window first shows, and the customizer's.
     void installSettingsContent(const LaunchServices &services);
 
     bool m_underTestHost;

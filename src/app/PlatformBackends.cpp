@@ -6,12 +6,15 @@
 #include "core/SystemProviders.h"
 #include "detection/MeetingSignalMonitor.h"
 #include "menubar/FloatingHUD.h"
+#include "menubar/ShortcutController.h"
+#include "menubar/UnavailableGlobalHotKeys.h"
 #include "platform/linux/LinuxMeetingSignalSource.h"
 #include "platform/linux/LogindSessionEvents.h"
 #include "platform/linux/MutterInputState.h"
 #include "platform/linux/SystemBatteryProvider.h"
 #include "platform/linux/X11DisplayState.h"
 #include "platform/linux/X11FloatingWindowSupport.h"
+#include "platform/linux/X11GlobalHotKeys.h"
 #include "platform/linux/X11InputState.h"
 #include "platform/linux/X11PanelStackingMonitor.h"
 
@@ -56,6 +59,17 @@ const FloatingWindowSupport *chooseFloatingWindowSupport()
             formatLogEvent(QStringLiteral("floating_window_support_unavailable"),
                            {{QStringLiteral("reason"), failure}}));
     return nullptr;
+}
+
+// Under Wayland the X server is a compatibility layer that hears a grabbed key only while
+// one of its own windows has the keyboard, so hot keys would work by chance: none are offered.
+GlobalHotKeys *chooseGlobalHotKeys(const PlatformBackends::Session &session)
+{
+    if (session.wayland)
+        return new UnavailableGlobalHotKeys(QStringLiteral("Wayland"));
+    if (session.x11Display.isEmpty())
+        return new UnavailableGlobalHotKeys(QStringLiteral("no X display"));
+    return new X11GlobalHotKeys(session.x11Display);
 }
 
 // The activity signals run on the monitor's own queue; their connections are made there when
@@ -169,4 +183,7 @@ void installSystemProviders()
     FloatingHUD::setSharedWindowSupport(floatingWindows);
     static PanelStackingMonitor *const stacking = chooseStackingMonitor();
     BreakScreenServices::setSharedStackingMonitor(stacking);
+    // Kept for the whole process, like the controller that registers its keys.
+    static GlobalHotKeys *const hotKeys = chooseGlobalHotKeys(PlatformBackends::currentSession());
+    ShortcutController::setSharedHotKeys(hotKeys);
 }

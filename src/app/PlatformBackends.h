@@ -48,7 +48,8 @@ private:
 // system bus, else from the kernel's power-supply files; sleep, wake and the session's lock
 // come from the login manager on the system bus and the screen saver on the session bus.
 // The floating notice gets the X server's window support, and the break panels the X
-// server's stacking monitor, when the toolkit draws on X. The activity signals read /proc, the
-// sound server, the X server's active window and the idle inhibitors of the login manager and
-// the GNOME session.
+// server's stacking monitor, when the toolkit draws on X; the hot keys are the X server's key
+// grabs in an X session (none under Wayland or without X). The activity signals read /proc,
+// the sound server, the X server's active window and the idle inhibitors of the login manager
+// and the GNOME session.
 void installSystemProviders();

@@ -79,6 +79,20 @@ void BreakScreenConfig::save(SettingsRepository &store) const
     store.setString(kEscapeKey, rawValue(m_escapeBehavior));
 }
 
+std::unique_ptr<BreakScreenConfig> BreakScreenConfig::copy() const
+{
+    auto twin = std::make_unique<BreakScreenConfig>();
+    twin->m_message = m_message;
+    twin->m_customMessage = m_customMessage;
+    twin->m_countdownStyle = m_countdownStyle;
+    twin->m_clockVisible = m_clockVisible;
+    twin->m_background = m_background;
+    twin->m_showSkip = m_showSkip;
+    twin->m_showSnooze = m_showSnooze;
+    twin->m_escapeBehavior = m_escapeBehavior;
+    return twin;
+}
+
 template <typename T, typename Signal>
 void BreakScreenConfig::assign(T &field, const T &value, Signal changed)
 {

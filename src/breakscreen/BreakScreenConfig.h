@@ -41,6 +41,9 @@ public:
     // Writes all eight keys, the choices as their raw values.
     void save() const;
     void save(SettingsRepository &store) const;
+    // A detached instance with the same eight values, for a reader that must outlive this
+    // one or must not follow its later edits.
+    std::unique_ptr<BreakScreenConfig> copy() const;
 
     BreakScreenMessage message() const { return m_message; }
     QString customMessage() const { return m_customMessage; }

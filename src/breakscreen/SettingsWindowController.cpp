@@ -31,14 +31,6 @@ QWidget *emptyContent()
     return new QWidget;
 }
 
-// Until the customizer's own view exists: an empty page that keeps the configuration.
-QWidget *placeholderCustomizer(std::unique_ptr<BreakScreenConfig> config, std::function<void()>)
-{
-    auto *view = new QWidget;
-    config.release()->setParent(view);
-    return view;
-}
-
 } // namespace
 
 SettingsWindowController::SettingsWindowController(ActivationController &activation,
@@ -47,7 +39,6 @@ SettingsWindowController::SettingsWindowController(ActivationController &activat
     , m_activation(activation)
     , m_appState(appState)
     , m_contentFactory(&emptyContent)
-    , m_customizerFactory(&placeholderCustomizer)
 {
 }
 
@@ -231,6 +222,10 @@ void SettingsWindowController::showCustomizer()
     }
     if (m_customizerWindow) {
         makeKeyAndOrderFront(m_customizerWindow.get());
+        return;
+    }
+    if (!m_customizerFactory) {
+        logWarn(category, QStringLiteral("showCustomizer() ignored — no customizer view installed"));
         return;
     }
     createCustomizerWindow();

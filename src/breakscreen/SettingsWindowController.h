@@ -54,7 +54,8 @@ public:
     // the area, so the title bar stays in reach.
     static QRect windowGeometry(const QRect &availableArea, const QMargins &frame);
 
-    // Both take effect for windows made afterwards.
+    // Both take effect for windows made afterwards; without a customizer factory (the
+    // application installs one) showCustomizer() only shows the settings window.
     void setContentFactory(ContentFactory factory);
     void setCustomizerFactory(CustomizerFactory factory);
     // Called after the window closed in any way but a break's hold.

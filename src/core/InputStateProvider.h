@@ -20,4 +20,7 @@ public:
     std::optional<double> idleSeconds() const;
     // The keyboard's reading alone; none without a reading.
     std::optional<double> keyboardIdleSeconds() const;
+    // Whether the keyboard reading counts keys alone: some sources have one idle time for
+    // every kind of input and give it as both readings.
+    virtual bool separatesKeyboardFromPointer() const { return true; }
 };

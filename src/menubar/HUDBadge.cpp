@@ -39,3 +39,8 @@ HUDBadge HUDBadge::forStyle(HUDStyle style)
     }
     return {true, QString(), QColor(), QColor()};
 }
+
+HUDBadge HUDBadge::applicationIconStandIn()
+{
+    return symbolBadge("leaf.fill", rgb(0.30f, 0.78f, 0.58f), rgb(0.12f, 0.52f, 0.42f));
+}

@@ -10,6 +10,10 @@
 struct HUDBadge
 {
     static HUDBadge forStyle(HUDStyle style);
+    // What stands in for the application's icon while the desktop has given the application
+    // none: the project's leaf on a green square, the leaf filling `symbolShare` of its side.
+    static HUDBadge applicationIconStandIn();
+    static constexpr double standInSymbolShare = 0.62;
 
     bool showsApplicationIcon = false;
     QString symbolName;

@@ -18,13 +18,6 @@
 
 namespace {
 
-// Stand-in for the application icon while the desktop has given the application none:
-// the project's leaf on a green square.
-const QColor kIconTop = QColor::fromRgbF(0.30f, 0.78f, 0.58f);
-const QColor kIconBottom = QColor::fromRgbF(0.12f, 0.52f, 0.42f);
-const QString kIconSymbol = QStringLiteral("leaf.fill");
-constexpr double kIconSymbolShare = 0.62;
-
 QLinearGradient verticalGradient(const QRectF &frame, const QColor &top, const QColor &bottom)
 {
     QLinearGradient gradient(frame.topLeft(), frame.bottomLeft());
@@ -183,8 +176,10 @@ void HUDContentView::paintApplicationIcon(QPainter &painter, const QRectF &frame
     if (!icon.isNull()) {
         icon.paint(&painter, frame.toAlignedRect(), Qt::AlignCenter);
     } else {
-        painter.fillRect(frame, verticalGradient(frame, kIconTop, kIconBottom));
-        const QPainterPath leaf = HUDGlyphs::path(kIconSymbol, frame.width() * kIconSymbolShare);
+        const HUDBadge standIn = HUDBadge::applicationIconStandIn();
+        painter.fillRect(frame, verticalGradient(frame, standIn.topColor, standIn.bottomColor));
+        const QPainterPath leaf =
+            HUDGlyphs::path(standIn.symbolName, frame.width() * HUDBadge::standInSymbolShare);
         painter.fillPath(leaf.translated(frame.center()), Qt::white);
     }
     painter.restore();

@@ -7,6 +7,7 @@
 #include "core/RuntimeControl.h"
 #include "core/SystemClock.h"
 #include "detection/WellnessScheduler.h"
+#include "menubar/ShortcutController.h"
 
 #include <QCoreApplication>
 
@@ -19,9 +20,7 @@ OnboardingServices OnboardingServices::forApplication(const RuntimeControl &runt
         AppSettings::shared(),
         defaults,
         AppNotifier::instance(),
-        // The choice itself is stored as AppSettings' launchAtLogin; the desktop's autostart
-        // entry is not managed yet, so there is nothing more to register.
-        [](bool) {},
+        [](bool launch) { ShortcutController::shared().setLaunchAtLogin(launch); },
         [](bool pause) { WellnessScheduler::shared().setPauseDuringMeetings(pause); },
         [] {
             if (WindowManager *windows = WindowManager::shared())

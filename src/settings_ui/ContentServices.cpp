@@ -6,6 +6,9 @@
 #include "core/SystemClock.h"
 #include "core/ThemeManager.h"
 #include "detection/WellnessScheduler.h"
+#include "menubar/AppSoundPlayer.h"
+#include "menubar/FloatingHUD.h"
+#include "menubar/ReminderQueue.h"
 #include "menubar/ShortcutController.h"
 #include "scheduling/BreakScheduler.h"
 
@@ -32,6 +35,21 @@ WellnessScheduler &ContentServices::sharedWellness()
 ShortcutController &ContentServices::sharedShortcuts()
 {
     return ShortcutController::shared();
+}
+
+ReminderQueue &ContentServices::sharedReminders()
+{
+    return ReminderQueue::shared();
+}
+
+HUDPresenter &ContentServices::sharedHUD()
+{
+    return FloatingHUD::shared();
+}
+
+AppSoundPlayer &ContentServices::sharedSounds()
+{
+    return AppSoundPlayer::shared();
 }
 
 Clock &ContentServices::sharedClock()

@@ -9,8 +9,11 @@
 
 class AppNotifier;
 class AppSettings;
+class AppSoundPlayer;
 class BreakScheduler;
 class Clock;
+class HUDPresenter;
+class ReminderQueue;
 class QWidget;
 class SettingsRepository;
 class ShortcutController;
@@ -43,6 +46,10 @@ struct ContentServices
     ServiceRef<ShortcutController> shortcuts{&sharedShortcuts};
     // The time source of the window's debounced saves.
     ServiceRef<Clock> clock{&sharedClock};
+    // The Notifications pane's sample notice and sound.
+    ServiceRef<ReminderQueue> reminders{&sharedReminders};
+    ServiceRef<HUDPresenter> hud{&sharedHUD};
+    ServiceRef<AppSoundPlayer> sounds{&sharedSounds};
     // The information dictionary the footer reads the version from; none: the build's own.
     std::optional<QVariantMap> info = std::nullopt;
 
@@ -53,6 +60,9 @@ struct ContentServices
     static BreakScheduler &sharedBreakScheduler();
     static WellnessScheduler &sharedWellness();
     static ShortcutController &sharedShortcuts();
+    static ReminderQueue &sharedReminders();
+    static HUDPresenter &sharedHUD();
+    static AppSoundPlayer &sharedSounds();
     // The settings window's own system clock, made on first use.
     static Clock &sharedClock();
 };

@@ -1,5 +1,7 @@
 #include "settings_ui/SettingsPanes.h"
 
+#include "settings_ui/MeetingsDetailView.h"
+#include "settings_ui/NotificationsDetailView.h"
 #include "settings_ui/PanePlaceholder.h"
 
 // Each pane registers on the one line of its section, by returning its maker
@@ -16,9 +18,9 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
     case SidebarSection::wellness:
         return nullptr;
     case SidebarSection::notifications:
-        return nullptr;
+        return &NotificationsDetailView::make;
     case SidebarSection::meetings:
-        return nullptr;
+        return &MeetingsDetailView::make;
     case SidebarSection::media:
         return nullptr;
     case SidebarSection::advanced:

@@ -2,7 +2,9 @@
 
 #include "breakscreen/BreakGlyphs.h"
 #include "menubar/HUDGlyphs.h"
+#include "settings_ui/CustomizerSymbols.h"
 #include "settings_ui/GlyphGeometry.h"
+#include "settings_ui/NotificationsSymbols.h"
 #include "settings_ui/ShellSymbols.h"
 
 #include <QHash>
@@ -184,6 +186,8 @@ const QHash<QString, Design> &ownDesigns()
     static const QHash<QString, Design> designs = [] {
         QHash<QString, Design> all = baseDesigns();
         all.insert(ShellSymbols::designs());
+        all.insert(CustomizerSymbols::designs());
+        all.insert(NotificationsSymbols::designs());
         return all;
     }();
     return designs;

@@ -104,6 +104,14 @@ void ToggleSwitch::slideKnob(bool checked)
     Motion::start(m_slide);
 }
 
+void ToggleSwitch::hideEvent(QHideEvent *event)
+{
+    // Nothing of a hidden window keeps running: a slide under way lands where it was going.
+    if (m_slide->state() == QAbstractAnimation::Running)
+        m_slide->setCurrentTime(m_slide->totalDuration());
+    QAbstractButton::hideEvent(event);
+}
+
 void ToggleSwitch::focusInEvent(QFocusEvent *event)
 {
     // Only a focus the keyboard brought shows the ring; a click focuses without it.

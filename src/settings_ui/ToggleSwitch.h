@@ -40,6 +40,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     bool hitButton(const QPoint &position) const override;
     void checkStateSet() override;
     void nextCheckState() override;

@@ -178,6 +178,16 @@ protected:
 
 } // namespace
 
+TEST_F(SettingsWindowControllerTest, WithoutACustomizerViewInstalledOnlyTheSettingsWindowShows)
+{
+    controller.showCustomizer();
+
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(controller.customizerWindow(), nullptr);
+    EXPECT_EQ(log.warnings("SettingsWindow"), 1);
+}
+
 TEST_F(SettingsCustomizerTest, OpensAboveTheSettingsWindowShowingThatFirst)
 {
     controller.showCustomizer();

@@ -1,3 +1,4 @@
+#include "core/DesktopEntryText.h"
 #include "support/AppHome.h"
 #include "support/AppProcess.h"
 #include "support/RunCommand.h"
@@ -5,6 +6,7 @@
 #include "support/TestFiles.h"
 #include "support/TestServices.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QTest>
 
@@ -44,6 +46,18 @@ QVariantMap settingsOf(const AppHome &home)
 bool settingsWindowShows()
 {
     return runCommand("xdotool", {"search", "--onlyvisible", "--name", windowName}).isEmpty();
+}
+
+QString autostartEntryPath(const AppHome &home)
+{
+    return home.environment().value("XDG_CONFIG_HOME") + "/autostart/local.lumenpause.app.desktop";
+}
+
+// The program and arguments the session would start from the entry.
+QStringList autostartCommand(const AppHome &home)
+{
+    const auto keys = desktopEntryMainGroup(readBytes(autostartEntryPath(home)));
+    return desktopEntryExecArguments(unescapeDesktopEntryString(keys.value("Exec")));
 }
 
 } // namespace
@@ -88,6 +102,17 @@ TEST(OnboardingIntegrationTest, AFirstRunDrivenByKeyboardStartsTheTimerAndTheTra
     EXPECT_EQ(settings.value("reminderSensitivity").toString(), "Gentle");
     EXPECT_EQ(settings.value("longBreakDuration").toInt(), 600);
     EXPECT_EQ(settings.value("pauseDuringMeetings"), true);
+    EXPECT_EQ(settings.value("launchAtLogin"), true);
+
+    // "Open at login" was on: the entry starts this binary, and started while Lumenpause runs
+    // it hands over to it and leaves.
+    const QStringList command = autostartCommand(home);
+    ASSERT_EQ(command, QStringList({QFileInfo(AppProcess::binaryPath()).canonicalFilePath()}));
+    AppProcess atLogin(home.environment(), command.first());
+    ASSERT_TRUE(atLogin.start());
+    ASSERT_TRUE(atLogin.waitForExit(exitTimeoutMs));
+    EXPECT_EQ(atLogin.exitCode(), 0) << atLogin.log().toStdString();
+    EXPECT_TRUE(app.waitForLog("reopen_requested", stepTimeoutMs)) << app.log().toStdString();
     ASSERT_TRUE(app.terminate(exitTimeoutMs));
 
     AppProcess second(home.environment());
@@ -100,4 +125,35 @@ TEST(OnboardingIntegrationTest, AFirstRunDrivenByKeyboardStartsTheTimerAndTheTra
         for (const char *fault : {"[ERROR]", "runtime error:", "Sanitizer"})
             EXPECT_FALSE(run->hasLog(fault)) << run->log().toStdString();
     }
+}
+
+// With "Open at login" switched off, a first run leaves no entry, also where an earlier
+// installation had left one.
+TEST(OnboardingIntegrationTest, AFirstRunWithOpenAtLoginOffLeavesNoAutostartEntry)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    AppHome home;
+    ASSERT_TRUE(home.isValid());
+    writeBytes(autostartEntryPath(home),
+               "[Desktop Entry]\nType=Application\nExec="
+                   + desktopEntryExecValue(AppProcess::binaryPath()).toUtf8() + "\n");
+
+    AppProcess app(home.environment());
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(app.waitForLog("launch_start | needsOnboarding=true", startTimeoutMs)) << app.log().toStdString();
+    ASSERT_EQ(runCommand("xdotool", {"search", "--sync", "--onlyvisible", "--name", windowName,
+                                     "windowactivate", "--sync"}),
+              QString());
+    // Welcome and rhythm as proposed; on the preferences page "Open at login" is two back
+    // from "Start Lumenpause".
+    ASSERT_EQ(keys({"space", "space"}), QString());
+    ASSERT_EQ(keys({"shift+Tab", "shift+Tab", "space", "Tab", "Tab", "space"}), QString());
+
+    ASSERT_TRUE(app.waitForLog("[Launch] runtime_services_started", stepTimeoutMs)) << app.log().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(autostartEntryPath(home)));
+    ASSERT_TRUE(app.terminate(exitTimeoutMs));
+    EXPECT_EQ(settingsOf(home).value("launchAtLogin"), false);
+    EXPECT_FALSE(app.hasLog("[WARN] [General]")) << app.log().toStdString();
 }

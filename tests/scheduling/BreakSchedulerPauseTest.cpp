@@ -194,6 +194,7 @@ TEST(BreakSchedulerPauseTest, ResumingWhileABreakIsOnScreenLeavesTheTimerStopped
 {
     BreakSchedulerRig rig;
     rig.runToFirstBreak();
+    rig.breakShowing = true;
     rig.scheduler.pause(PauseReason::manual);
     rig.scheduler.resume(PauseReason::manual);
     EXPECT_FALSE(rig.scheduler.isPaused());

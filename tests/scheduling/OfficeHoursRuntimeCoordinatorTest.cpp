@@ -93,7 +93,8 @@ TEST(OfficeHoursRuntimeCoordinatorTest, TheFirstEvaluationInsideReleasesWhatAnEa
     // Staying inside tells the other services nothing again.
     EXPECT_EQ(rig.log.messages("TypingHealth").size(), 1);
     EXPECT_EQ(rig.queueLines().filter("Suppression ended (officeHours)").size(), 1);
-    EXPECT_EQ(rig.clock.scheduledBlocks().size(), 2); // the break tick and one evaluation
+    // The break tick, one evaluation and the typing sampler.
+    EXPECT_EQ(rig.clock.scheduledBlocks().size(), 3);
 }
 
 TEST(OfficeHoursRuntimeCoordinatorTest, LeavingOfficeHoursHoldsEverythingAndEnteringReleasesIt)

@@ -42,8 +42,17 @@ BreakSchedulerRig::BreakSchedulerRig(const QVariantMap &stored, QDateTime start,
           .breakScheduler = [this]() -> BreakScheduler & { return scheduler; },
           .isBreakShowing = [this] { return breakShowing; },
       })
-    , typing(store, settings, clock,
-             [this] { return scheduler.isPaused() || scheduler.isSystemIdle() || breakShowing; })
+    , typing({
+          .defaults = store,
+          .settings = settings,
+          .clock = clock,
+          .inputState = input,
+          .reminders = reminders,
+          .wellness = wellness,
+          .notifier = notifier,
+          .breakFlowHolds =
+              [this] { return scheduler.isPaused() || scheduler.isSystemIdle() || breakShowing; },
+      })
     , scheduler(servicesOn(clock, sessionSource ? *sessionSource : sessionEvents))
 {
     wellness.bindBreakTimer(scheduler);

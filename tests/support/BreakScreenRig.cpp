@@ -31,9 +31,10 @@ QString describe(const BreakDismissalOutcome &outcome)
 BreakScreenServices rigServices(BreakScreenRig &rig)
 {
     BreakPanelContent content;
-    content.overlay = [&rig](BreakScreenConfig &, bool isLong, BreakOverlayMode mode,
+    content.overlay = [&rig](BreakScreenConfig &config, bool isLong, BreakOverlayMode mode,
                              BreakPanelContent::OutcomeReceiver onDismiss, QScreen *) {
         auto *view = new RecordingOverlayView(isLong, mode, std::move(onDismiss));
+        view->config = &config;
         rig.overlays.append(view);
         return view;
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "breakscreen/ActivationController.h"
+#include "breakscreen/BreakScreenConfig.h"
 #include "breakscreen/BreakScreenServices.h"
 #include "breakscreen/WindowManager.h"
 #include "core/AppNotifier.h"
@@ -32,6 +33,8 @@ public:
 
     const bool isLongBreak;
     const BreakOverlayMode mode;
+    // The configuration the overlay was built on, while it lives.
+    QPointer<BreakScreenConfig> config;
 
 private:
     BreakPanelContent::OutcomeReceiver m_onDismissBreak;

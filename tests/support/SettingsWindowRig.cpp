@@ -19,7 +19,7 @@ ContentServices SettingsWindowRig::services(ContentServices::OnboardingFactory m
     services.settings = settings;
     services.breakScheduler = timer.scheduler;
     services.wellness = timer.wellness;
-    services.shortcuts = shortcuts;
+    services.shortcuts = timer.controller;
     services.clock = clock;
     services.info = info;
     return services;

@@ -4,9 +4,8 @@
 #include "core/AppSettings.h"
 #include "core/FileSettingsRepository.h"
 #include "core/ThemeManager.h"
-#include "menubar/ShortcutController.h"
 #include "settings_ui/ContentServices.h"
-#include "support/BreakSchedulerRig.h"
+#include "support/ShortcutRig.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopAppearance.h"
 
@@ -16,9 +15,9 @@
 // Everything a whole settings window is built on, none of it the application's shared
 // instances: the user-defaults store as a file in a temporary folder (on the fake clock,
 // holding the defaults the settings model registers and nothing else), the settings model
-// and the theme on it, a desktop whose appearance the test sets, a notifier, a shortcut
-// controller, and a break timer (with its own services) whose pause reasons the sidebar
-// shows. The version the footer shows comes from `info`.
+// and the theme on it, a desktop whose appearance the test sets, a notifier, and a break
+// timer (with its own services) whose pause reasons the sidebar shows, with a shortcut
+// controller on it. The version the footer shows comes from `info`.
 struct SettingsWindowRig
 {
     SettingsWindowRig();
@@ -35,7 +34,6 @@ struct SettingsWindowRig
     FakeDesktopAppearance desktop;
     ThemeManager theme;
     AppNotifier notifier;
-    ShortcutController shortcuts;
-    BreakSchedulerRig timer;
+    ShortcutRig timer;
     QVariantMap info;
 };

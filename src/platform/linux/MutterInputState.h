@@ -33,6 +33,7 @@ public:
     double secondsSinceKeyboardActivity() const override { return monitorIdleSeconds(); }
     double secondsSincePointerActivity() const override { return monitorIdleSeconds(); }
     bool hasReading() const override;
+    bool separatesKeyboardFromPointer() const override { return false; }
 
 private:
     double monitorIdleSeconds() const;

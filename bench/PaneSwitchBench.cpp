@@ -1,0 +1,118 @@
+// How long a pane of the settings window takes from the click on its sidebar row to its first
+// frame handed to the display: the pane built afresh and painted, as the user waits for it.
+// The shared models the running application already holds are made first, so only the pane
+// is counted. Run it on a real X server (tests/services.sh), for example:
+//
+//   tests/services.sh build/bench/lumenpause_pane_switch_bench 20 Notifications Meetings
+//
+// Each round goes to General and then to each named section; prints "<section> <ms>" per
+// visit and "<section> median <ms>" at the end.
+
+#include "core/AppSettings.h"
+#include "core/Logger.h"
+#include "detection/WellnessScheduler.h"
+#include "scheduling/BreakScheduler.h"
+#include "settings_ui/ContentView.h"
+#include "settings_ui/SettingsSidebar.h"
+#include "settings_ui/SidebarButtonView.h"
+
+#include <QAbstractAnimation>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace {
+
+constexpr int frameTimeoutMs = 5000;
+
+// Notes the first frame of the window once something inside the detail area has painted.
+class FrameWatch : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    QWidget *topLevel = nullptr;
+    bool contentPainted = false;
+    bool framed = false;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && receiver->isWidgetType() && topLevel
+            && topLevel->isAncestorOf(static_cast<QWidget *>(receiver)))
+            contentPainted = true;
+        const bool result = QApplication::notify(receiver, event);
+        const bool frame = (receiver == topLevel && event->type() == QEvent::UpdateRequest)
+                           || (topLevel && receiver == topLevel->windowHandle() && event->type() == QEvent::Expose);
+        if (frame && contentPainted)
+            framed = true;
+        return result;
+    }
+
+    double timeFrame(const std::function<void()> &act)
+    {
+        contentPainted = false;
+        framed = false;
+        QElapsedTimer clock;
+        clock.start();
+        act();
+        while (!framed && clock.elapsed() < frameTimeoutMs)
+            processEvents(QEventLoop::WaitForMoreEvents, 5);
+        return framed ? clock.nsecsElapsed() / 1e6 : -1;
+    }
+
+    void settle(const QWidget *root)
+    {
+        const auto running = [root] {
+            const auto animations = root->findChildren<QAbstractAnimation *>();
+            return std::any_of(animations.cbegin(), animations.cend(), [](const QAbstractAnimation *a) {
+                return a->state() == QAbstractAnimation::Running;
+            });
+        };
+        while (running())
+            processEvents(QEventLoop::WaitForMoreEvents, 5);
+        processEvents();
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    FrameWatch app(argc, argv);
+    setLogSink(nullptr);
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    std::vector<SidebarSection> sections;
+    for (int index = 2; index < argc; ++index) {
+        if (const auto section = sidebarSectionFromRawValue(QString::fromLocal8Bit(argv[index])))
+            sections.push_back(*section);
+    }
+    // What the running application already holds when the window opens.
+    AppSettings::shared();
+    BreakScheduler::shared();
+    WellnessScheduler::shared();
+    ContentView view(ContentServices::shared());
+    view.resize(880, 820);
+    app.topLevel = &view;
+    app.timeFrame([&] { view.show(); });
+    std::map<SidebarSection, std::vector<double>> times;
+    for (int round = 0; round < rounds; ++round) {
+        for (SidebarSection section : sections) {
+            view.sidebar()->row(SidebarSection::general)->click();
+            app.settle(&view);
+            const double ms = app.timeFrame([&] { view.sidebar()->row(section)->click(); });
+            std::printf("%s %.1f\n", qPrintable(sidebarSectionRawValue(section)), ms);
+            times[section].push_back(ms);
+            app.settle(&view);
+        }
+    }
+    for (auto &[section, samples] : times) {
+        std::sort(samples.begin(), samples.end());
+        std::printf("%s median %.1f\n", qPrintable(sidebarSectionRawValue(section)), samples[samples.size() / 2]);
+    }
+    return 0;
+}

@@ -1,0 +1,50 @@
+#include "settings_ui/PaneRows.h"
+
+#include "settings_ui/PaneLabels.h"
+#include "settings_ui/SchemeLabel.h"
+
+#include <QHBoxLayout>
+
+ToggleSwitch *PaneRows::newSwitch(const QString &key, ToggleSwitch::Size size)
+{
+    auto *control = new ToggleSwitch(size, NamedColors::color(NamedColor::accent, ColorScheme::light));
+    control->setObjectName(key);
+    return control;
+}
+
+QWidget *PaneRows::cardTitle(const QString &title)
+{
+    QBoxLayout *layout = nullptr;
+    QWidget *row = PaneRows::row(QMargins(16, 16, 16, 10), 0, &layout);
+    layout->addWidget(PaneLabels::primary(title, 13, QFont::DemiBold));
+    return row;
+}
+
+QWidget *PaneRows::withControl(const QString &title, qreal titleSize, QWidget *control,
+                               const QMargins &margins)
+{
+    QBoxLayout *layout = nullptr;
+    QWidget *row = PaneRows::row(margins, 8, &layout);
+    SchemeLabel *label = PaneLabels::primary(title, titleSize);
+    label->setBuddy(control);
+    layout->addWidget(label, 1);
+    layout->addWidget(control, 0, Qt::AlignVCenter);
+    control->setAccessibleName(title);
+    return row;
+}
+
+QWidget *PaneRows::withSwitch(const QString &title, qreal titleSize, ToggleSwitch *control,
+                              const QMargins &margins)
+{
+    return withControl(title, titleSize, control, margins);
+}
+
+QWidget *PaneRows::row(const QMargins &margins, int spacing, QBoxLayout **layout)
+{
+    auto *row = new QWidget;
+    auto *box = new QHBoxLayout(row);
+    box->setContentsMargins(margins);
+    box->setSpacing(spacing);
+    *layout = box;
+    return row;
+}

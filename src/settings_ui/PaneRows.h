@@ -1,0 +1,28 @@
+#pragma once
+
+#include "settings_ui/ToggleSwitch.h"
+
+#include <QMargins>
+#include <QString>
+
+class QBoxLayout;
+class QWidget;
+
+// The rows the Notifications and Calls & Recordings panes fill their cards with: a card's
+// own title, a title with its switch or picker at the trailing edge, and a bare row to lay
+// out by hand. Each gives the control the row's title as its accessible name.
+class PaneRows
+{
+public:
+    // A switch in the accent blue, named after the setting it writes.
+    static ToggleSwitch *newSwitch(const QString &key, ToggleSwitch::Size size);
+    // A card's title (13 pixels, semibold), 16 pixels in, 16 above and 10 below.
+    static QWidget *cardTitle(const QString &title);
+    // The title at `titleSize`, then the control at the trailing edge.
+    static QWidget *withControl(const QString &title, qreal titleSize, QWidget *control,
+                                const QMargins &margins);
+    static QWidget *withSwitch(const QString &title, qreal titleSize, ToggleSwitch *control,
+                               const QMargins &margins);
+    // An empty row with a horizontal layout at those margins and spacing.
+    static QWidget *row(const QMargins &margins, int spacing, QBoxLayout **layout);
+};

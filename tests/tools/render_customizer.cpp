@@ -1,0 +1,157 @@
+// Renders the break-screen customizer window to PNG files, light and dark: the window at its
+// largest size (1180 x 800) and on a small screen (1024 x 700), every background with every
+// countdown style, a long custom message, every button off, and Escape disabled with the
+// full-screen button under the pointer. Each picture also prints how long it took to build
+// and paint the window and, once painted, to repaint the preview after a keystroke.
+//
+// Usage: render_customizer <output folder> [--scale <device pixel ratio>]
+// Writes customizer-<shot>-<light|dark>.png.
+
+#include "breakscreen/BreakScreenConfig.h"
+#include "settings_ui/BreakPreviewPanel.h"
+#include "settings_ui/BreakScreenCustomizeView.h"
+#include "settings_ui/Motion.h"
+#include "settings_ui/PreviewFullScreenButton.h"
+#include "support/PngOutput.h"
+#include "support/SettingsWindowRig.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEnterEvent>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr QSize largest(1180, 800);
+constexpr QSize small(1024, 700);
+
+struct Shot
+{
+    QString name;
+    std::function<void(BreakScreenConfig &)> configure;
+    QSize size = largest;
+    bool hoverFullScreen = false;
+};
+
+QList<Shot> shots()
+{
+    QList<Shot> list = {
+        {QStringLiteral("window"), {}},
+        {QStringLiteral("window-small"), {}, small},
+        {QStringLiteral("custom-long-message"),
+         [](BreakScreenConfig &config) {
+             config.setMessage(BreakScreenMessage::custom);
+             config.setCustomMessage(QStringLiteral(
+                 "Look at something twenty feet away, roll your shoulders back and breathe out "
+                 "slowly before you pick up where you left off"));
+         }},
+        {QStringLiteral("buttons-off"),
+         [](BreakScreenConfig &config) {
+             config.setClockVisible(false);
+             config.setShowSkip(false);
+             config.setShowSnooze(false);
+         }},
+        {QStringLiteral("escape-disabled-hovered"),
+         [](BreakScreenConfig &config) { config.setEscapeBehavior(EscBehavior::disabled); }, largest, true},
+    };
+    for (const BreakBG background : allBreakBGs()) {
+        for (const BreakCountdown style : allBreakCountdowns()) {
+            list.append({QStringLiteral("%1-%2").arg(rawValue(background).toLower(), rawValue(style).toLower()),
+                         [background, style](BreakScreenConfig &config) {
+                             config.setBackground(background);
+                             config.setCountdownStyle(style);
+                         }});
+        }
+    }
+    return list;
+}
+
+void settle()
+{
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+void hover(QWidget *widget)
+{
+    const QPointF inside(widget->width() / 2.0, widget->height() / 2.0);
+    QEnterEvent enter(inside, inside, widget->mapToGlobal(inside));
+    QApplication::sendEvent(widget, &enter);
+}
+
+QImage render(QWidget &widget, qreal scale)
+{
+    QImage image(widget.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    widget.render(&image);
+    return image;
+}
+
+// Milliseconds to repaint the preview once a letter has been typed into the message.
+double keystrokeRepaintMs(BreakScreenCustomizeView &view, qreal scale)
+{
+    QImage target(view.preview()->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    target.setDevicePixelRatio(scale);
+    QElapsedTimer timer;
+    timer.start();
+    view.config().setCustomMessage(view.config().customMessage() + QLatin1Char('x'));
+    view.preview()->render(&target);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+bool renderShot(const Shot &shot, ColorScheme scheme, qreal scale, const QDir &folder)
+{
+    SettingsWindowRig rig;
+    rig.theme.setAppTheme(scheme == ColorScheme::dark ? AppTheme::dark : AppTheme::light);
+    auto config = std::make_unique<BreakScreenConfig>();
+    if (shot.configure)
+        shot.configure(*config);
+    QElapsedTimer timer;
+    timer.start();
+    BreakScreenCustomizeView view({rig.store, rig.clock, rig.theme}, std::move(config), [] {});
+    view.resize(shot.size);
+    view.show();
+    QImage image = render(view, scale);
+    const double firstPaintMs = timer.nsecsElapsed() / 1e6;
+    settle();
+    if (shot.hoverFullScreen)
+        hover(view.preview()->fullScreenButton());
+    settle();
+    image = render(view, scale);
+    const int blurs = view.preview()->backdropRenders();
+    const double keystrokeMs = keystrokeRepaintMs(view, scale);
+    const QString name = QStringLiteral("customizer-%1-%2").arg(shot.name, scheme == ColorScheme::dark ? "dark" : "light");
+    std::printf("%s: built and painted in %.1f ms, keystroke repaint %.2f ms%s\n", qPrintable(name), firstPaintMs,
+                keystrokeMs, view.preview()->backdropRenders() == blurs ? "" : " (background made again!)");
+    return savePng(image, folder, name);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    const bool scaled = arguments.size() == 4 && arguments[2] == QLatin1String("--scale");
+    if (arguments.size() != 2 && !scaled) {
+        std::fprintf(stderr, "usage: render_customizer <output folder> [--scale <ratio>]\n");
+        return 2;
+    }
+    const qreal scale = scaled ? arguments[3].toDouble() : 1.0;
+    QDir folder(arguments[1]);
+    if (!folder.mkpath(QStringLiteral(".")) || scale <= 0)
+        return 1;
+    // Every picture shows where its animations end.
+    Motion::setJumpToEnd(true);
+    bool written = true;
+    for (const ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
+        for (const Shot &shot : shots())
+            written &= renderShot(shot, scheme, scale, folder);
+    }
+    return written ? 0 : 1;
+}
