@@ -80,26 +80,29 @@ bool FileStatsRepository::save(const QList<DayStat> &days)
     return true;
 }
 
-void FileStatsRepository::clear()
+StatsRepository::ClearResult FileStatsRepository::clear()
 {
     const QString path = fileURL().toLocalFile();
     if (path.isEmpty() || !somethingAt(path))
-        return;
+        return {};
     if (path == m_blockedPath) {
-        logInfo(logCategory,
-                QStringLiteral("Clear failed: the file could not be read and is left as it is"));
-        return;
+        const QString reason = QStringLiteral("the file could not be read and is left as it is");
+        logInfo(logCategory, QStringLiteral("Clear failed: ") + reason);
+        return {false, reason};
     }
     QString error;
     if (AtomicFile::remove(path, &error))
-        return;
+        return {};
     logInfo(logCategory, QStringLiteral("Clear failed: ") + error);
     // Whatever stopped the removal, the statistics must not survive a clear: an empty
     // history in its place says the same as no file.
-    if (!AtomicFile::write(path, QByteArrayLiteral("[]"), &error)) {
-        logInfo(logCategory,
-                QStringLiteral("Clear failed: cannot empty the file either: ") + error);
-    }
+    QString emptyingError;
+    if (AtomicFile::write(path, QByteArrayLiteral("[]"), &emptyingError))
+        return {};
+    logInfo(logCategory,
+            QStringLiteral("Clear failed: cannot empty the file either: ") + emptyingError);
+    // The removal's reason is the one the user can act on (a read-only folder, a locked file).
+    return {false, error};
 }
 
 // Every completed break of the run is lost while saves fail, so the user must hear of it;

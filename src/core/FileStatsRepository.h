@@ -15,7 +15,8 @@ class Clock;
 // "<name>.corrupt-<timestamp>" and the history starts empty; when it cannot even be moved,
 // it is left exactly as it is and nothing is written over it for the rest of the run. A save
 // that fails is a WARN, once for each different reason, and the first save that works again
-// says so. Main thread only.
+// says so. A clear removes the file, or empties it where it cannot be removed; when it can do
+// neither, or the file is one it could not read, it says why. Main thread only.
 class FileStatsRepository : public StatsRepository
 {
 public:
@@ -38,7 +39,7 @@ public:
 
     QList<DayStat> load() override;
     bool save(const QList<DayStat> &days) override;
-    void clear() override;
+    ClearResult clear() override;
 
 private:
     void setAsideUnusableFile(const QString &path, const QString &reason);

@@ -16,7 +16,8 @@ bool InMemoryStatsRepository::save(const QList<DayStat> &days)
     return true;
 }
 
-void InMemoryStatsRepository::clear()
+StatsRepository::ClearResult InMemoryStatsRepository::clear()
 {
     m_days.clear();
+    return {};
 }

@@ -11,7 +11,7 @@ public:
 
     QList<DayStat> load() override;
     bool save(const QList<DayStat> &days) override;
-    void clear() override;
+    ClearResult clear() override;
 
     const QList<DayStat> &days() const { return m_days; }
 

@@ -205,12 +205,15 @@ bool LocalStatisticsStore::hasRecordedActivity() const
     });
 }
 
-void LocalStatisticsStore::clearAll()
+StatsRepository::ClearResult LocalStatisticsStore::clearAll()
 {
+    StatsRepository::ClearResult result = m_repository.clear();
+    if (!result.historyGone)
+        return result;
     m_laterDays.clear();
     m_unsaved = false;
     setDays({});
-    m_repository.clear();
+    return result;
 }
 
 void LocalStatisticsStore::flush()

@@ -3,6 +3,7 @@
 #include "core/Cancellable.h"
 #include "core/DayStat.h"
 #include "core/StatisticsKinds.h"
+#include "core/StatsRepository.h"
 
 #include <QDate>
 #include <QObject>
@@ -11,7 +12,6 @@
 #include <functional>
 
 class Clock;
-class StatsRepository;
 
 // Per-day counters of what happened to breaks and reminders on this computer, for today and
 // the 29 days before it. Every event is counted through record(), which changes today's
@@ -66,8 +66,10 @@ public:
     QList<DayStat> recentDays(int count) const;
     // Whether anything worth charting was recorded: second counters alone are not.
     bool hasRecordedActivity() const;
-    // Empties the history and what the repository holds; the retention timer keeps running.
-    void clearAll();
+    // Empties what the repository holds and then the history; the retention timer keeps
+    // running. When the repository still holds the history, the store keeps it too, so
+    // what it shows is what is stored (and comes back at the next launch).
+    StatsRepository::ClearResult clearAll();
     // Saves again when the last save failed; nothing else is ever waiting to be written.
     void flush();
 

@@ -3,6 +3,7 @@
 #include "core/DayStat.h"
 
 #include <QList>
+#include <QString>
 
 // Where the statistics history is kept. Failures are handled (logged) inside: the caller's
 // history in memory is the truth, and the next save writes it again.
@@ -14,5 +15,14 @@ public:
     virtual QList<DayStat> load() = 0;
     // Replaces what is stored by the given list; false when it could not be stored.
     virtual bool save(const QList<DayStat> &days) = 0;
-    virtual void clear() = 0;
+    // What a clear left behind. The history counts as gone when nothing holds it any more,
+    // whether the file went or was emptied in place; when it is still stored, `reason` says
+    // why, in words fit to show the user.
+    struct ClearResult
+    {
+        bool historyGone = true;
+        QString reason;
+    };
+
+    virtual ClearResult clear() = 0;
 };

@@ -3,6 +3,7 @@
 #include "core/AppNotifier.h"
 #include "core/AppSettings.h"
 #include "core/FileSettingsRepository.h"
+#include "core/LocalStatisticsStore.h"
 #include "core/SystemClock.h"
 #include "core/ThemeManager.h"
 #include "detection/WellnessScheduler.h"
@@ -11,6 +12,7 @@
 #include "menubar/ReminderQueue.h"
 #include "menubar/ShortcutController.h"
 #include "scheduling/BreakScheduler.h"
+#include "scheduling/PlannedBreakScheduler.h"
 
 ContentServices ContentServices::shared()
 {
@@ -35,6 +37,16 @@ WellnessScheduler &ContentServices::sharedWellness()
 ShortcutController &ContentServices::sharedShortcuts()
 {
     return ShortcutController::shared();
+}
+
+LocalStatisticsStore &ContentServices::sharedStatistics()
+{
+    return LocalStatisticsStore::shared();
+}
+
+PlannedBreakScheduler &ContentServices::sharedPlannedBreaks()
+{
+    return PlannedBreakScheduler::shared();
 }
 
 ReminderQueue &ContentServices::sharedReminders()

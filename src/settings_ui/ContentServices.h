@@ -12,6 +12,8 @@ class AppSettings;
 class AppSoundPlayer;
 class BreakScheduler;
 class Clock;
+class LocalStatisticsStore;
+class PlannedBreakScheduler;
 class HUDPresenter;
 class ReminderQueue;
 class QWidget;
@@ -44,6 +46,8 @@ struct ContentServices
     ServiceRef<BreakScheduler> breakScheduler{&sharedBreakScheduler};
     ServiceRef<WellnessScheduler> wellness{&sharedWellness};
     ServiceRef<ShortcutController> shortcuts{&sharedShortcuts};
+    ServiceRef<LocalStatisticsStore> statistics{&sharedStatistics};
+    ServiceRef<PlannedBreakScheduler> plannedBreaks{&sharedPlannedBreaks};
     // The time source of the window's debounced saves.
     ServiceRef<Clock> clock{&sharedClock};
     // The Notifications pane's sample notice and sound.
@@ -60,6 +64,8 @@ struct ContentServices
     static BreakScheduler &sharedBreakScheduler();
     static WellnessScheduler &sharedWellness();
     static ShortcutController &sharedShortcuts();
+    static LocalStatisticsStore &sharedStatistics();
+    static PlannedBreakScheduler &sharedPlannedBreaks();
     static ReminderQueue &sharedReminders();
     static HUDPresenter &sharedHUD();
     static AppSoundPlayer &sharedSounds();

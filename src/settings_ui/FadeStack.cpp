@@ -10,7 +10,8 @@
 class FadeStack::Cover : public QWidget
 {
 public:
-    Cover(const QPixmap &before, const QPixmap &after, const MotionCurve &curve, FadeStack *stack)
+    Cover(const QPixmap &before, const QPixmap &after, const QRect &area, const MotionCurve &curve,
+          FadeStack *stack)
         : QWidget(stack)
         , m_before(before)
         , m_after(after)
@@ -19,7 +20,7 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         // It fills itself: the live page under it need not be painted on every frame.
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setGeometry(stack->rect());
+        setGeometry(area);
         m_fade->setStartValue(0.0);
         m_fade->setEndValue(1.0);
         connect(m_fade, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) {
@@ -61,9 +62,11 @@ void FadeStack::setPage(QWidget *page, const MotionCurve &curve)
 {
     finishFade();
     QWidget *old = m_page;
-    const bool fade = old && isVisible() && !Motion::jumpsToEnd() && curve.durationMs() > 0
-                      && !size().isEmpty();
-    const QPixmap before = fade ? old->grab() : QPixmap();
+    // Only what is on screen is pictured: a stack inside a scroll area may be far taller than
+    // the part of it the window shows.
+    const QRect shown = isVisible() ? visibleRegion().boundingRect() : QRect();
+    const bool fade = old && !Motion::jumpsToEnd() && curve.durationMs() > 0 && !shown.isEmpty();
+    const QPixmap before = fade ? old->grab(shown) : QPixmap();
     if (old)
         retire(old);
     m_page = page;
@@ -72,7 +75,7 @@ void FadeStack::setPage(QWidget *page, const MotionCurve &curve)
     page->show();
     if (!fade)
         return;
-    m_cover = new Cover(before, page->grab(), curve, this);
+    m_cover = new Cover(before, page->grab(shown), shown, curve, this);
     m_cover->start();
 }
 

@@ -5,30 +5,36 @@
 #include <QPainter>
 
 Hairline::Hairline(int inset, qreal opacity, QWidget *parent)
+    : Hairline(Qt::Horizontal, inset, opacity, parent)
+{
+}
+
+Hairline::Hairline(Qt::Orientation orientation, int inset, qreal opacity, QWidget *parent)
     : QWidget(parent)
+    , m_orientation(orientation)
     , m_inset(inset)
     , m_opacity(opacity)
 {
-    setFixedHeight(1);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    if (orientation == Qt::Horizontal) {
+        setFixedHeight(1);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    } else {
+        setFixedWidth(1);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    }
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 Hairline *Hairline::vertical(qreal opacity, QWidget *parent)
 {
-    auto *line = new Hairline(0, opacity, parent);
-    line->m_orientation = Qt::Vertical;
-    line->setMinimumHeight(0);
-    line->setMaximumHeight(QWIDGETSIZE_MAX);
-    line->setFixedWidth(1);
-    line->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    return line;
+    return new Hairline(Qt::Vertical, 0, opacity, parent);
 }
 
 void Hairline::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect rule = m_orientation == Qt::Horizontal ? QRect(m_inset, 0, width() - 2 * m_inset, 1)
+    const QRect line = m_orientation == Qt::Horizontal ? QRect(m_inset, 0, width() - 2 * m_inset, 1)
                                                        : QRect(0, m_inset, 1, height() - 2 * m_inset);
-    painter.fillRect(rule, NamedColors::withOpacity(NamedColors::color(NamedColor::label, this), m_opacity));
+    painter.fillRect(line,
+                     NamedColors::withOpacity(NamedColors::color(NamedColor::label, this), m_opacity));
 }

@@ -3,6 +3,8 @@
 #include "settings_ui/MeetingsDetailView.h"
 #include "settings_ui/NotificationsDetailView.h"
 #include "settings_ui/PanePlaceholder.h"
+#include "settings_ui/ScreenBreaksDetailView.h"
+#include "settings_ui/StatsDetailView.h"
 
 // Each pane registers on the one line of its section, by returning its maker
 // (`return &GeneralDetailView::make;`), and includes its header above.
@@ -12,7 +14,7 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
     case SidebarSection::general:
         return nullptr;
     case SidebarSection::breaks:
-        return nullptr;
+        return &ScreenBreaksDetailView::make;
     case SidebarSection::smartBehavior:
         return nullptr;
     case SidebarSection::wellness:
@@ -28,7 +30,7 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
     case SidebarSection::shortcuts:
         return nullptr;
     case SidebarSection::stats:
-        return nullptr;
+        return &StatsDetailView::make;
     case SidebarSection::about:
         return nullptr;
     case SidebarSection::debug:

@@ -2,6 +2,7 @@
 
 #include "breakscreen/BreakGlyphs.h"
 #include "menubar/HUDGlyphs.h"
+#include "settings_ui/BreaksSymbols.h"
 #include "settings_ui/CustomizerSymbols.h"
 #include "settings_ui/GlyphGeometry.h"
 #include "settings_ui/NotificationsSymbols.h"
@@ -186,6 +187,7 @@ const QHash<QString, Design> &ownDesigns()
     static const QHash<QString, Design> designs = [] {
         QHash<QString, Design> all = baseDesigns();
         all.insert(ShellSymbols::designs());
+        all.insert(BreaksSymbols::designs());
         all.insert(CustomizerSymbols::designs());
         all.insert(NotificationsSymbols::designs());
         return all;

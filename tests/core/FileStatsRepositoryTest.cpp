@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -151,7 +152,9 @@ TEST_F(FileStatsRepositoryTest, AFileThatCannotBeMovedAsideIsLeftAloneAndHistory
     LocalStatisticsStore store(stats, m_clock, QTimeZone::systemTimeZone(), false);
     store.record(LocalStatisticsStore::applySkippedBreak());
     store.record(LocalStatisticsStore::applySkippedBreak());
-    store.clearAll();
+    const StatsRepository::ClearResult cleared = store.clearAll();
+    EXPECT_FALSE(cleared.historyGone);
+    EXPECT_EQ(cleared.reason, "the file could not be read and is left as it is");
     store.record(LocalStatisticsStore::applyHeadsUpShown());
 
     EXPECT_EQ(readBytes(path()), "not json");
@@ -165,12 +168,12 @@ TEST_F(FileStatsRepositoryTest, ClearingRemovesTheFileAndIsQuietWhenThereIsNone)
 {
     LogCapture log;
     FileStatsRepository stats = repository();
-    stats.clear();
+    EXPECT_TRUE(stats.clear().historyGone);
     EXPECT_TRUE(QFileInfo(folder()).isDir()) << "every use makes the folder";
     EXPECT_FALSE(QFileInfo::exists(path()));
 
     stats.save({skippedOn("2025-03-04", 1)});
-    stats.clear();
+    EXPECT_TRUE(stats.clear().historyGone);
     EXPECT_FALSE(QFileInfo::exists(path()));
     EXPECT_TRUE(log.messages("StatsRepo").isEmpty());
 }
@@ -182,7 +185,9 @@ TEST_F(FileStatsRepositoryTest, AClearThatCannotRemoveTheFileSaysSo)
     writeBytes(path() + QStringLiteral("/keep.txt"), "mine");
     LogCapture log;
     FileStatsRepository stats = repository();
-    stats.clear();
+    const StatsRepository::ClearResult cleared = stats.clear();
+    EXPECT_FALSE(cleared.historyGone);
+    EXPECT_TRUE(cleared.reason.startsWith("cannot remove the file: ")) << cleared.reason.toStdString();
 
     const QStringList messages = log.messages("StatsRepo");
     ASSERT_EQ(messages.size(), 2);
@@ -245,7 +250,12 @@ TEST_F(FileStatsRepositoryTest, AReadOnlyFolderKeepsItsModeAndFile)
         EXPECT_EQ(store.days().value(0).breaksSkipped, 3);
         store.record(LocalStatisticsStore::applySkippedBreak());
         EXPECT_EQ(store.days().value(0).breaksSkipped, 4) << "counted in memory all the same";
-        store.clearAll();
+        QSignalSpy changes(&store, &LocalStatisticsStore::daysChanged);
+        const StatsRepository::ClearResult cleared = store.clearAll();
+        EXPECT_FALSE(cleared.historyGone);
+        EXPECT_TRUE(cleared.reason.startsWith("the folder is read-only")) << cleared.reason.toStdString();
+        EXPECT_EQ(store.days().value(0).breaksSkipped, 4) << "what is still stored is still shown";
+        EXPECT_EQ(changes.count(), 0);
     }
     EXPECT_EQ(modeOf(folder()), 0500u);
     EXPECT_EQ(readBytes(path()), stored);

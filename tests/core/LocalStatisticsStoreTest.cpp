@@ -253,7 +253,7 @@ TEST(LocalStatisticsStoreTest, ClearingEmptiesMemoryAndRepositoryAndCountingStar
 {
     Stats stats({skippedOn("2025-03-03", 1), skippedOn("2025-03-04", 5)});
     QSignalSpy changes(&stats.store, &LocalStatisticsStore::daysChanged);
-    stats.store.clearAll();
+    EXPECT_TRUE(stats.store.clearAll().historyGone);
     EXPECT_TRUE(stats.store.days().isEmpty());
     EXPECT_TRUE(stats.repository.days().isEmpty());
     EXPECT_FALSE(stats.store.hasRecordedActivity());

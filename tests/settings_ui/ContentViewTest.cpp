@@ -59,10 +59,15 @@ protected:
         BreakScreenRig::flushDeletions();
     }
 
+    // A section without its pane yet shows its title; one with a pane counts as showing its
+    // title when the pane is the section's own.
     static QString shownTitle(ContentView &view)
     {
-        auto *label = qobject_cast<QLabel *>(view.detail()->pane());
-        return label ? label->text() : QString();
+        QWidget *pane = view.detail()->pane();
+        if (auto *label = qobject_cast<QLabel *>(pane))
+            return label->text();
+        const SidebarSection section = view.detail()->section();
+        return pane && SettingsPanes::factory(section) ? sidebarSectionRawValue(section) : QString();
     }
 
     SettingsWindowRig rig;

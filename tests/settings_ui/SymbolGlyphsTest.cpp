@@ -18,6 +18,11 @@ const QStringList usedSymbols = {
     "play.rectangle.fill", "wrench.and.screwdriver", "command", "chart.bar", "ant.fill",
     "person.crop.circle", "pause.fill", "chevron.left", "forward.fill", "slash.circle",
     "lightbulb.fill",
+    // The Breaks pane, its pages, the planned-break list and sheets, and a break's icons.
+    "hourglass", "wand.and.stars", "flame.fill", "clock.fill", "calendar.badge.clock",
+    "play.circle.fill", "keyboard.fill", "plus", "pencil", "trash", "exclamationmark.triangle.fill",
+    "clock.badge.exclamationmark", "cup.and.saucer.fill", "figure.mind.and.body", "fork.knife",
+    "dumbbell.fill", "moon.fill", "scope",
     // The break-screen customizer's switches, countdown styles and full-screen button.
     "clock", "moon.fill", "list.bullet", "circle.dotted", "equal", "eye.slash",
     "arrow.up.left.and.arrow.down.right",

@@ -20,6 +20,8 @@ ContentServices SettingsWindowRig::services(ContentServices::OnboardingFactory m
     services.breakScheduler = timer.scheduler;
     services.wellness = timer.wellness;
     services.shortcuts = timer.controller;
+    services.plannedBreaks = timer.plannedBreaks;
+    services.statistics = timer.statistics;
     services.clock = clock;
     services.info = info;
     return services;

@@ -16,8 +16,9 @@
 // instances: the user-defaults store as a file in a temporary folder (on the fake clock,
 // holding the defaults the settings model registers and nothing else), the settings model
 // and the theme on it, a desktop whose appearance the test sets, a notifier, and a break
-// timer (with its own services) whose pause reasons the sidebar shows, with a shortcut
-// controller on it. The version the footer shows comes from `info`.
+// timer (with its own services) whose pause reasons the sidebar shows and whose planned breaks
+// the Breaks pane lists, with a shortcut controller on it. The version the footer shows comes
+// from `info`.
 struct SettingsWindowRig
 {
     SettingsWindowRig();

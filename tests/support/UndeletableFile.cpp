@@ -9,12 +9,12 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-UndeletableFile::UndeletableFile(QString path)
+UndeletableFile::UndeletableFile(QString path, const QByteArray &content)
     : m_path(std::move(path))
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write("pinned\n") < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0)
         return;
     file.close();
     if (setImmutable(true)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // A file that nothing can delete while this lives, so that removing it or the folder that
@@ -9,8 +10,8 @@
 class UndeletableFile
 {
 public:
-    // Creates the file, with its folders.
-    explicit UndeletableFile(QString path);
+    // Creates the file holding `content`, with its folders.
+    explicit UndeletableFile(QString path, const QByteArray &content = QByteArrayLiteral("pinned\n"));
     ~UndeletableFile();
     UndeletableFile(const UndeletableFile &) = delete;
     UndeletableFile &operator=(const UndeletableFile &) = delete;

@@ -1,0 +1,195 @@
+// How quickly the Breaks pane answers, on a real X server: the pane built and painted from a
+// click on its sidebar row, each sub-page painted from the click on its row, the scheduled
+// breaks scrolled a step at a time through 200 planned breaks (the time of each frame), and
+// what still wakes the process once the window has been hidden. bench/breaks_pane.sh runs
+// it inside the test services.
+//
+// Usage: lumenpause_breaks_pane_bench <rounds>
+// Prints "pane_ms <t>", "subpage_ms <t>", "scroll_frame_ms <t>", the timer events of the two
+// seconds after the window is hidden ("timer_events_after_hide <n>", then one
+// "timer_event_receiver <class>/<parent class>" line each) and of the three seconds after
+// ("timer_events_later <n>").
+
+#include "core/AppSettings.h"
+#include "core/Logger.h"
+#include "scheduling/BreakScheduler.h"
+#include "scheduling/PlannedBreakScheduler.h"
+#include "settings_ui/ContentView.h"
+#include "settings_ui/DetailView.h"
+#include "settings_ui/NavigationRowButton.h"
+#include "settings_ui/ScreenBreaksDetailView.h"
+#include "settings_ui/SettingsSidebar.h"
+#include "settings_ui/SidebarButtonView.h"
+
+#include <QAbstractAnimation>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTimerEvent>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int frameTimeoutMs = 5000;
+constexpr int plannedBreakCount = 200;
+constexpr int scrollStep = 48;
+
+// Notes when a frame of the window with painted content has been handed to the display, and
+// counts the timer events the process receives.
+class FrameWatch : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    QWidget *topLevel = nullptr;
+    bool painted = false;
+    bool framed = false;
+    int timerEvents = 0;
+    QStringList timerReceivers;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Timer) {
+            ++timerEvents;
+            timerReceivers.append(QString::fromLatin1(receiver->metaObject()->className()) + QLatin1Char('/')
+                                  + (receiver->parent() ? QString::fromLatin1(receiver->parent()->metaObject()->className()) : QStringLiteral("-")));
+        }
+        if (type == QEvent::Paint && topLevel && receiver->isWidgetType()
+            && topLevel->isAncestorOf(static_cast<QWidget *>(receiver)))
+            painted = true;
+        const bool result = QApplication::notify(receiver, event);
+        const bool frame = (topLevel && receiver == topLevel->windowHandle() && type == QEvent::Expose)
+                           || (receiver == topLevel && type == QEvent::UpdateRequest);
+        if (frame && painted)
+            framed = true;
+        return result;
+    }
+
+    double timeFrame(const std::function<void()> &act)
+    {
+        painted = false;
+        framed = false;
+        QElapsedTimer clock;
+        clock.start();
+        act();
+        while (!framed && clock.elapsed() < frameTimeoutMs)
+            processEvents(QEventLoop::WaitForMoreEvents, 5);
+        return framed ? clock.nsecsElapsed() / 1e6 : -1;
+    }
+
+    // Lets animations and deferred deletions finish, as the user would wait.
+    void settle(QWidget *root)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 400) {
+            processEvents(QEventLoop::WaitForMoreEvents, 5);
+            sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            const auto animations = root->findChildren<QAbstractAnimation *>();
+            if (std::none_of(animations.cbegin(), animations.cend(),
+                             [](auto *a) { return a->state() == QAbstractAnimation::Running; }))
+                break;
+        }
+    }
+};
+
+void print(const char *what, double value)
+{
+    std::printf("%s %.2f\n", what, value);
+    std::fflush(stdout);
+}
+
+void addPlannedBreaks()
+{
+    PlannedBreakScheduler &scheduler = PlannedBreakScheduler::shared();
+    while (!scheduler.breaks().isEmpty())
+        scheduler.remove(scheduler.breaks().first().id);
+    for (int index = 0; index < plannedBreakCount; ++index) {
+        PlannedBreak planned;
+        planned.name = QStringLiteral("Planned break %1").arg(index + 1);
+        planned.emoji = QStringLiteral("figure.walk");
+        planned.hour = index % 24;
+        planned.minute = (index * 7) % 60;
+        planned.durationSeconds = 300;
+        planned.days = {true, true, true, true, true, index % 3 == 0, false};
+        planned.enabled = index % 4 != 0;
+        scheduler.add(planned);
+    }
+}
+
+ScreenBreaksDetailView *breaksPane(ContentView &view)
+{
+    return qobject_cast<ScreenBreaksDetailView *>(view.detail()->pane());
+}
+
+void measureSubpages(FrameWatch &app, ContentView &view)
+{
+    for (const char *row : {"breaks.longBreaks", "breaks.officeHours", "breaks.scheduledBreaks"}) {
+        auto *button = view.findChild<NavigationRowButton *>(QLatin1String(row));
+        print("subpage_ms", app.timeFrame([button] { button->click(); }));
+        app.settle(&view);
+        breaksPane(view)->setSubpage(ScreenBreaksSubpage::main);
+        app.settle(&view);
+    }
+}
+
+void measureScrolling(FrameWatch &app, ContentView &view)
+{
+    breaksPane(view)->setSubpage(ScreenBreaksSubpage::scheduledBreaks);
+    app.settle(&view);
+    QScrollBar *bar = view.detail()->verticalScrollBar();
+    while (bar->value() < bar->maximum()) {
+        const int next = std::min(bar->maximum(), bar->value() + scrollStep);
+        print("scroll_frame_ms", app.timeFrame([bar, next] { bar->setValue(next); }));
+    }
+    breaksPane(view)->setSubpage(ScreenBreaksSubpage::main);
+    app.settle(&view);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    FrameWatch app(argc, argv);
+    setLogSink(nullptr);
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
+    AppSettings::shared();
+    BreakScheduler::shared();
+    addPlannedBreaks();
+    ContentView view(ContentServices::shared());
+    app.topLevel = &view;
+    view.resize(880, 820);
+    view.show();
+    app.settle(&view);
+    for (int round = 0; round < rounds; ++round) {
+        view.setSelectedSection(SidebarSection::general);
+        app.settle(&view);
+        auto *row = view.sidebar()->row(SidebarSection::breaks);
+        print("pane_ms", app.timeFrame([row] { row->click(); }));
+        app.settle(&view);
+        measureSubpages(app, view);
+    }
+    measureScrolling(app, view);
+    breaksPane(view)->setSubpage(ScreenBreaksSubpage::officeHours);
+    app.settle(&view);
+    view.hide();
+    const auto countTimerEvents = [&app](int milliseconds) {
+        app.timerEvents = 0;
+        app.timerReceivers.clear();
+        QElapsedTimer idle;
+        idle.start();
+        while (idle.elapsed() < milliseconds)
+            app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return app.timerEvents;
+    };
+    // Two seconds in which the store writes what the page saved as it left (a second later);
+    // then nothing of the pane may wake the process at all.
+    print("timer_events_after_hide", countTimerEvents(2000));
+    for (const QString &receiver : std::as_const(app.timerReceivers))
+        std::printf("timer_event_receiver %s\n", qPrintable(receiver));
+    print("timer_events_later", countTimerEvents(3000));
+    return 0;
+}

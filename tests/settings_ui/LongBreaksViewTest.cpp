@@ -1,0 +1,112 @@
+#include "settings_ui/LongBreakResumeRow.h"
+#include "settings_ui/LongBreaksView.h"
+#include "settings_ui/Motion.h"
+#include "settings_ui/ScreenBreaksDetailView.h"
+#include "settings_ui/ToggleSwitch.h"
+#include "settings_ui/ValueComboBox.h"
+#include "support/BreaksPaneRig.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LongBreaksViewTest : public ::testing::Test
+{
+protected:
+    LongBreaksViewTest() { Motion::setJumpToEnd(true); }
+    ~LongBreaksViewTest() override { Motion::setJumpToEnd(false); }
+
+    void openPage()
+    {
+        view = rig.openWindow();
+        BreaksPaneRig::pane(*view)->setSubpage(ScreenBreaksSubpage::longBreaks);
+        BreaksPaneRig::settle();
+    }
+
+    template <typename T>
+    T *control(const QString &name)
+    {
+        T *child = view->findChild<T *>(name);
+        EXPECT_NE(child, nullptr) << name.toStdString();
+        return child;
+    }
+
+    static void choose(ValueComboBox *picker, const QString &label)
+    {
+        const int index = picker->findText(label);
+        ASSERT_GE(index, 0) << label.toStdString();
+        picker->setCurrentIndex(index);
+        emit picker->activated(index);
+    }
+
+    QStringList selectedRows()
+    {
+        QStringList selected;
+        for (const LongBreakResumeRow *row : view->findChildren<LongBreakResumeRow *>()) {
+            if (row->isSelected())
+                selected.append(row->value());
+        }
+        return selected;
+    }
+
+    BreaksPaneRig rig;
+    std::unique_ptr<ContentView> view;
+};
+
+} // namespace
+
+TEST_F(LongBreaksViewTest, OpeningWritesNothingAndAValueOfNoOptionShowsNone)
+{
+    rig.settings.setLongBreakDuration(180);
+    rig.settings.setLongBreakResume("later");
+    const QByteArray before = rig.settingsFile();
+    openPage();
+    EXPECT_EQ(control<ValueComboBox>("longBreakDuration")->currentIndex(), -1);
+    EXPECT_EQ(control<ValueComboBox>("longBreakFrequency")->currentText(), "3 short breaks");
+    EXPECT_TRUE(selectedRows().isEmpty());
+    EXPECT_EQ(rig.settingsFile(), before);
+}
+
+TEST_F(LongBreaksViewTest, PickersStoreAtOnceAndTheSwitchHidesTheRestWithoutChangingIt)
+{
+    rig.settings.setLongBreakResume("confirm");
+    openPage();
+    choose(control<ValueComboBox>("longBreakFrequency"), "4 short breaks");
+    choose(control<ValueComboBox>("longBreakDuration"), "15 min");
+    EXPECT_EQ(rig.storedSettings()["longBreakFrequency"].toInteger(), 4);
+    EXPECT_EQ(rig.storedSettings()["longBreakDuration"].toInteger(), 900);
+
+    auto *toggle = control<ToggleSwitch>("longBreaksEnabled");
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_FALSE(rig.storedSettings()["longBreaksEnabled"].toBool());
+    EXPECT_FALSE(control<ValueComboBox>("longBreakFrequency")->isVisible());
+    EXPECT_FALSE(control<LongBreakResumeRow>("longBreakResume:auto")->isVisible());
+
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_TRUE(rig.storedSettings()["longBreaksEnabled"].toBool());
+    EXPECT_TRUE(control<ValueComboBox>("longBreakFrequency")->isVisible());
+    EXPECT_EQ(control<ValueComboBox>("longBreakFrequency")->currentText(), "4 short breaks");
+    EXPECT_EQ(control<ValueComboBox>("longBreakDuration")->currentText(), "15 min");
+    EXPECT_EQ(selectedRows(), QStringList{"confirm"});
+    EXPECT_EQ(rig.settings.longBreakResume(), "confirm");
+}
+
+TEST_F(LongBreaksViewTest, ResumeRowsActAsRadioButtons)
+{
+    openPage();
+    EXPECT_EQ(selectedRows(), QStringList{"auto"});
+    QSignalSpy changes(&rig.settings, &AppSettings::longBreakResumeChanged);
+
+    QTest::mouseClick(control<LongBreakResumeRow>("longBreakResume:activity"), Qt::LeftButton);
+    EXPECT_EQ(rig.storedSettings()["longBreakResume"].toString(), "activity");
+    EXPECT_EQ(selectedRows(), QStringList{"activity"});
+    EXPECT_EQ(changes.size(), 1);
+
+    const QByteArray before = rig.settingsFile();
+    QTest::mouseClick(control<LongBreakResumeRow>("longBreakResume:activity"), Qt::LeftButton);
+    EXPECT_EQ(changes.size(), 1) << "the row already chosen changes nothing";
+    EXPECT_EQ(rig.settingsFile(), before);
+}

@@ -1,0 +1,82 @@
+#include "support/BreaksPaneRig.h"
+
+#include "settings_ui/DetailView.h"
+#include "settings_ui/ScreenBreaksDetailView.h"
+
+#include <QApplication>
+#include <QJsonDocument>
+
+BreaksPaneRig::BreaksPaneRig()
+    : plannedBreaks({
+          .settings = settings,
+          .clock = clock,
+          .defaults = store,
+          .inputState = timer.input,
+          .statistics = timer.statistics,
+          .reminders = timer.reminders,
+          .hud = timer.hud,
+          .wellness = timer.wellness,
+          .notifier = notifier,
+          .breakScheduler = [this]() -> BreakScheduler & { return breakTimer; },
+          .isBreakShowing = [] { return false; },
+      })
+    , breakTimer({
+          .settings = settings,
+          .clock = clock,
+          .inputState = timer.input,
+          .displayState = timer.display,
+          .battery = timer.battery,
+          .statistics = timer.statistics,
+          .reminders = timer.reminders,
+          .wellness = timer.wellness,
+          .plannedBreaks = plannedBreaks,
+          .typingHealth = timer.typing,
+          .notifier = notifier,
+          .sessionEvents = timer.sessionEvents,
+          .isBreakShowing = [] { return false; },
+          .screenCount = [] { return 1; },
+      })
+{
+    // Someone at the keyboard: the countdown runs without an idle pause.
+    timer.input.setIdleSeconds(0);
+}
+
+BreaksPaneRig::~BreaksPaneRig()
+{
+    breakTimer.stop();
+    settle();
+}
+
+ContentServices BreaksPaneRig::services()
+{
+    ContentServices services = SettingsWindowRig::services();
+    services.breakScheduler = breakTimer;
+    services.plannedBreaks = plannedBreaks;
+    return services;
+}
+
+std::unique_ptr<ContentView> BreaksPaneRig::openWindow()
+{
+    auto view = std::make_unique<ContentView>(services());
+    view->resize(880, 820);
+    view->show();
+    settle();
+    return view;
+}
+
+ScreenBreaksDetailView *BreaksPaneRig::pane(ContentView &view)
+{
+    return qobject_cast<ScreenBreaksDetailView *>(view.detail()->pane());
+}
+
+QJsonObject BreaksPaneRig::storedSettings()
+{
+    return QJsonDocument::fromJson(settingsFile()).object();
+}
+
+void BreaksPaneRig::settle()
+{
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
