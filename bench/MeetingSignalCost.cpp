@@ -1,6 +1,7 @@
 // What the activity signals cost while nothing happens: the real monitor and Linux source on
-// their own queue thread, with nothing playing and the wellness scheduler's "no detector
-// waits on time" flag set, measured on that thread alone over a window of real time.
+// their own queue thread, with nothing playing, the wellness scheduler's "no detector waits
+// on time" flag set and its interest in running applications, measured on that thread alone
+// over a window of real time.
 //
 //   tests/services.sh <build>/bench/lumenpause_meeting_signal_cost [--media] [--proc DIR] [seconds]
 //
@@ -13,6 +14,7 @@
 
 #include "core/EventQueue.h"
 #include "core/Logger.h"
+#include "detection/MeetingDetectorCatalogue.h"
 #include "detection/MeetingSignalMonitor.h"
 #include "platform/linux/LinuxMeetingSignalSource.h"
 
@@ -104,6 +106,7 @@ int main(int argc, char **argv)
         MeetingSignalMonitor monitor(queue, source);
         std::atomic<int> deliveries = 0;
         monitor.setOnSnapshot([&](const MeetingSignalSnapshot &, int) { ++deliveries; });
+        monitor.setRunningApplicationsInterest(meetingRunningApplicationsInterest());
         monitor.setNothingWaitsOnTime(true);
         monitor.start(1, media);
         sleepFor(kWarmupSeconds);

@@ -4,6 +4,8 @@
 #include "breakscreen/WindowManager.h"
 #include "core/AppState.h"
 #include "app/LaunchCoordinator.h"
+#include "app/PlatformBackends.h"
+#include "core/FactoryReset.h"
 #include "core/RunningTests.h"
 #include "core/ThemeManager.h"
 #include "menubar/MenuBarController.h"
@@ -57,8 +59,13 @@ void AppDelegate::installSettingsContent(const LaunchServices &services)
     const ContentServices::OnboardingFactory makeOnboarding = [this](std::function<void()> dismiss) {
         return new OnboardingView(OnboardingServices::forApplication(*m_launchCoordinator), std::move(dismiss));
     };
-    m_windowManager->settingsController().setContentFactory([services, makeOnboarding] {
-        return new ContentView({services.defaults, services.notifier, ThemeManager::shared(), makeOnboarding});
+    m_windowManager->settingsController().setContentFactory([this, services, makeOnboarding] {
+        ContentServices content{services.defaults, services.notifier, ThemeManager::shared(), makeOnboarding};
+        content.factoryReset = [this] {
+            return FactoryReset(FactoryResetContext::forApplication(*m_launchCoordinator)).perform();
+        };
+        content.waylandSession = PlatformBackends::currentSession().wayland;
+        return new ContentView(content);
     });
     // Saves where the break screen loads its look from, on the settings window's own clock.
     m_windowManager->settingsController().setCustomizerFactory(

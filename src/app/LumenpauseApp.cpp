@@ -12,6 +12,7 @@
 #include "core/ThemeManager.h"
 #include "core/UpdateService.h"
 #include "detection/MeetingSignalMonitor.h"
+#include "detection/WellnessScheduler.h"
 #include "menubar/UpdateResultDialog.h"
 #include "platform/linux/BrokenPipeSignal.h"
 #include "platform/linux/GraphicalSessionProbe.h"
@@ -89,8 +90,10 @@ int LumenpauseApp::exec()
                               Qt::QueuedConnection);
     const int status = QApplication::exec();
     // The one wait on the activity-signal queue: its connections close in order, unless it
-    // is stuck, which must not keep the process from ending.
+    // is stuck, which must not keep the process from ending. With no more snapshots coming,
+    // the way back to the main thread closes before the application object goes.
     MeetingSignalMonitor::shutdownShared(kSignalQueueShutdownBound);
+    WellnessScheduler::shutdownShared();
     return status;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "detection/MeetingSignalSnapshot.h"
+#include "detection/RunningApplicationsInterest.h"
 
 #include <functional>
 
@@ -19,6 +20,9 @@ public:
 
     // Set once, before the first start.
     virtual void setOnSnapshot(SnapshotHandler handler) = 0;
+    // Set once, before the first start: snapshots then carry only the running applications
+    // the receiver looks at, and only while it looks at any. Without it they carry them all.
+    virtual void setRunningApplicationsInterest(RunningApplicationsInterest interest) = 0;
     // From any thread; returns at once. A start while started changes the session number and
     // the media flag in place and delivers a snapshot.
     virtual void start(int sessionID, bool includeMediaSignals) = 0;

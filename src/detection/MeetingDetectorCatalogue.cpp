@@ -50,6 +50,18 @@ QList<BrowserMeetingDetector::BrowserFamily> meetingBrowserFamilies()
     };
 }
 
+RunningApplicationsInterest meetingRunningApplicationsInterest()
+{
+    RunningApplicationsInterest interest;
+    for (const BrowserMeetingDetector::BrowserFamily &family : meetingBrowserFamilies()) {
+        interest.applicationPrefixes += family.applicationPrefixes;
+        interest.audioPrefixes += family.audioPrefixes;
+    }
+    interest.applicationPrefixes.removeDuplicates();
+    interest.audioPrefixes.removeDuplicates();
+    return interest;
+}
+
 MeetingDetectorList makeMeetingDetectors()
 {
     MeetingDetectorList list;

@@ -2,6 +2,7 @@
 
 #include "detection/BrowserMeetingDetector.h"
 #include "detection/PlatformMeetingDetector.h"
+#include "detection/RunningApplicationsInterest.h"
 
 #include <memory>
 #include <vector>
@@ -16,3 +17,7 @@ MeetingDetectorList makeMeetingDetectors();
 
 // The browsers whose calls are recognised, in the order that credits a shared engine's audio.
 QList<BrowserMeetingDetector::BrowserFamily> meetingBrowserFamilies();
+
+// The running applications the catalogue's detectors look at: the browsers', while some audio
+// comes from a browser's processes.
+RunningApplicationsInterest meetingRunningApplicationsInterest();

@@ -16,8 +16,9 @@ public:
     {
     }
 
-    // Set before the first start; the start's hand-over to the executor publishes it there.
+    // Set before the first start; the start's hand-over to the executor publishes them there.
     SnapshotHandler onSnapshot;
+    std::optional<RunningApplicationsInterest> runningInterest;
 
     void start(int sessionID, bool includeMediaSignals);
     void stop();
@@ -173,13 +174,17 @@ void MeetingSignalMonitor::Core::deliver(Delivery delivery)
 MeetingSignalSnapshot MeetingSignalMonitor::Core::makeSnapshot()
 {
     MeetingSignalSnapshot snapshot;
-    snapshot.runningBundleIdentifiers = m_source.runningApplications();
     if (m_includeMediaSignals) {
         snapshot.frontmostBundleIdentifier = m_source.frontmostApplication();
         snapshot.displaySleepPreventingBundleIdentifiers =
             m_source.displaySleepPreventingApplications();
     }
     MeetingSignalSource::AudioActivity audio = m_source.audioActivity();
+    // The process listing is the dearest reading by far: it is made only when looked at.
+    if (!runningInterest)
+        snapshot.runningBundleIdentifiers = m_source.runningApplications();
+    else if (runningInterest->isLookedAt(audio.inputIdentities, audio.outputIdentities))
+        snapshot.runningBundleIdentifiers = runningInterest->narrowed(m_source.runningApplications());
     snapshot.inputBundleIdentifiers = std::move(audio.inputIdentities);
     snapshot.outputBundleIdentifiers = std::move(audio.outputIdentities);
     // The default device is asked only when no stream explains the input.
@@ -202,6 +207,11 @@ MeetingSignalMonitor::~MeetingSignalMonitor()
 void MeetingSignalMonitor::setOnSnapshot(SnapshotHandler handler)
 {
     m_core->onSnapshot = std::move(handler);
+}
+
+void MeetingSignalMonitor::setRunningApplicationsInterest(RunningApplicationsInterest interest)
+{
+    m_core->runningInterest = std::move(interest);
 }
 
 void MeetingSignalMonitor::start(int sessionID, bool includeMediaSignals)

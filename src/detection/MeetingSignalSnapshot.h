@@ -8,7 +8,8 @@
 // One sample of the activity signals that meetings and media playback are inferred from.
 // Applications are named by their identities: a flatpak or desktop-file application id, or
 // "bin:" and the name of the program's binary. The display-sleep set and the frontmost
-// application are filled only while media signals are gathered.
+// application are filled only while media signals are gathered; the running applications
+// only as far as the receiver looks at them (RunningApplicationsInterest).
 struct MeetingSignalSnapshot
 {
     QSet<QString> runningBundleIdentifiers;

@@ -12,6 +12,8 @@
 #include "menubar/ReminderQueue.h"
 #include "scheduling/BreakScheduler.h"
 
+#include <atomic>
+
 namespace {
 
 const QString category = QStringLiteral("Wellness");
@@ -40,11 +42,12 @@ WellnessScheduler::WellnessScheduler(WellnessSchedulerServices services, QObject
     if (m_blinkIntervalMinutes == 0)
         setBlinkIntervalMinutes(defaultBlinkIntervalMinutes);
     m_detectors->meeting.setDetectors(makeMeetingDetectors());
+    m_services.activitySignals.setRunningApplicationsInterest(meetingRunningApplicationsInterest());
     // Snapshots come on the monitor's own thread and are handled on the main thread.
-    const std::weak_ptr<const bool> alive = m_lifetime;
     m_services.activitySignals.setOnSnapshot(
-        [this, alive](const MeetingSignalSnapshot &snapshot, int sessionID) {
-            postToMainThread(alive, [this, snapshot, sessionID] {
+        [this, toMainThread = m_mainThread.poster()](const MeetingSignalSnapshot &snapshot,
+                                                     int sessionID) {
+            toMainThread.post([this, snapshot, sessionID] {
                 handleSignalSnapshot(snapshot, sessionID);
             });
         });
@@ -53,9 +56,16 @@ WellnessScheduler::WellnessScheduler(WellnessSchedulerServices services, QObject
 
 WellnessScheduler::~WellnessScheduler()
 {
+    m_mainThread.close();
     if (m_isSignalMonitoringActive)
         m_services.activitySignals.stop();
 }
+
+namespace {
+
+std::atomic<WellnessScheduler *> sharedScheduler{nullptr};
+
+} // namespace
 
 WellnessScheduler &WellnessScheduler::shared()
 {
@@ -73,9 +83,16 @@ WellnessScheduler &WellnessScheduler::shared()
                 new SerialQueue(QStringLiteral("local.lumenpause.detected-activity-evaluation")),
         });
         clock->setParent(instance);
+        sharedScheduler = instance;
         return instance;
     }();
     return *scheduler;
+}
+
+void WellnessScheduler::shutdownShared()
+{
+    if (WellnessScheduler *scheduler = sharedScheduler.load())
+        scheduler->m_mainThread.close();
 }
 
 void WellnessScheduler::bindBreakTimer(BreakScheduler &breakTimer)
@@ -181,7 +198,7 @@ void WellnessScheduler::setPauseDuringMedia(bool enabled)
 // said that nothing waits on time.
 void WellnessScheduler::pauseDuringMeetingsDidChange()
 {
-    m_services.activitySignals.setNothingWaitsOnTime(false);
+    tellMonitorNothingWaits(false);
     if (!m_pauseDuringMeetings)
         endMeetingState();
     updateSignalMonitoring();
@@ -189,7 +206,7 @@ void WellnessScheduler::pauseDuringMeetingsDidChange()
 
 void WellnessScheduler::pauseDuringMediaDidChange()
 {
-    m_services.activitySignals.setNothingWaitsOnTime(false);
+    tellMonitorNothingWaits(false);
     if (!m_pauseDuringMedia)
         endMediaState();
     updateSignalMonitoring();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Cancellable.h"
+#include "core/MainThreadHandOff.h"
 #include "core/PauseReason.h"
 #include "detection/ActiveDurationCounter.h"
 #include "detection/MediaPlaybackDetector.h"
@@ -58,6 +59,10 @@ public:
     // The application's scheduler on the standard store and the installed system readings;
     // made on first use, never destroyed. The shared break timer binds itself when it is made.
     static WellnessScheduler &shared();
+    // Once at exit, after the event loop and after the signal monitor's shutdown: results
+    // still coming from the evaluation queue no longer reach the main thread. Nothing to do
+    // when the scheduler was never made.
+    static void shutdownShared();
     // The break timer that meetings and media pause, and whose lock state counts as absence.
     void bindBreakTimer(BreakScheduler &breakTimer);
 
@@ -167,9 +172,6 @@ private:
     };
     struct EvaluationOutcome;
 
-    // Runs the work on the main thread later, unless the scheduler is gone by then.
-    static void postToMainThread(std::weak_ptr<const bool> alive, std::function<void()> work);
-
     // Construction and settings (WellnessScheduler.cpp)
     void readSettings();
     void followPauseSettings();
@@ -203,6 +205,7 @@ private:
     void applyMediaEvaluation(const MediaPlaybackEvaluation &evaluation);
     void runOnEvaluationQueue(std::function<void(Detectors &)> work);
     void setMediaDiagnostics(const MediaSignalDiagnostics &diagnostics);
+    void tellMonitorNothingWaits(bool nothingWaits);
 
     // What a call or playback takes and releases (WellnessSchedulerActivity.cpp)
     void meetingDidStart();
@@ -262,7 +265,9 @@ private:
     MediaSignalDiagnostics m_mediaDiagnosticsSnapshot;
     bool m_officeHoursActive = true;
     bool m_isRuntimeStarted = false;
-    // Work posted to the main thread from other threads runs only while this lives; it is
-    // checked on the main thread, where the scheduler is destroyed.
-    std::shared_ptr<const bool> m_lifetime = std::make_shared<const bool>(true);
+    // What the monitor was last told, so that it is woken only to hear something new.
+    bool m_monitorToldNothingWaits = false;
+    // The snapshots' and results' way back from the monitor's and the evaluation queue's
+    // threads. Last, so that it closes first: nothing reaches a scheduler being destroyed.
+    MainThreadHandOff m_mainThread;
 };

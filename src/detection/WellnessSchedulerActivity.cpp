@@ -109,7 +109,7 @@ void WellnessScheduler::endMeetingState()
     meetingDidEnd();
     setMeetingContext(MeetingContext::inactive());
     runOnEvaluationQueue([](Detectors &detectors) { detectors.meeting.reset(); });
-    m_services.activitySignals.setNothingWaitsOnTime(false);
+    tellMonitorNothingWaits(false);
 }
 
 void WellnessScheduler::endMediaState()
@@ -117,7 +117,7 @@ void WellnessScheduler::endMediaState()
     mediaPlaybackDidEnd();
     setMediaContext(MediaPlaybackContext::inactive());
     runOnEvaluationQueue([](Detectors &detectors) { detectors.media.reset(); });
-    m_services.activitySignals.setNothingWaitsOnTime(false);
+    tellMonitorNothingWaits(false);
 }
 
 void WellnessScheduler::applyMeetingPauseSettings()

@@ -6,8 +6,6 @@
 #include "core/SerialQueue.h"
 #include "detection/ActivitySignals.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 const QString category = QStringLiteral("Wellness");
@@ -31,21 +29,6 @@ struct WellnessScheduler::EvaluationOutcome
     std::optional<MediaPlaybackEvaluation> media;
     bool nothingWaitsOnTime = false;
 };
-
-void WellnessScheduler::postToMainThread(std::weak_ptr<const bool> alive,
-                                         std::function<void()> work)
-{
-    QCoreApplication *app = QCoreApplication::instance();
-    if (!app)
-        return;
-    QMetaObject::invokeMethod(
-        app,
-        [alive = std::move(alive), work = std::move(work)] {
-            if (!alive.expired())
-                work();
-        },
-        Qt::QueuedConnection);
-}
 
 // Every start, restart with another media choice and stop moves the session number on, so
 // that snapshots and results of an earlier session are recognised and dropped.
@@ -122,9 +105,8 @@ void WellnessScheduler::postEvaluation(const MeetingSignalSnapshot &snapshot, in
     const bool meetingChoice = m_pauseDuringMeetings;
     const bool mediaChoice = m_pauseDuringMedia;
     const QDateTime now = m_services.clock.now();
-    const std::weak_ptr<const bool> alive = m_lifetime;
-    runOnEvaluationQueue([this, alive, snapshot, sessionID, meetingChoice, mediaChoice,
-                          now](Detectors &detectors) {
+    runOnEvaluationQueue([this, toMainThread = m_mainThread.poster(), snapshot, sessionID,
+                          meetingChoice, mediaChoice, now](Detectors &detectors) {
         EvaluationOutcome outcome;
         outcome.sessionID = sessionID;
         outcome.diagnostics = diagnosticsOf(snapshot);
@@ -134,7 +116,7 @@ void WellnessScheduler::postEvaluation(const MeetingSignalSnapshot &snapshot, in
             outcome.media = detectors.media.evaluate(snapshot, now);
         outcome.nothingWaitsOnTime =
             !detectors.meeting.waitsOnTime() && !detectors.media.waitsOnTime();
-        postToMainThread(alive, [this, outcome] { applyEvaluationOutcome(outcome); });
+        toMainThread.post([this, outcome] { applyEvaluationOutcome(outcome); });
     });
 }
 
@@ -162,7 +144,7 @@ void WellnessScheduler::applyEvaluationOutcome(const EvaluationOutcome &outcome)
         applyMeetingEvaluation(*outcome.meeting);
     if (outcome.media && m_pauseDuringMedia)
         applyMediaEvaluation(*outcome.media);
-    m_services.activitySignals.setNothingWaitsOnTime(outcome.nothingWaitsOnTime);
+    tellMonitorNothingWaits(outcome.nothingWaitsOnTime);
 }
 
 // Starts and ends are decided against what is held, not from the evaluation's transition
@@ -194,6 +176,15 @@ void WellnessScheduler::applyMediaEvaluation(const MediaPlaybackEvaluation &eval
         setIsMediaPlaybackActive(false);
         mediaPlaybackDidEnd();
     }
+}
+
+// Every word to the monitor wakes its thread; most results repeat the last one.
+void WellnessScheduler::tellMonitorNothingWaits(bool nothingWaits)
+{
+    if (nothingWaits == m_monitorToldNothingWaits)
+        return;
+    m_monitorToldNothingWaits = nothingWaits;
+    m_services.activitySignals.setNothingWaitsOnTime(nothingWaits);
 }
 
 void WellnessScheduler::setMediaDiagnostics(const MediaSignalDiagnostics &diagnostics)

@@ -1,6 +1,7 @@
 #include "settings_ui/ContentServices.h"
 
 #include "core/AppNotifier.h"
+#include "core/AppServices.h"
 #include "core/AppSettings.h"
 #include "core/FileSettingsRepository.h"
 #include "core/LocalStatisticsStore.h"
@@ -68,6 +69,11 @@ HUDPresenter &ContentServices::sharedHUD()
 AppSoundPlayer &ContentServices::sharedSounds()
 {
     return AppSoundPlayer::shared();
+}
+
+AppServices &ContentServices::sharedAppServices()
+{
+    return AppServices::shared();
 }
 
 Clock &ContentServices::sharedClock()

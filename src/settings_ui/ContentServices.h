@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ResetError.h"
 #include "core/ServiceRef.h"
 
 #include <QVariantMap>
@@ -8,6 +9,7 @@
 #include <optional>
 
 class AppNotifier;
+class AppServices;
 class AppSettings;
 class AppSoundPlayer;
 class BreakScheduler;
@@ -16,6 +18,7 @@ class LocalStatisticsStore;
 class PlannedBreakScheduler;
 class HUDPresenter;
 class ReminderQueue;
+class QUrl;
 class QWidget;
 class SettingsRepository;
 class ShortcutController;
@@ -59,6 +62,16 @@ struct ContentServices
     ServiceRef<AppSoundPlayer> sounds{&sharedSounds};
     // The information dictionary the footer reads the version from; none: the build's own.
     std::optional<QVariantMap> info = std::nullopt;
+    // The About pane's update check goes to this distribution's update service.
+    ServiceRef<AppServices> appServices{&sharedAppServices};
+    // Opens a web page; none: the desktop's browser.
+    std::function<bool(const QUrl &)> openUrl = {};
+    // The Advanced pane's factory reset: on success it ends the application, otherwise it
+    // says why it stopped. The application hands in its own, on its launch coordinator;
+    // without one nothing is reset and the pane says so.
+    std::function<std::optional<ResetError>()> factoryReset = {};
+    // Under Wayland the desktop may keep the hot keys from the X server they are grabbed on.
+    bool waylandSession = false;
 
     // The shared store, notifier and theme; the flow is the application's to add.
     static ContentServices shared();
@@ -73,6 +86,7 @@ struct ContentServices
     static ReminderQueue &sharedReminders();
     static HUDPresenter &sharedHUD();
     static AppSoundPlayer &sharedSounds();
+    static AppServices &sharedAppServices();
     // The settings window's own system clock, made on first use.
     static Clock &sharedClock();
 };

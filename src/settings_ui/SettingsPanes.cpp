@@ -1,10 +1,14 @@
 #include "settings_ui/SettingsPanes.h"
 
+#include "settings_ui/AboutDetailView.h"
+#include "settings_ui/AdvancedDetailView.h"
+#include "settings_ui/GeneralDetailView.h"
 #include "settings_ui/MediaDetailView.h"
 #include "settings_ui/MeetingsDetailView.h"
 #include "settings_ui/NotificationsDetailView.h"
 #include "settings_ui/PanePlaceholder.h"
 #include "settings_ui/ScreenBreaksDetailView.h"
+#include "settings_ui/ShortcutsDetailView.h"
 #include "settings_ui/SmartPauseDetailView.h"
 #include "settings_ui/StatsDetailView.h"
 #include "settings_ui/WellnessDetailView.h"
@@ -15,7 +19,7 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
 {
     switch (section) {
     case SidebarSection::general:
-        return nullptr;
+        return &GeneralDetailView::make;
     case SidebarSection::breaks:
         return &ScreenBreaksDetailView::make;
     case SidebarSection::smartBehavior:
@@ -29,13 +33,13 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
     case SidebarSection::media:
         return &MediaDetailView::make;
     case SidebarSection::advanced:
-        return nullptr;
+        return &AdvancedDetailView::make;
     case SidebarSection::shortcuts:
-        return nullptr;
+        return &ShortcutsDetailView::make;
     case SidebarSection::stats:
         return &StatsDetailView::make;
     case SidebarSection::about:
-        return nullptr;
+        return &AboutDetailView::make;
     case SidebarSection::debug:
         return nullptr;
     }

@@ -1,11 +1,10 @@
 #include "settings_ui/StatsDetailView.h"
 
-#include "core/AppIcon.h"
 #include "core/LocalStatisticsStore.h"
+#include "settings_ui/ConfirmationAlert.h"
 #include "settings_ui/ContentServices.h"
 #include "settings_ui/SegmentedControl.h"
 #include "settings_ui/SettingCard.h"
-#include "settings_ui/SettingsFont.h"
 #include "settings_ui/StatsActivityCard.h"
 #include "settings_ui/StatsBreakdownList.h"
 #include "settings_ui/StatsFooter.h"
@@ -18,9 +17,6 @@
 #include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPixmap>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,21 +24,6 @@ namespace {
 constexpr int paneSpacing = 18;
 constexpr int cardPadding = 18;
 constexpr int emptyStateMargin = 52;
-constexpr int confirmationTextWidth = 300;
-constexpr int confirmationIconSide = 48;
-
-// A message box sets its question in the body font; as an alert it reads better bold, over a
-// message that wraps at a comfortable width. Its two labels are the box's own, found by the
-// names Qt gives them.
-void dressConfirmation(QMessageBox &box)
-{
-    if (auto *question = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
-        question->setFont(SettingsFont::font(14, QFont::DemiBold));
-    if (auto *message = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel"))) {
-        message->setFont(SettingsFont::font(12));
-        message->setMinimumWidth(confirmationTextWidth);
-    }
-}
 
 } // namespace
 
@@ -183,29 +164,10 @@ void StatsDetailView::askToClear()
 {
     if (m_confirmation)
         return;
-    auto *box = new QMessageBox(this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    // Dressed like the window it comes from, light or dark.
-    box->setAttribute(Qt::WA_WindowPropagation);
-    box->setWindowModality(Qt::WindowModal);
-    // The application's own tile, as an alert shows whose question it is.
-    box->setIconPixmap(QPixmap::fromImage(AppIcon::image(confirmationIconSide, devicePixelRatioF())));
-    box->setTextFormat(Qt::PlainText);
-    box->setText(QStringLiteral("Clear all statistics?"));
-    box->setInformativeText(QStringLiteral(
-        "This permanently deletes the local 30-day statistics file from this computer."));
-    dressConfirmation(*box);
-    QPushButton *cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    QPushButton *clear =
-        box->addButton(QStringLiteral("Clear Statistics"), QMessageBox::DestructiveRole);
-    box->setDefaultButton(cancel);
-    box->setEscapeButton(cancel);
-    connect(box, &QMessageBox::buttonClicked, this, [this, clear](QAbstractButton *button) {
-        if (button == clear)
-            clearStatistics();
-    });
-    m_confirmation = box;
-    box->open();
+    m_confirmation = ConfirmationAlert::open(
+        this, QStringLiteral("Clear all statistics?"),
+        QStringLiteral("This permanently deletes the local 30-day statistics file from this computer."),
+        QStringLiteral("Clear Statistics"), [this] { clearStatistics(); });
 }
 
 void StatsDetailView::clearStatistics()

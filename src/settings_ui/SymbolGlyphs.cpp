@@ -2,6 +2,7 @@
 
 #include "breakscreen/BreakGlyphs.h"
 #include "menubar/HUDGlyphs.h"
+#include "settings_ui/AppPanesSymbols.h"
 #include "settings_ui/BehaviorSymbols.h"
 #include "settings_ui/BreaksSymbols.h"
 #include "settings_ui/CustomizerSymbols.h"
@@ -191,6 +192,7 @@ const QHash<QString, Design> &ownDesigns()
         all.insert(BreaksSymbols::designs());
         all.insert(CustomizerSymbols::designs());
         all.insert(NotificationsSymbols::designs());
+        all.insert(AppPanesSymbols::designs());
         all.insert(BehaviorSymbols::designs());
         return all;
     }();

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-// The real application reset while it runs, as the settings window will start it, on a home
+// The real application reset while it runs, from its settings window's Advanced pane, on a home
 // holding everything the application ever writes.
 
 namespace {

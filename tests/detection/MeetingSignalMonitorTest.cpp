@@ -211,6 +211,34 @@ TEST(MeetingSignalMonitorTest, WhileNothingWaitsOnTimeOnlyNewsIsDeliveredPeriodi
     EXPECT_EQ(rig.times(), QList<qint64>({0, 4000, 4650, 7500, 11500}));
 }
 
+TEST(MeetingSignalMonitorTest, RunningApplicationsAreListedOnlyWhileLookedAtAndOnlyTheirsCount)
+{
+    MonitorRig rig;
+    rig.monitor->setRunningApplicationsInterest({{"bin:chrome"}, {"bin:chrome"}});
+    rig.monitor->setNothingWaitsOnTime(true);
+    rig.source.running = {"bin:chrome", "bin:cc1plus"};
+    // A busy machine: some other program comes or goes every second.
+    const auto churn = [&](const char *program) {
+        return [&rig, program] { rig.source.running = {"bin:chrome", QString::fromUtf8(program)}; };
+    };
+    const auto chromePlays = [&](bool plays) {
+        return [&rig, plays] {
+            rig.source.audio.outputIdentities = plays ? QSet<QString>{"bin:chrome"} : QSet<QString>{};
+            rig.source.emitChange(true);
+        };
+    };
+    rig.monitor->start(1, false);
+    rig.run({{1.0, churn("ld")}, {3.0, churn("as")}, {4.5, chromePlays(true)}, {5.0, churn("cc1")},
+             {7.0, churn("ninja")}, {8.5, chromePlays(false)}, {9.0, churn("ld")}},
+            12.0);
+    EXPECT_EQ(rig.times(), QList<qint64>({0, 4650, 8650}));
+    EXPECT_TRUE(rig.deliveries[0].snapshot.runningBundleIdentifiers.isEmpty());
+    EXPECT_EQ(rig.deliveries[1].snapshot.runningBundleIdentifiers, QSet<QString>({"bin:chrome"}));
+    EXPECT_TRUE(rig.deliveries[2].snapshot.runningBundleIdentifiers.isEmpty());
+    // Listed at the event and at the two periodic readings while Chrome played.
+    EXPECT_EQ(rig.source.runningReads, 3);
+}
+
 TEST(MeetingSignalMonitorTest, AReconciliationHeldPastAStopNeverDelivers)
 {
     MonitorRig rig;

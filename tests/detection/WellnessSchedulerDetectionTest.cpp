@@ -55,6 +55,8 @@ TEST(WellnessSchedulerDetectionTest, ACallHoldsBreaksAndNoticesUntilItsGraceRuns
                            "meetingDetection=true officeHoursActive=true postureEnabled=true"}));
     ASSERT_EQ(rig.activitySignals.sessionID(), 1);
     EXPECT_FALSE(rig.activitySignals.starts().constLast().includeMediaSignals);
+    ASSERT_TRUE(rig.activitySignals.runningInterest());
+    EXPECT_TRUE(rig.activitySignals.runningInterest()->applicationPrefixes.contains("bin:firefox"));
 
     rig.deliver(zoomCall);
     EXPECT_EQ(rig.wellness.meetingContextSnapshot().state, MeetingState::probable);
@@ -80,6 +82,8 @@ TEST(WellnessSchedulerDetectionTest, ACallHoldsBreaksAndNoticesUntilItsGraceRuns
     EXPECT_EQ(rig.events("Meeting", "detected_activity_ended"), QStringList({endedWithBoth}));
     EXPECT_EQ(rig.events("meeting_adjusted_timer").size(), 1);
     EXPECT_TRUE(rig.activitySignals.nothingWaitsOnTime());
+    // The monitor heard only the three changes (active, ending, ended), not every result.
+    EXPECT_EQ(rig.activitySignals.nothingWaitsUpdates(), 3);
 }
 
 TEST(WellnessSchedulerDetectionTest, ACallAndPlaybackHoldTheirOwnPauses)

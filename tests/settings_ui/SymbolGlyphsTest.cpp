@@ -32,6 +32,10 @@ const QStringList usedSymbols = {
     "pause.circle", "bell.slash", "clock.arrow.circlepath",
     "arrow.triangle.2.circlepath", "info.circle", "antenna.radiowaves.left.and.right",
     "shield.fill", "checkmark",
+    // The General, Advanced, About and Shortcuts panes.
+    "paintbrush", "textformat.123", "wake", "forward.end.fill", "rectangle.on.rectangle.slash",
+    "battery.25percent", "trash.fill", "ladybug", "globe", "envelope", "square.and.arrow.up",
+    "arrow.up.right", "macwindow",
     // The Smart Behavior, Media and Wellness panes.
     "person.fill.questionmark", "arrow.counterclockwise", "lock.shield.fill", "hand.raised",
 };

@@ -19,9 +19,17 @@ public:
     };
 
     void setOnSnapshot(SnapshotHandler handler) override { m_handler = std::move(handler); }
+    void setRunningApplicationsInterest(RunningApplicationsInterest interest) override
+    {
+        m_runningInterest = std::move(interest);
+    }
     void start(int sessionID, bool includeMediaSignals) override;
     void stop() override;
-    void setNothingWaitsOnTime(bool nothingWaits) override { m_nothingWaitsOnTime = nothingWaits; }
+    void setNothingWaitsOnTime(bool nothingWaits) override
+    {
+        m_nothingWaitsOnTime = nothingWaits;
+        ++m_nothingWaitsUpdates;
+    }
 
     void deliver(const MeetingSignalSnapshot &snapshot);
     void deliver(const MeetingSignalSnapshot &snapshot, int sessionID);
@@ -32,6 +40,12 @@ public:
     // The session of the start in force; none while stopped.
     std::optional<int> sessionID() const;
     bool nothingWaitsOnTime() const { return m_nothingWaitsOnTime; }
+    // Each is a wake-up of the real monitor's thread.
+    int nothingWaitsUpdates() const { return m_nothingWaitsUpdates; }
+    const std::optional<RunningApplicationsInterest> &runningInterest() const
+    {
+        return m_runningInterest;
+    }
 
 private:
     SnapshotHandler m_handler;
@@ -39,4 +53,6 @@ private:
     QList<Start> m_starts;
     int m_stops = 0;
     bool m_nothingWaitsOnTime = false;
+    int m_nothingWaitsUpdates = 0;
+    std::optional<RunningApplicationsInterest> m_runningInterest;
 };

@@ -19,6 +19,7 @@ public:
     int stopWatchingCalls = 0;
     int rebuildCalls = 0;
     int defaultInputReads = 0;
+    int runningReads = 0;
     bool includeMediaSignals = false;
 
     bool isWatching() const { return bool(m_changed); }
@@ -31,7 +32,11 @@ public:
     void setIncludeMediaSignals(bool include) override { includeMediaSignals = include; }
     void rebuildAudioListeners() override { ++rebuildCalls; }
     void prepareReconciliation(std::function<void()> ready) override;
-    QSet<QString> runningApplications() override { return running; }
+    QSet<QString> runningApplications() override
+    {
+        ++runningReads;
+        return running;
+    }
     AudioActivity audioActivity() override { return audio; }
     bool isDefaultInputRunning() override;
     std::optional<QString> frontmostApplication() override { return frontmost; }

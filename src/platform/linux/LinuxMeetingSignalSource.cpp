@@ -7,6 +7,7 @@
 #include "platform/linux/X11ActiveWindow.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -42,6 +43,9 @@ void LinuxMeetingSignalSource::stopWatching()
     m_audio.stop();
     closeMediaSignals();
     m_includeMedia = false;
+    // Until the next start nothing is listed.
+    m_processes.forgetListing();
+    m_listedThisPeriod = false;
 }
 
 void LinuxMeetingSignalSource::setIncludeMediaSignals(bool include)
@@ -62,6 +66,10 @@ void LinuxMeetingSignalSource::rebuildAudioListeners()
 
 void LinuxMeetingSignalSource::prepareReconciliation(std::function<void()> ready)
 {
+    // Processes are listed only while someone looks at them. After a whole period without a
+    // listing the last one is stale, and the process churn it would filter out is unknown.
+    if (!std::exchange(m_listedThisPeriod, false))
+        m_processes.forgetListing();
     // The answer comes later and is read by the next snapshot; a change asks for one.
     if (m_logind)
         m_logind->ask();
@@ -70,6 +78,7 @@ void LinuxMeetingSignalSource::prepareReconciliation(std::function<void()> ready
 
 QSet<QString> LinuxMeetingSignalSource::runningApplications()
 {
+    m_listedThisPeriod = true;
     return m_processes.runningIdentities();
 }
 

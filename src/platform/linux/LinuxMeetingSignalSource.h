@@ -57,6 +57,8 @@ private:
     PulseAudioSignals m_audio;
     ChangeHandler m_changed;
     bool m_includeMedia = false;
+    // Processes were listed since the last periodic reading was prepared.
+    bool m_listedThisPeriod = false;
     bool m_reportedNoWindows = false;
     std::unique_ptr<X11ActiveWindow> m_activeWindow;
     std::unique_ptr<LogindInhibitors> m_logind;

@@ -183,6 +183,16 @@ QSet<QString> ProcIdentities::identitiesOf(int pid)
     return *kept;
 }
 
+void ProcIdentities::forgetListing()
+{
+    m_known.clear();
+    m_lastPids.clear();
+    m_lastRunning.clear();
+    m_waiting = false;
+    m_lastLinks.reset();
+    m_skippedListings = 0;
+}
+
 QString ProcIdentities::executableName(int pid) const
 {
     char target[4096];

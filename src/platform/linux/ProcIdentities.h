@@ -40,6 +40,11 @@ public:
     QSet<QString> runningIdentities();
     // One process's identities, read once and kept until a listing finds the pid gone.
     QSet<QString> identitiesOf(int pid);
+    // For when listings stop coming regularly: what a listing found and what was read since
+    // can no longer be trusted (a pid may have been given to another program meanwhile), and
+    // a process started in the gap has waited long enough. The next listing takes every
+    // process as the first one did.
+    void forgetListing();
     // The base name of the process's executable, read afresh (the pid may belong to another
     // program by now); empty when it cannot be read.
     QString executableName(int pid) const;

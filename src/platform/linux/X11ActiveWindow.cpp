@@ -141,19 +141,32 @@ void X11ActiveWindow::readActiveWindow()
     m_activeProcessId = processOfWindow(window);
 }
 
+namespace {
+
+// Which kinds of id an answer carries: the mask of the request it answers, which leads the
+// answer.
+uint32_t answeredMask(const xcb_res_client_id_value_t &value)
+{
+    xcb_res_client_id_spec_t request;
+    std::memcpy(&request, &value, sizeof request);
+    return request.mask;
+}
+
+} // namespace
+
 std::optional<int> X11ActiveWindow::clientProcess(xcb_window_t window) const
 {
     if (!m_clientIds)
         return std::nullopt;
     xcb_connection_t *c = m_connection->get();
-    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    const xcb_res_client_id_spec_t wanted{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
     const XcbReply<xcb_res_query_client_ids_reply_t> reply(
-        xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &spec), nullptr));
+        xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &wanted), nullptr));
     if (!reply)
         return std::nullopt;
     for (xcb_res_client_id_value_iterator_t it = xcb_res_query_client_ids_ids_iterator(reply.get());
          it.rem > 0; xcb_res_client_id_value_next(&it)) {
-        if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID)
+        if ((answeredMask(*it.data) & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID)
             && xcb_res_client_id_value_value_length(it.data) >= 1) {
             const uint32_t pid = *xcb_res_client_id_value_value(it.data);
             if (pid > 0)

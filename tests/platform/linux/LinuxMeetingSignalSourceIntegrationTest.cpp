@@ -1,3 +1,4 @@
+#include "detection/MeetingDetectorCatalogue.h"
 #include "support/DBusMockService.h"
 #include "support/ProgramCopy.h"
 #include "support/RunCommand.h"
@@ -183,6 +184,49 @@ TEST(LinuxMeetingSignalSourceIntegrationTest, GnomeIdleInhibitorsComeAndGoWithTh
     seen = rig.waitFor(preventsSleep({}), since);
     ASSERT_TRUE(seen) << "the removed inhibitor stayed";
     EXPECT_LE(*seen, kEventBound);
+}
+
+// Processes are listed only while a browser's audio plays or records: its first snapshot
+// must find the browser running, however long nothing was listed before and whatever was
+// listed then. GNOME Web's pages record in the engine's process, so the browser's own
+// process is known from the listing alone.
+TEST(LinuxMeetingSignalSourceIntegrationTest, ABrowsersFirstSoundFindsItRunning)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    SignalMonitorRig rig;
+    rig.monitor().setRunningApplicationsInterest(meetingRunningApplicationsInterest());
+    rig.monitor().start(1, false);
+    const auto records = [](const char *identity) {
+        return [identity](const MeetingSignalSnapshot &s) {
+            return s.inputBundleIdentifiers.contains(QString::fromUtf8(identity));
+        };
+    };
+    const auto runningWhenFirstRecording = [&](const char *identity) -> QSet<QString> {
+        for (const SignalMonitorRig::Delivery &delivery : rig.deliveries()) {
+            if (records(identity)(delivery.snapshot))
+                return delivery.snapshot.runningBundleIdentifiers;
+        }
+        return {};
+    };
+    const QStringList recordArguments = {"--record", "-d", "fakemic", "/dev/null"};
+
+    ProgramCopy chrome(QStringLiteral("/usr/bin/pacat"), QStringLiteral("chrome"));
+    ASSERT_TRUE(chrome.start(recordArguments));
+    ASSERT_TRUE(rig.waitFor(records("bin:chrome"), 0.0));
+    EXPECT_EQ(runningWhenFirstRecording("bin:chrome"), QSet<QString>({"bin:chrome"}));
+
+    // Quiet through two periodic readings, which list nothing.
+    chrome.kill();
+    const double quietSince = now();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return rig.deliveries().constLast().atSeconds >= quietSince + 4.0; }, kTimeoutMs));
+    EXPECT_TRUE(rig.deliveries().constLast().snapshot.runningBundleIdentifiers.isEmpty());
+    ProgramCopy browser(QStringLiteral("/usr/bin/sleep"), QStringLiteral("epiphany"));
+    ProgramCopy engine(QStringLiteral("/usr/bin/pacat"), QStringLiteral("WebKitWebProcess"));
+    ASSERT_TRUE(browser.start({"60"}));
+    ASSERT_TRUE(engine.start(recordArguments));
+    ASSERT_TRUE(rig.waitFor(records("bin:WebKitWebProcess"), quietSince));
+    EXPECT_EQ(runningWhenFirstRecording("bin:WebKitWebProcess"), QSet<QString>({"bin:epiphany"}));
 }
 
 TEST(LinuxMeetingSignalSourceIntegrationTest, RestartsNeverDeliverASnapshotOfAnEarlierStart)

@@ -61,6 +61,23 @@ TEST(ProcIdentitiesTest, NamesEachOfOurProcessesByItsUnitExecutableAndKernelName
     EXPECT_TRUE(identities.runningIdentities().contains("bin:vlc"));
 }
 
+TEST(ProcIdentitiesTest, AfterListingsStopEveryProcessIsTakenAfreshAtOnce)
+{
+    ProcFixture proc;
+    ASSERT_TRUE(proc.isValid());
+    ASSERT_TRUE(proc.add({201, "chrome", "/opt/google/chrome/chrome"}));
+    ProcIdentities identities(proc.root(), ProcFixture::kUid);
+    EXPECT_EQ(identities.runningIdentities(), QSet<QString>({"bin:chrome"}));
+
+    // In the gap the pid went to another program, and a browser started.
+    proc.remove(201);
+    ASSERT_TRUE(proc.add({201, "ld", "/usr/bin/ld"}));
+    ASSERT_TRUE(proc.add({202, "firefox", "/usr/lib/firefox/firefox"}));
+    identities.forgetListing();
+    EXPECT_EQ(identities.identitiesOf(201), QSet<QString>({"bin:ld"}));
+    EXPECT_EQ(identities.runningIdentities(), QSet<QString>({"bin:ld", "bin:firefox"}));
+}
+
 TEST(ProcIdentitiesTest, ApplicationIdsComeOnlyFromApplicationUnits)
 {
     const QList<std::pair<QByteArray, QString>> cases = {

@@ -1,0 +1,148 @@
+#include "menubar/HotKeyDefinition.h"
+#include "settings_ui/BreaksSettingRow.h"
+#include "settings_ui/InfoTip.h"
+#include "settings_ui/KeyCapLabel.h"
+#include "settings_ui/Motion.h"
+#include "settings_ui/SchemeLabel.h"
+#include "settings_ui/SettingsPanes.h"
+#include "settings_ui/ShortcutsDetailView.h"
+#include "settings_ui/ToggleSwitch.h"
+#include "support/BreakScreenRig.h"
+#include "support/SettingsWindowRig.h"
+#include "support/WindowShortcutRig.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ShortcutsDetailViewTest : public ::testing::Test
+{
+protected:
+    ShortcutsDetailViewTest() { Motion::setJumpToEnd(true); }
+    ~ShortcutsDetailViewTest() override
+    {
+        BreakScreenRig::flushDeletions();
+        Motion::setJumpToEnd(false);
+    }
+
+    std::unique_ptr<QWidget> openPane()
+    {
+        std::unique_ptr<QWidget> pane(SettingsPanes::make(SidebarSection::shortcuts, shortcuts.services()));
+        pane->resize(620, 800);
+        pane->show();
+        return pane;
+    }
+
+    // Which of the lower sections show: the warning's message (or "no warning"), the list,
+    // the tip.
+    static QStringList shown(QWidget &pane)
+    {
+        QStringList parts;
+        const auto *warning = pane.findChild<InfoTip *>("shortcutsWarning");
+        parts << (warning && warning->isVisibleTo(&pane) ? warning->message() : QStringLiteral("no warning"));
+        if (pane.findChild<QWidget *>("shortcutsList")->isVisibleTo(&pane))
+            parts << "list";
+        if (pane.findChild<QWidget *>("shortcutsTip")->isVisibleTo(&pane))
+            parts << "tip";
+        return parts;
+    }
+
+    // The switch's value as the settings file holds it.
+    bool stored() { return QJsonDocument::fromJson(rig.settingsFile()).object().value("shortcutsEnabled").toBool(true); }
+
+    SettingsWindowRig rig;
+    WindowShortcutRig shortcuts{rig};
+    ShortcutController &controller = shortcuts.controller;
+};
+
+} // namespace
+
+TEST_F(ShortcutsDetailViewTest, TheSwitchWritesEachChangeAndOffHidesWarningListAndTip)
+{
+    const QString taken = "Unavailable shortcuts: Toggle menu bar timer. Another app may already use them.";
+    rig.timer.fakeHotKeys.refuse(HotKeyDefinition::toggleMenuBarTimer, "error 10");
+    shortcuts.startRuntime();
+    const auto pane = openPane();
+    auto *control = pane->findChild<ToggleSwitch *>("shortcutsEnabled");
+    QSignalSpy writes(&controller, &ShortcutController::shortcutsEnabledChanged);
+    struct Step
+    {
+        const char *what;
+        std::function<void()> act;
+        QStringList shown;
+        bool enabled;
+    };
+    const Step steps[] = {
+        {"opened", [] {}, {taken, "list", "tip"}, true},
+        {"off", [&] { QTest::mouseClick(control, Qt::LeftButton); }, {"no warning"}, false},
+        {"on", [&] { QTest::mouseClick(control, Qt::LeftButton); }, {taken, "list", "tip"}, true},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(shown(*pane), step.shown);
+        EXPECT_EQ(controller.shortcutsEnabled(), step.enabled);
+        EXPECT_EQ(stored(), step.enabled);
+        EXPECT_EQ(control->isChecked(), step.enabled);
+    }
+    ASSERT_EQ(writes.size(), 2);
+    EXPECT_FALSE(writes.at(0).at(0).toBool());
+    EXPECT_TRUE(writes.at(1).at(0).toBool());
+    EXPECT_EQ(control->accessibleName(), "Enable global shortcuts");
+}
+
+TEST_F(ShortcutsDetailViewTest, TheWarningFollowsTheControllersErrorVerbatim)
+{
+    shortcuts.startRuntime();
+    const auto pane = openPane();
+    const QString noHandler = "Lumenpause could not install its shortcut handler (error: Wayland).";
+    const std::pair<std::function<void()>, QString> steps[] = {
+        {[] {}, "no warning"},
+        {[&] {
+             rig.timer.fakeHotKeys.setHandlerFailure("error: Wayland");
+             controller.registerHotKeys();
+         },
+         noHandler},
+        {[&] {
+             rig.timer.fakeHotKeys.setHandlerFailure(std::nullopt);
+             rig.timer.fakeHotKeys.refuse(HotKeyDefinition::pauseResume, "error 10");
+             controller.registerHotKeys();
+         },
+         "Unavailable shortcuts: Pause / Resume. Another app may already use them."},
+        {[&] {
+             rig.timer.fakeHotKeys.refuse(HotKeyDefinition::pauseResume, {});
+             controller.registerHotKeys();
+         },
+         "no warning"},
+    };
+    for (const auto &[act, warning] : steps) {
+        SCOPED_TRACE(warning.toStdString());
+        act();
+        EXPECT_EQ(shown(*pane).constFirst(), warning);
+    }
+}
+
+TEST_F(ShortcutsDetailViewTest, EveryRowShowsAKeyTheControllerGrabs)
+{
+    const auto pane = openPane();
+    const QList<HotKeyDefinition> &table = HotKeyDefinition::table();
+    const QList<ShortcutsDetailView::Row> &rows = ShortcutsDetailView::rows();
+    ASSERT_EQ(rows.size(), table.size());
+    QStringList labels;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].label.toStdString());
+        EXPECT_EQ(rows[i].letter, table[i].letter);
+        const auto *row = pane->findChild<BreaksSettingRow *>(QStringLiteral("shortcut.") + rows[i].letter);
+        ASSERT_NE(row, nullptr);
+        labels << row->titleLabel()->text();
+        EXPECT_EQ(row->findChild<KeyCapLabel *>()->text(), "Super+Alt+" + QString(table[i].letter));
+    }
+    // The fourth is worded for the tray; the controller's own name for it stays in its messages.
+    EXPECT_EQ(labels, QStringList({"Pause / Resume", "Skip break", "Take a break now", "Toggle timer in the tray",
+                                   "Open Lumenpause"}));
+}

@@ -1,0 +1,197 @@
+// The General, Advanced, About and Shortcuts panes whole, as the detail area lays them out:
+// General as it opens, with the countdown off and with the launch-at-login tip; Advanced as it
+// opens, with the battery threshold's row, while a reset runs, after a reset that failed, and
+// its question before a reset; About as it opens and just after Share; Shortcuts on, off and
+// with a key another application holds.
+
+#include "SettingsRenderStates.h"
+
+#include "core/AppIcon.h"
+#include "menubar/HotKeyDefinition.h"
+#include "settings_ui/AboutDetailView.h"
+#include "settings_ui/AdvancedDetailView.h"
+#include "settings_ui/DetailView.h"
+#include "settings_ui/GeneralDetailView.h"
+#include "settings_ui/ShortcutsDetailView.h"
+#include "support/WindowShortcutRig.h"
+#include "support/SettingsWindowRig.h"
+#include "support/TestFiles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+constexpr int detailWidth = 660;
+
+QWidget *inDetailArea(QWidget *pane)
+{
+    auto *area = new QWidget;
+    auto *layout = new QVBoxLayout(area);
+    layout->setContentsMargins(DetailView::padding, DetailView::padding, DetailView::padding,
+                               DetailView::padding);
+    layout->addWidget(pane);
+    return area;
+}
+
+QImage picture(QWidget &widget, qreal scale)
+{
+    QImage image(widget.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    widget.render(&image);
+    return image;
+}
+
+QAbstractButton *buttonTitled(QMessageBox &box, const QString &title)
+{
+    for (QAbstractButton *button : box.buttons()) {
+        if (button->text() == title)
+            return button;
+    }
+    return nullptr;
+}
+
+bool renderGeneral(SettingsRenderContext &context)
+{
+    const auto render = [&](const QString &name, const std::function<void(WindowShortcutRig &)> &prepare) {
+        SettingsWindowRig rig;
+        // The picker shows the theme the picture is drawn in.
+        rig.theme.setAppTheme(context.scheme() == ColorScheme::dark ? AppTheme::dark : AppTheme::light);
+        WindowShortcutRig login(rig);
+        prepare(login);
+        return context.save(name, context.sheet(inDetailArea(new GeneralDetailView(login.services())), detailWidth));
+    };
+    bool written = render(QStringLiteral("general"), [](WindowShortcutRig &login) {
+        writeBytes(login.entryPath(), WindowShortcutRig::entryText());
+    });
+    written &= render(QStringLiteral("general-countdown-off"),
+                      [](WindowShortcutRig &login) { login.rig.settings.setMenuBarShowTimer(false); });
+    // The desktop's startup settings have switched the entry off.
+    written &= render(QStringLiteral("general-login-tip"), [](WindowShortcutRig &login) {
+        writeBytes(login.entryPath(), WindowShortcutRig::entryText(true));
+    });
+    return written;
+}
+
+// The reset's error, as one that meets a file it cannot delete.
+ResetError removalError()
+{
+    return ResetError(ResetError::Kind::fileRemoval,
+                      QStringLiteral("cannot remove ~/.local/share/Lumenpause/lumenpause_stats.json: "
+                                     "Operation not permitted"));
+}
+
+void confirmReset(AdvancedDetailView &pane)
+{
+    pane.findChild<QAbstractButton *>(QStringLiteral("factoryReset"))->click();
+    if (QMessageBox *box = pane.resetConfirmation())
+        buttonTitled(*box, QStringLiteral("Reset and Quit"))->click();
+    QApplication::processEvents();
+}
+
+// The pane while a reset runs, pictured from inside the reset; then, on a pane of its own
+// laid out with the outcome in place, after the reset failed.
+bool renderResets(SettingsRenderContext &context)
+{
+    SettingsWindowRig rig;
+    ContentServices services = rig.services();
+    QWidget *area = nullptr;
+    QImage resetting;
+    services.factoryReset = [&]() -> std::optional<ResetError> {
+        resetting = picture(*area->window(), context.scale());
+        return removalError();
+    };
+    auto *pane = new AdvancedDetailView(services);
+    area = inDetailArea(pane);
+    context.sheet(area, detailWidth, [pane] { confirmReset(*pane); });
+
+    services.factoryReset = [] { return std::optional<ResetError>(removalError()); };
+    auto *failed = new AdvancedDetailView(services);
+    confirmReset(*failed);
+    return context.save(QStringLiteral("advanced-resetting"), resetting)
+           & context.save(QStringLiteral("advanced-reset-failed"), context.sheet(inDetailArea(failed), detailWidth));
+}
+
+QImage resetConfirmation(SettingsRenderContext &context)
+{
+    SettingsWindowRig rig;
+    auto *pane = new AdvancedDetailView(rig.services());
+    QImage question;
+    context.sheet(inDetailArea(pane), detailWidth, [&] {
+        pane->findChild<QAbstractButton *>(QStringLiteral("factoryReset"))->click();
+        QMessageBox *box = pane->resetConfirmation();
+        if (!box)
+            return;
+        QApplication::processEvents();
+        question = picture(*box, context.scale());
+        box->reject();
+    });
+    return question;
+}
+
+bool renderAdvanced(SettingsRenderContext &context)
+{
+    const auto render = [&](const QString &name, const std::function<void(SettingsWindowRig &)> &prepare) {
+        SettingsWindowRig rig;
+        prepare(rig);
+        return context.save(name, context.sheet(inDetailArea(new AdvancedDetailView(rig.services())), detailWidth));
+    };
+    bool written = render(QStringLiteral("advanced"), [](SettingsWindowRig &) {});
+    written &= render(QStringLiteral("advanced-battery"), [](SettingsWindowRig &rig) {
+        rig.settings.setAutoSkipBatteryLow(true);
+        rig.settings.setBatteryThreshold(20);
+    });
+    written &= renderResets(context);
+    written &= context.save(QStringLiteral("advanced-reset-confirmation"), resetConfirmation(context));
+    return written;
+}
+
+bool renderAbout(SettingsRenderContext &context)
+{
+    // The application's icon, as the running application sets it.
+    const QIcon before = QApplication::windowIcon();
+    QApplication::setWindowIcon(AppIcon::icon());
+    const auto render = [&](const QString &name, bool share) {
+        SettingsWindowRig rig;
+        auto *pane = new AboutDetailView(rig.services());
+        return context.save(name, context.sheet(inDetailArea(pane), detailWidth, [pane, share] {
+            if (share)
+                pane->findChild<QAbstractButton *>(QStringLiteral("share"))->click();
+        }));
+    };
+    const bool written = render(QStringLiteral("about"), false) & render(QStringLiteral("about-copied"), true);
+    QApplication::setWindowIcon(before);
+    return written;
+}
+
+bool renderShortcuts(SettingsRenderContext &context)
+{
+    const auto render = [&](const QString &name, const std::function<void(SettingsWindowRig &)> &prepare) {
+        SettingsWindowRig rig;
+        prepare(rig);
+        auto *pane = new ShortcutsDetailView(rig.timer.controller, false);
+        return context.save(name, context.sheet(inDetailArea(pane), detailWidth));
+    };
+    bool written = render(QStringLiteral("shortcuts-on"), [](SettingsWindowRig &rig) { rig.timer.startRuntime(); });
+    written &= render(QStringLiteral("shortcuts-off"),
+                      [](SettingsWindowRig &rig) { rig.timer.controller.setShortcutsEnabled(false); });
+    written &= render(QStringLiteral("shortcuts-warning"), [](SettingsWindowRig &rig) {
+        rig.timer.fakeHotKeys.refuse(HotKeyDefinition::toggleMenuBarTimer, QStringLiteral("error 10"));
+        rig.timer.startRuntime();
+    });
+    return written;
+}
+
+bool renderAppPanes(SettingsRenderContext &context)
+{
+    return renderGeneral(context) & renderAdvanced(context) & renderAbout(context) & renderShortcuts(context);
+}
+
+const SettingsRenderStates::Registration appPanes("app-panes", renderAppPanes);
+
+} // namespace
