@@ -6,7 +6,6 @@
 #include "settings_ui/MediaDetailView.h"
 #include "settings_ui/MeetingsDetailView.h"
 #include "settings_ui/NotificationsDetailView.h"
-#include "settings_ui/PanePlaceholder.h"
 #include "settings_ui/ScreenBreaksDetailView.h"
 #include "settings_ui/ShortcutsDetailView.h"
 #include "settings_ui/SmartPauseDetailView.h"
@@ -48,9 +47,7 @@ SettingsPanes::Factory SettingsPanes::factory(SidebarSection section)
 
 QWidget *SettingsPanes::make(SidebarSection section, const ContentServices &services)
 {
-    if (section == SidebarSection::debug)
-        return nullptr;
-    if (const Factory make = factory(section))
-        return make(services);
-    return new PanePlaceholder(sidebarSectionRawValue(section));
+    // `debug` has no maker and shows nothing.
+    const Factory make = factory(section);
+    return make ? make(services) : nullptr;
 }
