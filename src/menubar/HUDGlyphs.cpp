@@ -1,59 +1,29 @@
 #include "menubar/HUDGlyphs.h"
 
 #include "breakscreen/BreakGlyphs.h"
+#include "core/GlyphGeometry.h"
 
 #include <QHash>
-#include <QPainterPathStroker>
 #include <QTransform>
 
 namespace {
 
-// Outlines are drawn on a 24-unit square, centre (12, 12), y pointing down, like the break
-// screen's, so the two sets match in size and weight.
-constexpr qreal kGridSide = 24.0;
+using glyph::big;
+using glyph::disc;
+using glyph::polyline;
+using glyph::strokeOf;
+
+// Outlines share the settings window's grid and build scale, so the two sets match in size
+// and weight.
 constexpr qreal kLimbWidth = 2.64; // a semibold stroke on that square
-// Boolean path operations turn curves into straight segments of a fixed absolute length,
-// which would show as corners on a round head scaled up from a 24-unit square. The
-// outlines are therefore built this many times larger and scaled down when used.
-constexpr qreal kBuildScale = 40.0;
-
-QPainterPath big(const QPainterPath &gridPath)
-{
-    return QTransform::fromScale(kBuildScale, kBuildScale).map(gridPath);
-}
-
-// The line in grid units, stroked at the build scale.
-QPainterPath strokeOf(const QPainterPath &line, qreal width)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(width * kBuildScale);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(big(line));
-}
-
-QPainterPath polyline(std::initializer_list<QPointF> points, qreal width)
-{
-    QPainterPath line(*points.begin());
-    for (auto point = points.begin() + 1; point != points.end(); ++point)
-        line.lineTo(*point);
-    return strokeOf(line, width);
-}
-
-QPainterPath circle(QPointF centre, qreal radius)
-{
-    QPainterPath path;
-    path.addEllipse(centre, radius, radius);
-    return big(path);
-}
 
 QPainterPath roundedRect(const QRectF &rect, qreal radius)
 {
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return big(path);
+    return big(glyph::roundedRect(rect, radius));
 }
 
+// Unlike glyph::unite, a true boolean union: the badges' outlines are built once and cached,
+// so its cost is paid once.
 QPainterPath unite(std::initializer_list<QPainterPath> parts)
 {
     QPainterPath whole;
@@ -65,7 +35,7 @@ QPainterPath unite(std::initializer_list<QPainterPath> parts)
 // A person standing upright, arms at the sides.
 QPainterPath figureStand()
 {
-    return unite({circle({12, 3.3}, 2.6), roundedRect(QRectF(9.6, 6.9, 4.8, 7.6), 1.8),
+    return unite({disc({12, 3.3}, 2.6), roundedRect(QRectF(9.6, 6.9, 4.8, 7.6), 1.8),
                   polyline({{9.4, 8.4}, {7.9, 14.2}}, kLimbWidth),
                   polyline({{14.6, 8.4}, {16.1, 14.2}}, kLimbWidth),
                   polyline({{10.7, 13.6}, {10.4, 21.6}}, kLimbWidth + 0.2),
@@ -75,7 +45,7 @@ QPainterPath figureStand()
 // A person in mid-stride, leaning into the walk.
 QPainterPath figureWalk()
 {
-    return unite({circle({13.4, 3.3}, 2.4), polyline({{12.6, 8.0}, {11.2, 13.4}}, 3.8),
+    return unite({disc({13.4, 3.3}, 2.4), polyline({{12.6, 8.0}, {11.2, 13.4}}, 3.8),
                   polyline({{12.5, 8.6}, {14.8, 11.4}, {17.4, 12.0}}, kLimbWidth),
                   polyline({{12.0, 8.8}, {9.0, 10.8}, {7.6, 13.6}}, kLimbWidth),
                   polyline({{11.4, 13.4}, {14.2, 16.8}, {15.4, 21.6}}, kLimbWidth + 0.2),
@@ -101,7 +71,7 @@ QPainterPath eyeFill()
     eye.cubicTo(19.4, 17.6, 16.0, 19.4, 12, 19.4);
     eye.cubicTo(8.0, 19.4, 4.6, 17.6, 1.4, 12);
     eye.closeSubpath();
-    return big(eye).subtracted(circle({12, 12}, 5.4)).united(circle({12, 12}, 3.7)).simplified();
+    return big(eye).subtracted(disc({12, 12}, 5.4)).united(disc({12, 12}, 3.7)).simplified();
 }
 
 QPainterPath dropFill()
@@ -166,7 +136,7 @@ QPainterPath HUDGlyphs::path(const QString &symbolName, qreal pointSize)
     const QPainterPath *design = designPath(symbolName);
     if (!design)
         return {};
-    const qreal side = kGridSide * kBuildScale;
+    const qreal side = glyph::gridSide * glyph::buildScale;
     QTransform toSize;
     toSize.scale(pointSize / side, pointSize / side);
     toSize.translate(-side / 2, -side / 2);

@@ -65,19 +65,6 @@ QPainterPath handRaised(qreal w)
     return unite({strokeOf(fingers, line), strokeOf(palm, line)});
 }
 
-QPainterPath shieldOutline()
-{
-    QPainterPath shield(QPointF(12, 2.4));
-    shield.cubicTo(14.8, 4.0, 17.6, 4.7, 20.0, 4.9);
-    shield.lineTo(20.0, 11.0);
-    shield.cubicTo(20.0, 16.2, 16.6, 19.6, 12.0, 21.6);
-    shield.cubicTo(7.4, 19.6, 4.0, 16.2, 4.0, 11.0);
-    shield.lineTo(4.0, 4.9);
-    shield.cubicTo(6.4, 4.7, 9.2, 4.0, 12, 2.4);
-    shield.closeSubpath();
-    return shield;
-}
-
 // The shield in full with the padlock cut out of it, so the ground shows through the lock.
 QPainterPath lockShieldFill(qreal w)
 {

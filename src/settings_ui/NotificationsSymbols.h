@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings_ui/GlyphGeometry.h"
+#include "core/GlyphGeometry.h"
 
 #include <QHash>
 #include <QString>

@@ -84,23 +84,9 @@ QPainterPath heartTextSquare(qreal w)
                   polyline({{7.8, 17.8}, {13.0, 17.8}}, w * 0.8)});
 }
 
-QPainterPath bellShape()
-{
-    QPainterPath bell(QPointF(12.0, 2.8));
-    bell.cubicTo(7.8, 3.2, 6.0, 6.4, 6.0, 10.2);
-    bell.lineTo(6.0, 14.4);
-    bell.lineTo(4.0, 17.4);
-    bell.lineTo(20.0, 17.4);
-    bell.lineTo(18.0, 14.4);
-    bell.lineTo(18.0, 10.2);
-    bell.cubicTo(18.0, 6.4, 16.2, 3.2, 12.0, 2.8);
-    bell.closeSubpath();
-    return bell;
-}
-
 QPainterPath bellFill(qreal)
 {
-    const QPainterPath bell = bellShape();
+    const QPainterPath bell = bellOutline();
     return unite({big(bell), strokeOf(bell, 1.2), disc({12.0, 19.8}, 2.2)});
 }
 

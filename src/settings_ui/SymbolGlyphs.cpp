@@ -6,7 +6,7 @@
 #include "settings_ui/BehaviorSymbols.h"
 #include "settings_ui/BreaksSymbols.h"
 #include "settings_ui/CustomizerSymbols.h"
-#include "settings_ui/GlyphGeometry.h"
+#include "core/GlyphGeometry.h"
 #include "settings_ui/NotificationsSymbols.h"
 #include "settings_ui/ShellSymbols.h"
 
@@ -78,19 +78,6 @@ QPainterPath repeatArrows(qreal w)
     bottom.lineTo(5.0, 17.0);
     return unite({strokeOf(top, w), polyline({{16.0, 4.0}, {19.0, 7.0}, {16.0, 10.0}}, w),
                   strokeOf(bottom, w), polyline({{8.0, 14.0}, {5.0, 17.0}, {8.0, 20.0}}, w)});
-}
-
-QPainterPath shieldOutline()
-{
-    QPainterPath shield(QPointF(12, 2.4));
-    shield.cubicTo(14.8, 4.0, 17.6, 4.7, 20.0, 4.9);
-    shield.lineTo(20.0, 11.0);
-    shield.cubicTo(20.0, 16.2, 16.6, 19.6, 12.0, 21.6);
-    shield.cubicTo(7.4, 19.6, 4.0, 16.2, 4.0, 11.0);
-    shield.lineTo(4.0, 4.9);
-    shield.cubicTo(6.4, 4.7, 9.2, 4.0, 12, 2.4);
-    shield.closeSubpath();
-    return shield;
 }
 
 QPainterPath shield(qreal w)

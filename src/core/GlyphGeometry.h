@@ -7,7 +7,8 @@
 #include <functional>
 #include <initializer_list>
 
-// The drawing kit of the settings window's symbols. Outlines are drawn on the break screen's
+// The drawing kit of the symbols the project draws itself (the settings window's and the
+// floating notice's). Outlines are drawn on the break screen's
 // 24-unit square, centre (12, 12), y pointing down, with its line widths, so the sets match
 // in size and weight. Boolean path operations flatten curves into segments of a fixed
 // absolute length, which would show as corners on a circle scaled up from a 24-unit square;
@@ -31,5 +32,10 @@ QPainterPath ring(QPointF centre, qreal radius, qreal width);
 QPainterPath roundedRect(const QRectF &rect, qreal radius);
 // The parts as one outline covering their union (filled by the non-zero rule).
 QPainterPath unite(std::initializer_list<QPainterPath> parts);
+
+// Outlines several symbols are built on, in grid units, not scaled: the bell (2.8 to 17.4,
+// its clapper left to the symbol) and the shield (2.4 to 21.6).
+QPainterPath bellOutline();
+QPainterPath shieldOutline();
 
 } // namespace glyph

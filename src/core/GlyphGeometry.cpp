@@ -1,4 +1,4 @@
-#include "settings_ui/GlyphGeometry.h"
+#include "core/GlyphGeometry.h"
 
 #include <QPainterPathStroker>
 #include <QTransform>
@@ -58,6 +58,33 @@ QPainterPath unite(std::initializer_list<QPainterPath> parts)
     for (const QPainterPath &part : parts)
         whole.addPath(part);
     return whole;
+}
+
+QPainterPath bellOutline()
+{
+    QPainterPath bell(QPointF(12.0, 2.8));
+    bell.cubicTo(7.8, 3.2, 6.0, 6.4, 6.0, 10.2);
+    bell.lineTo(6.0, 14.4);
+    bell.lineTo(4.0, 17.4);
+    bell.lineTo(20.0, 17.4);
+    bell.lineTo(18.0, 14.4);
+    bell.lineTo(18.0, 10.2);
+    bell.cubicTo(18.0, 6.4, 16.2, 3.2, 12.0, 2.8);
+    bell.closeSubpath();
+    return bell;
+}
+
+QPainterPath shieldOutline()
+{
+    QPainterPath shield(QPointF(12, 2.4));
+    shield.cubicTo(14.8, 4.0, 17.6, 4.7, 20.0, 4.9);
+    shield.lineTo(20.0, 11.0);
+    shield.cubicTo(20.0, 16.2, 16.6, 19.6, 12.0, 21.6);
+    shield.cubicTo(7.4, 19.6, 4.0, 16.2, 4.0, 11.0);
+    shield.lineTo(4.0, 4.9);
+    shield.cubicTo(6.4, 4.7, 9.2, 4.0, 12, 2.4);
+    shield.closeSubpath();
+    return shield;
 }
 
 } // namespace glyph
