@@ -60,6 +60,23 @@ QPainterPath unite(std::initializer_list<QPainterPath> parts)
     return whole;
 }
 
+QPainterPath turned(const QPainterPath &path, qreal degrees)
+{
+    const qreal centre = 12 * buildScale;
+    QTransform turn;
+    turn.translate(centre, centre);
+    turn.rotate(degrees);
+    turn.translate(-centre, -centre);
+    return turn.map(path);
+}
+
+QPainterPath struckThrough(const QPainterPath &shape, qreal lineWidth)
+{
+    QPainterPath slash(QPointF(3.4, 2.6));
+    slash.lineTo(20.6, 21.4);
+    return unite({shape.subtracted(strokeOf(slash, lineWidth + 2.4)), strokeOf(slash, lineWidth)});
+}
+
 QPainterPath bellOutline()
 {
     QPainterPath bell(QPointF(12.0, 2.8));

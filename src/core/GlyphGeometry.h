@@ -33,6 +33,12 @@ QPainterPath roundedRect(const QRectF &rect, qreal radius);
 // The parts as one outline covering their union (filled by the non-zero rule).
 QPainterPath unite(std::initializer_list<QPainterPath> parts);
 
+// A build-scale path turned about the grid's centre.
+QPainterPath turned(const QPainterPath &path, qreal degrees);
+// A build-scale shape struck through from top left to bottom right; the slash cuts its own
+// gap through the shape, so the two stay apart.
+QPainterPath struckThrough(const QPainterPath &shape, qreal lineWidth);
+
 // Outlines several symbols are built on, in grid units, not scaled: the bell (2.8 to 17.4,
 // its clapper left to the symbol) and the shield (2.4 to 21.6).
 QPainterPath bellOutline();

@@ -82,14 +82,6 @@ QPainterPath forwardEndFill(qreal)
     return unite({solid(triangle, 2.0), big(roundedRect(QRectF(17.0, 4.8, 3.0, 14.4), 1.2))});
 }
 
-// The slash cuts its own gap through what it strikes, so the two stay apart.
-QPainterPath struckThrough(const QPainterPath &shape, qreal w)
-{
-    QPainterPath slash(QPointF(3.4, 2.6));
-    slash.lineTo(20.6, 21.4);
-    return unite({shape.subtracted(strokeOf(slash, w + 2.4)), strokeOf(slash, w)});
-}
-
 QPainterPath rectangleOnRectangleSlash(qreal w)
 {
     const QPainterPath front = roundedRect(QRectF(2.6, 9.2, 13.8, 10.2), 2.0);

@@ -11,17 +11,6 @@ namespace {
 
 using namespace glyph;
 
-// A build-scale path turned about the grid's centre.
-QPainterPath turned(const QPainterPath &path, qreal degrees)
-{
-    const qreal centre = 12 * buildScale;
-    QTransform turn;
-    turn.translate(centre, centre);
-    turn.rotate(degrees);
-    turn.translate(-centre, -centre);
-    return turn.map(path);
-}
-
 // A four-pointed sparkle with concave sides, in grid units.
 QPainterPath sparkle(QPointF centre, qreal radius)
 {

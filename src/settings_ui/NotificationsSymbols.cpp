@@ -48,14 +48,6 @@ QPainterPath speakerWave3Fill(qreal w)
                   arc(centre, 11.8, -46, 92, line)});
 }
 
-// The slash cuts its own gap through what it strikes, so the two stay apart.
-QPainterPath struckThrough(const QPainterPath &shape, qreal w)
-{
-    QPainterPath slash(QPointF(3.4, 2.6));
-    slash.lineTo(20.6, 21.4);
-    return unite({shape.subtracted(strokeOf(slash, w + 2.4)), strokeOf(slash, w)});
-}
-
 QPainterPath bellSlashFill(qreal w)
 {
     return struckThrough(unite({big(bellOutline()), strokeOf(bellOutline(), 1.2),

@@ -15,17 +15,6 @@ QPointF onCircle(qreal radius, qreal degrees)
     return {12 + radius * std::cos(radians), 12 + radius * std::sin(radians)};
 }
 
-// A build-scale path turned about the grid's centre.
-QPainterPath turned(const QPainterPath &path, qreal degrees)
-{
-    const qreal centre = 12 * buildScale;
-    QTransform turn;
-    turn.translate(centre, centre);
-    turn.rotate(degrees);
-    turn.translate(-centre, -centre);
-    return turn.map(path);
-}
-
 QPainterPath gearshape(qreal w)
 {
     constexpr int teeth = 8;
