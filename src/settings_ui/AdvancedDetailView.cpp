@@ -12,6 +12,7 @@
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/PaneLabels.h"
 #include "settings_ui/PaneParts.h"
+#include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SectionReveal.h"
 #include "settings_ui/SettingBinding.h"
@@ -83,7 +84,7 @@ AdvancedDetailView::AdvancedDetailView(const ContentServices &services, QWidget 
 
 QWidget *AdvancedDetailView::buildBreakBehaviorCard()
 {
-    ToggleSwitch *endEarly = PaneParts::newSwitch(QStringLiteral("endBreakEarly"), ToggleSwitch::Size::small);
+    ToggleSwitch *endEarly = PaneRows::newSwitch(QStringLiteral("endBreakEarly"), ToggleSwitch::Size::small);
     SettingBinding::bindSwitch(endEarly, &m_settings, &AppSettings::endBreakEarly, &AppSettings::setEndBreakEarly,
                                &AppSettings::endBreakEarlyChanged);
     auto *card = new SettingCard;
@@ -96,11 +97,11 @@ QWidget *AdvancedDetailView::buildBreakBehaviorCard()
 QWidget *AdvancedDetailView::buildAutoSkipCard()
 {
     ToggleSwitch *display =
-        PaneParts::newSwitch(QStringLiteral("autoSkipDisplayDisconnected"), ToggleSwitch::Size::mini);
+        PaneRows::newSwitch(QStringLiteral("autoSkipDisplayDisconnected"), ToggleSwitch::Size::mini);
     SettingBinding::bindSwitch(display, &m_settings, &AppSettings::autoSkipDisplayDisconnected,
                                &AppSettings::setAutoSkipDisplayDisconnected,
                                &AppSettings::autoSkipDisplayDisconnectedChanged);
-    m_batterySwitch = PaneParts::newSwitch(QStringLiteral("autoSkipBatteryLow"), ToggleSwitch::Size::mini);
+    m_batterySwitch = PaneRows::newSwitch(QStringLiteral("autoSkipBatteryLow"), ToggleSwitch::Size::mini);
     SettingBinding::bindSwitch(m_batterySwitch, &m_settings, &AppSettings::autoSkipBatteryLow,
                                &AppSettings::setAutoSkipBatteryLow, &AppSettings::autoSkipBatteryLowChanged);
     auto *card = new SettingCard;

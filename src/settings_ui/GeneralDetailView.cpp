@@ -8,6 +8,7 @@
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/PaneLabels.h"
 #include "settings_ui/PaneParts.h"
+#include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SectionReveal.h"
 #include "settings_ui/SettingBinding.h"
@@ -94,7 +95,7 @@ QWidget *GeneralDetailView::buildAppearanceCard()
 
 QWidget *GeneralDetailView::buildTrayCard()
 {
-    ToggleSwitch *countdown = PaneParts::newSwitch(QStringLiteral("menuBarShowTimer"), ToggleSwitch::Size::small);
+    ToggleSwitch *countdown = PaneRows::newSwitch(QStringLiteral("menuBarShowTimer"), ToggleSwitch::Size::small);
     SettingBinding::bindSwitch(countdown, &m_settings, &AppSettings::menuBarShowTimer,
                                &AppSettings::setMenuBarShowTimer, &AppSettings::menuBarShowTimerChanged);
     auto *style = new ValueComboBox({{QStringLiteral("Rounded (20m)"), QStringLiteral("rounded")},
@@ -127,11 +128,11 @@ QWidget *GeneralDetailView::buildTrayCard()
 
 QWidget *GeneralDetailView::buildStartupCard()
 {
-    m_launchAtLogin = PaneParts::newSwitch(QStringLiteral("launchAtLogin"), ToggleSwitch::Size::small);
+    m_launchAtLogin = PaneRows::newSwitch(QStringLiteral("launchAtLogin"), ToggleSwitch::Size::small);
     // Only the user's click asks the desktop for a change; the switch set from what it
     // reports (below) never does.
     connect(m_launchAtLogin, &QAbstractButton::clicked, this, &GeneralDetailView::setLaunchAtLogin);
-    ToggleSwitch *wake = PaneParts::newSwitch(QStringLiteral("startAfterWake"), ToggleSwitch::Size::small);
+    ToggleSwitch *wake = PaneRows::newSwitch(QStringLiteral("startAfterWake"), ToggleSwitch::Size::small);
     SettingBinding::bindSwitch(wake, &m_settings, &AppSettings::startAfterWake, &AppSettings::setStartAfterWake,
                                &AppSettings::startAfterWakeChanged);
     auto *card = new SettingCard;

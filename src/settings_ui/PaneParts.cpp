@@ -34,13 +34,6 @@ SchemeLabel *PaneParts::section(const QString &text, int topPadding)
     return label;
 }
 
-ToggleSwitch *PaneParts::newSwitch(const QString &key, ToggleSwitch::Size size)
-{
-    auto *control = new ToggleSwitch(size, NamedColors::color(NamedColor::accent, ColorScheme::light));
-    control->setObjectName(key);
-    return control;
-}
-
 BreaksSettingRow *PaneParts::symbolRow(const QString &symbol, const QString &title, const QString &subtitle,
                                        QWidget *control, const QMargins &margins)
 {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "settings_ui/NamedColors.h"
-#include "settings_ui/ToggleSwitch.h"
 
 #include <QMargins>
 #include <QString>
@@ -25,8 +24,6 @@ public:
     static QVBoxLayout *column(QWidget *pane);
     // 12 pixels, medium, secondary, `topPadding` below whatever stands above it.
     static SchemeLabel *section(const QString &text, int topPadding);
-    // A switch in the accent colour named after the setting it writes.
-    static ToggleSwitch *newSwitch(const QString &key, ToggleSwitch::Size size);
     // A bare symbol (14 pixels, secondary), then the texts and the control.
     static BreaksSettingRow *symbolRow(const QString &symbol, const QString &title, const QString &subtitle,
                                         QWidget *control, const QMargins &margins);

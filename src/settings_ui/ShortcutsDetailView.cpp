@@ -8,6 +8,7 @@
 #include "settings_ui/KeyCapLabel.h"
 #include "settings_ui/PaneLabels.h"
 #include "settings_ui/PaneParts.h"
+#include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SectionReveal.h"
 #include "settings_ui/SettingCard.h"
@@ -73,7 +74,7 @@ ShortcutsDetailView::ShortcutsDetailView(ShortcutController &shortcuts, bool way
 
 QWidget *ShortcutsDetailView::buildSwitchCard()
 {
-    ToggleSwitch *control = PaneParts::newSwitch(QStringLiteral("shortcutsEnabled"), ToggleSwitch::Size::small);
+    ToggleSwitch *control = PaneRows::newSwitch(QStringLiteral("shortcutsEnabled"), ToggleSwitch::Size::small);
     const QString title = QStringLiteral("Enable global shortcuts");
     control->setAccessibleName(title);
     {
