@@ -4,9 +4,9 @@
 #include "core/InfoDictionary.h"
 #include "core/UpdateCoordinator.h"
 #include "settings_ui/ApplicationIconView.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/ContentServices.h"
 #include "settings_ui/IconRowButton.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/PaneParts.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingCard.h"
@@ -42,7 +42,7 @@ AboutDetailView::AboutDetailView(const ContentServices &services, QWidget *paren
     QVBoxLayout *column = PaneParts::column(this);
     column->addWidget(buildHeaderCard());
     column->addWidget(buildLinksCard());
-    SchemeLabel *footer = BreaksLabels::tertiary(QStringLiteral("Built for people who forget to step away."), 11);
+    SchemeLabel *footer = PaneLabels::tertiary(QStringLiteral("Built for people who forget to step away."), 11);
     footer->setAlignment(Qt::AlignHCenter);
     footer->setContentsMargins(0, 8, 0, 0);
     column->addWidget(footer);
@@ -83,15 +83,15 @@ QWidget *AboutDetailView::buildHeaderCard()
     stack->addWidget(new ApplicationIconView(iconSide, iconCornerRadius), 0, Qt::AlignHCenter);
     auto *names = new QVBoxLayout;
     names->setSpacing(3);
-    SchemeLabel *title = BreaksLabels::text(name, 16, QFont::DemiBold);
+    SchemeLabel *title = PaneLabels::primary(name, 16, QFont::DemiBold);
     title->setObjectName(QStringLiteral("appName"));
     names->addWidget(title, 0, Qt::AlignHCenter);
     SchemeLabel *versionLabel =
-        BreaksLabels::secondary(QStringLiteral("Version ") + version.value_or(QStringLiteral("Unknown")), 11);
+        PaneLabels::secondary(QStringLiteral("Version ") + version.value_or(QStringLiteral("Unknown")), 11);
     versionLabel->setObjectName(QStringLiteral("version"));
     names->addWidget(versionLabel, 0, Qt::AlignHCenter);
     stack->addLayout(names);
-    stack->addWidget(BreaksLabels::tertiary(QStringLiteral("Lumen pause. Not your keyboard."), 12), 0,
+    stack->addWidget(PaneLabels::tertiary(QStringLiteral("Lumen pause. Not your keyboard."), 12), 0,
                      Qt::AlignHCenter);
     auto *card = new SettingCard;
     card->addRow(content);

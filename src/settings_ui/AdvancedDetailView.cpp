@@ -4,7 +4,6 @@
 #include "core/FactoryReset.h"
 #include "core/InfoDictionary.h"
 #include "settings_ui/BatteryThresholdSlider.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/ConfirmationAlert.h"
 #include "settings_ui/ContentServices.h"
@@ -173,7 +172,7 @@ QWidget *AdvancedDetailView::buildResetCard()
     error->addWidget(new SymbolTile(QStringLiteral("exclamationmark.triangle.fill"), 14.4, QFont::Medium,
                                     QSize(24, 24), NamedColor::red),
                      0, Qt::AlignVCenter);
-    m_errorText = BreaksLabels::secondary(QString(), 11);
+    m_errorText = PaneLabels::secondary(QString(), 11);
     m_errorText->setWordWrap(true);
     // The reason names a file or a folder; the user may want to copy it.
     m_errorText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -1,8 +1,8 @@
 #include "settings_ui/BreakLimitsCard.h"
 
 #include "settings_ui/BreaksIconTile.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/BreaksSettingRow.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsRowDivider.h"
 #include "settings_ui/ValueComboBox.h"
@@ -47,7 +47,7 @@ BreakLimitsCard::LimitRow BreakLimitsCard::addLimitRow(const QString &symbol, Na
     auto *trailing = new QWidget;
     auto *stack = new QHBoxLayout(trailing);
     stack->setContentsMargins(0, 0, 0, 0);
-    limit.unlimited = BreaksLabels::secondary(QStringLiteral("Unlimited"), 13);
+    limit.unlimited = PaneLabels::secondary(QStringLiteral("Unlimited"), 13);
     limit.picker = new ValueComboBox(limitOptions(), pickerWidth);
     limit.picker->setObjectName(objectName);
     limit.picker->setAccessibleName(title);

@@ -1,8 +1,8 @@
 #include "settings_ui/BreakRhythmCard.h"
 
 #include "settings_ui/BreaksIconTile.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/BreaksSettingRow.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsRowDivider.h"
 
@@ -21,7 +21,7 @@ BreakRhythmCard::BreakRhythmCard(const Facts &facts, const QList<ValueComboBox::
     auto *pickerRow = new QWidget;
     auto *row = new QHBoxLayout(pickerRow);
     row->setContentsMargins(16, 10, 16, 10);
-    row->addWidget(BreaksLabels::text(facts.caption, 13, QFont::Medium));
+    row->addWidget(PaneLabels::primary(facts.caption, 13, QFont::Medium));
     row->addStretch(1);
     row->addWidget(m_picker);
     addRow(pickerRow);

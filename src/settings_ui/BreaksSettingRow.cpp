@@ -1,6 +1,6 @@
 #include "settings_ui/BreaksSettingRow.h"
 
-#include "settings_ui/BreaksLabels.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 
 #include <QHBoxLayout>
@@ -10,7 +10,7 @@ BreaksSettingRow::BreaksSettingRow(QWidget *leading, const QString &title, const
                                    QWidget *trailing, const QMargins &margins,
                                    QFont::Weight titleWeight, QWidget *parent)
     : QWidget(parent)
-    , m_title(BreaksLabels::text(title, 13, titleWeight))
+    , m_title(PaneLabels::primary(title, 13, titleWeight))
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(margins);
@@ -22,7 +22,7 @@ BreaksSettingRow::BreaksSettingRow(QWidget *leading, const QString &title, const
     texts->setSpacing(2);
     texts->addWidget(m_title);
     if (!subtitle.isEmpty()) {
-        m_subtitle = BreaksLabels::secondary(subtitle, 11);
+        m_subtitle = PaneLabels::secondary(subtitle, 11);
         texts->addWidget(m_subtitle);
     }
     row->addLayout(texts, 1);

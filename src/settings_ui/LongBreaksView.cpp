@@ -2,11 +2,11 @@
 
 #include "core/AppSettings.h"
 #include "settings_ui/BreaksIconTile.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/BreaksSymbolMark.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/LongBreakResumeRow.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SectionReveal.h"
 #include "settings_ui/SettingBinding.h"
@@ -66,7 +66,7 @@ LongBreaksView::LongBreaksView(const ContentServices &services, ScreenBreaksNavi
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(20);
-    page->addWidget(BreaksLabels::pageHeader(QStringLiteral("Long Breaks"), [navigate] {
+    page->addWidget(PaneLabels::pageHeader(QStringLiteral("Long Breaks"), [navigate] {
         navigate(ScreenBreaksSubpage::main);
     }));
     page->addWidget(buildSwitchCard());
@@ -101,11 +101,11 @@ QWidget *LongBreaksView::buildSections()
     auto *stack = new QVBoxLayout(sections);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(20);
-    SchemeLabel *schedule = BreaksLabels::section(QStringLiteral("Schedule"));
+    SchemeLabel *schedule = PaneLabels::section(QStringLiteral("Schedule"));
     schedule->setContentsMargins(0, 4, 0, 0);
     stack->addWidget(schedule);
     stack->addWidget(buildScheduleCard());
-    SchemeLabel *after = BreaksLabels::section(QStringLiteral("After a long break"));
+    SchemeLabel *after = PaneLabels::section(QStringLiteral("After a long break"));
     after->setContentsMargins(0, 12, 0, 0);
     stack->addWidget(after);
     stack->addWidget(buildResumeCard());

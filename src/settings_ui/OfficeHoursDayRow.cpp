@@ -1,7 +1,7 @@
 #include "settings_ui/OfficeHoursDayRow.h"
 
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/NamedColors.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
 #include "settings_ui/ToggleSwitch.h"
@@ -13,9 +13,9 @@ OfficeHoursDayRow::OfficeHoursDayRow(const DaySchedule &day, QWidget *parent)
     : QWidget(parent)
     , m_day(day)
     , m_switch(new ToggleSwitch(ToggleSwitch::Size::mini, NamedColors::color(NamedColor::blue, ColorScheme::light)))
-    , m_name(BreaksLabels::text(day.name, 13))
+    , m_name(PaneLabels::primary(day.name, 13))
     , m_times(new QWidget)
-    , m_off(BreaksLabels::tertiary(QStringLiteral("Off"), 11, QFont::Medium))
+    , m_off(PaneLabels::tertiary(QStringLiteral("Off"), 11, QFont::Medium))
     , m_start(new WallClockTimeEdit(pickerWidth))
     , m_end(new WallClockTimeEdit(pickerWidth))
 {
@@ -41,7 +41,7 @@ void OfficeHoursDayRow::buildRow()
     times->setContentsMargins(0, 0, 0, 0);
     times->setSpacing(8);
     times->addWidget(m_start);
-    times->addWidget(BreaksLabels::tertiary(QStringLiteral("to"), 11));
+    times->addWidget(PaneLabels::tertiary(QStringLiteral("to"), 11));
     times->addWidget(m_end);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(16, 8, 16, 8);

@@ -3,11 +3,11 @@
 #include "core/AppSettings.h"
 #include "core/Logger.h"
 #include "settings_ui/BreaksIconTile.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/Debouncer.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/OfficeHoursDayRow.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SectionReveal.h"
 #include "settings_ui/SettingCard.h"
@@ -38,7 +38,7 @@ OfficeHoursView::OfficeHoursView(const ContentServices &services, ScreenBreaksNa
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(20);
-    page->addWidget(BreaksLabels::pageHeader(QStringLiteral("Working Hours"), [navigate] {
+    page->addWidget(PaneLabels::pageHeader(QStringLiteral("Working Hours"), [navigate] {
         navigate(ScreenBreaksSubpage::main);
     }));
     page->addWidget(buildSwitchCard());
@@ -77,7 +77,7 @@ QWidget *OfficeHoursView::buildSchedule()
     auto *stack = new QVBoxLayout(section);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(20);
-    SchemeLabel *label = BreaksLabels::section(QStringLiteral("Schedule"));
+    SchemeLabel *label = PaneLabels::section(QStringLiteral("Schedule"));
     label->setContentsMargins(0, 4, 0, 0);
     stack->addWidget(label);
     auto *card = new SettingCard;

@@ -1,8 +1,10 @@
 #include "settings_ui/PaneLabels.h"
 
+#include "settings_ui/BackButton.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
 
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 QWidget *PaneLabels::header(const QString &title, const QString &subtitle)
@@ -18,18 +20,42 @@ QWidget *PaneLabels::header(const QString &title, const QString &subtitle)
     return header;
 }
 
+QWidget *PaneLabels::pageHeader(const QString &title, std::function<void()> back)
+{
+    auto *header = new QWidget;
+    auto *row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(10);
+    auto *button = new BackButton;
+    button->setObjectName(QStringLiteral("back"));
+    QObject::connect(button, &QAbstractButton::clicked, header, std::move(back));
+    row->addWidget(button, 0, Qt::AlignVCenter);
+    row->addWidget(text(title, 15, QFont::DemiBold, NamedColor::label, -0.3), 0, Qt::AlignVCenter);
+    row->addStretch(1);
+    return header;
+}
+
+SchemeLabel *PaneLabels::text(const QString &text, qreal size, QFont::Weight weight, NamedColor colour,
+                              qreal tracking)
+{
+    return new SchemeLabel(text, SettingsFont::font(size, weight, tracking),
+                           NamedColors::color(colour, ColorScheme::light),
+                           NamedColors::color(colour, ColorScheme::dark));
+}
+
 SchemeLabel *PaneLabels::primary(const QString &text, qreal size, QFont::Weight weight)
 {
-    return new SchemeLabel(text, SettingsFont::font(size, weight),
-                           NamedColors::color(NamedColor::label, ColorScheme::light),
-                           NamedColors::color(NamedColor::label, ColorScheme::dark));
+    return PaneLabels::text(text, size, weight, NamedColor::label);
 }
 
 SchemeLabel *PaneLabels::secondary(const QString &text, qreal size, QFont::Weight weight)
 {
-    return new SchemeLabel(text, SettingsFont::font(size, weight),
-                           NamedColors::color(NamedColor::secondaryLabel, ColorScheme::light),
-                           NamedColors::color(NamedColor::secondaryLabel, ColorScheme::dark));
+    return PaneLabels::text(text, size, weight, NamedColor::secondaryLabel);
+}
+
+SchemeLabel *PaneLabels::tertiary(const QString &text, qreal size, QFont::Weight weight)
+{
+    return PaneLabels::text(text, size, weight, NamedColor::tertiaryLabel);
 }
 
 SchemeLabel *PaneLabels::tinted(const QString &text, qreal size, QFont::Weight weight, NamedColor tint)
@@ -37,6 +63,11 @@ SchemeLabel *PaneLabels::tinted(const QString &text, qreal size, QFont::Weight w
     return new SchemeLabel(text, SettingsFont::font(size, weight),
                            NamedColors::textColor(tint, ColorScheme::light),
                            NamedColors::textColor(tint, ColorScheme::dark));
+}
+
+SchemeLabel *PaneLabels::section(const QString &text)
+{
+    return secondary(text, 12, QFont::Medium);
 }
 
 SchemeLabel *PaneLabels::note(const QString &text, qreal size)

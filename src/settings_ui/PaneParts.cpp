@@ -1,8 +1,8 @@
 #include "settings_ui/PaneParts.h"
 
 #include "settings_ui/BreaksIconTile.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/BreaksSettingRow.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SymbolTile.h"
 
@@ -29,7 +29,7 @@ QVBoxLayout *PaneParts::column(QWidget *pane)
 
 SchemeLabel *PaneParts::section(const QString &text, int topPadding)
 {
-    SchemeLabel *label = BreaksLabels::section(text);
+    SchemeLabel *label = PaneLabels::section(text);
     label->setContentsMargins(0, topPadding, 0, 0);
     return label;
 }

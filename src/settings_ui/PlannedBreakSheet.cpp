@@ -2,9 +2,9 @@
 
 #include "core/AppSettings.h"
 #include "settings_ui/BreaksCapsuleButton.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/Hairline.h"
 #include "settings_ui/InfoTip.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/PlannedBreakDayButton.h"
 #include "settings_ui/PlannedBreakIconButton.h"
 #include "settings_ui/PlannedBreakNameField.h"
@@ -72,7 +72,7 @@ PlannedBreakSheet::PlannedBreakSheet(const PlannedBreakSheetServices &services, 
     auto *sheet = new QVBoxLayout(this);
     sheet->setContentsMargins(24, 24, 24, 24);
     sheet->setSpacing(20);
-    sheet->addWidget(BreaksLabels::text(texts.title, texts.titleSize, QFont::DemiBold), 0, Qt::AlignHCenter);
+    sheet->addWidget(PaneLabels::primary(texts.title, texts.titleSize, QFont::DemiBold), 0, Qt::AlignHCenter);
     m_name = new PlannedBreakNameField(texts.placeholder);
     addRow(sheet, QStringLiteral("Name"), m_name);
     m_nameError = addError(sheet, QStringLiteral("Enter a name for this break."), QStringLiteral("nameError"));
@@ -106,7 +106,7 @@ QHBoxLayout *PlannedBreakSheet::addRow(QVBoxLayout *sheet, const QString &label,
 {
     auto *row = new QHBoxLayout;
     row->setSpacing(8);
-    row->addWidget(BreaksLabels::text(label, 13, QFont::Medium), 0, Qt::AlignVCenter);
+    row->addWidget(PaneLabels::primary(label, 13, QFont::Medium), 0, Qt::AlignVCenter);
     row->addStretch(1);
     row->addWidget(control, 0, Qt::AlignVCenter);
     sheet->addLayout(row);
@@ -115,7 +115,7 @@ QHBoxLayout *PlannedBreakSheet::addRow(QVBoxLayout *sheet, const QString &label,
 
 QLabel *PlannedBreakSheet::addError(QVBoxLayout *sheet, const QString &text, const QString &name)
 {
-    SchemeLabel *error = BreaksLabels::text(text, 11, QFont::Medium, NamedColor::red);
+    SchemeLabel *error = PaneLabels::text(text, 11, QFont::Medium, NamedColor::red);
     error->setObjectName(name);
     error->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sheet->addWidget(error);

@@ -4,10 +4,10 @@
 #include "scheduling/PlannedBreakScheduler.h"
 #include "settings_ui/AddPlannedBreakSheet.h"
 #include "settings_ui/BreaksCapsuleButton.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/BreaksSymbolMark.h"
 #include "settings_ui/EditPlannedBreakSheet.h"
 #include "settings_ui/InfoTip.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/PlannedBreakListModel.h"
 #include "settings_ui/PlannedBreakListView.h"
 #include "settings_ui/SchemeLabel.h"
@@ -61,7 +61,7 @@ QWidget *PlannedBreaksDetailView::buildHeader()
     auto *header = new QWidget;
     auto *row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
-    SchemeLabel *intro = BreaksLabels::secondary(
+    SchemeLabel *intro = PaneLabels::secondary(
         QStringLiteral("Schedule breaks at specific times — lunch, walks, end of day."), 11);
     intro->setWordWrap(true);
     row->addWidget(intro, 1);
@@ -84,9 +84,9 @@ SettingCard *PlannedBreaksDetailView::buildEmptyState()
     column->addWidget(new BreaksSymbolMark(QStringLiteral("calendar.badge.clock"), 28, NamedColor::secondaryLabel,
                                            36, QFont::Light),
                       0, Qt::AlignHCenter);
-    SchemeLabel *title = BreaksLabels::secondary(QStringLiteral("No scheduled breaks yet"), 13, QFont::Medium);
+    SchemeLabel *title = PaneLabels::secondary(QStringLiteral("No scheduled breaks yet"), 13, QFont::Medium);
     column->addWidget(title, 0, Qt::AlignHCenter);
-    SchemeLabel *hint = BreaksLabels::tertiary(
+    SchemeLabel *hint = PaneLabels::tertiary(
         QStringLiteral("Add a fixed-time break like \"Lunch at 12:30\" or \"Walk at 15:00\""), 11);
     hint->setAlignment(Qt::AlignHCenter);
     hint->setWordWrap(true);

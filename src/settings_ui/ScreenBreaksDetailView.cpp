@@ -1,10 +1,10 @@
 #include "settings_ui/ScreenBreaksDetailView.h"
 
 #include "core/AppNotifier.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/FadeStack.h"
 #include "settings_ui/LongBreaksView.h"
 #include "settings_ui/OfficeHoursView.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/PlannedBreaksDetailView.h"
 #include "settings_ui/ScreenBreaksMainView.h"
 
@@ -76,7 +76,7 @@ QWidget *ScreenBreaksDetailView::makeScheduledBreaksPage()
     auto *stack = new QVBoxLayout(page);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(16);
-    stack->addWidget(BreaksLabels::pageHeader(QStringLiteral("Scheduled Breaks"),
+    stack->addWidget(PaneLabels::pageHeader(QStringLiteral("Scheduled Breaks"),
                                               [this] { setSubpage(ScreenBreaksSubpage::main); }));
     stack->addWidget(new PlannedBreaksDetailView(m_services));
     stack->addStretch(1);

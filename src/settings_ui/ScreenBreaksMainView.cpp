@@ -6,10 +6,10 @@
 #include "scheduling/PlannedBreakScheduler.h"
 #include "settings_ui/BreakLimitsCard.h"
 #include "settings_ui/BreakRhythmCard.h"
-#include "settings_ui/BreaksLabels.h"
 #include "settings_ui/EnforcementCard.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/NavigationRowButton.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingBinding.h"
 #include "settings_ui/SettingCard.h"
@@ -36,7 +36,7 @@ QList<ValueComboBox::Option> options(std::initializer_list<std::pair<const char 
 
 SchemeLabel *sectionWithGap(const QString &text)
 {
-    SchemeLabel *label = BreaksLabels::section(text);
+    SchemeLabel *label = PaneLabels::section(text);
     // On top of the page's own spacing.
     label->setContentsMargins(0, 12, 0, 0);
     return label;
@@ -58,7 +58,7 @@ ScreenBreaksMainView::ScreenBreaksMainView(const ContentServices &services,
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(20);
-    page->addWidget(BreaksLabels::paneHeader(QStringLiteral("Breaks"),
+    page->addWidget(PaneLabels::header(QStringLiteral("Breaks"),
                                              QStringLiteral("Customize your break schedule and experience.")));
     buildSchedule(page);
     buildNavigation(page);
@@ -74,7 +74,7 @@ ScreenBreaksMainView::ScreenBreaksMainView(const ContentServices &services,
 
 void ScreenBreaksMainView::buildSchedule(QVBoxLayout *page)
 {
-    page->addWidget(BreaksLabels::section(QStringLiteral("Schedule")));
+    page->addWidget(PaneLabels::section(QStringLiteral("Schedule")));
     auto *interval = new BreakRhythmCard(
         {QStringLiteral("timer"), NamedColor::green, QStringLiteral("Break interval"),
          QStringLiteral("How often you take a break"), QStringLiteral("Every")},
