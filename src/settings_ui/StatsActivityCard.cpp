@@ -1,10 +1,11 @@
 #include "settings_ui/StatsActivityCard.h"
 
 #include "settings_ui/Hairline.h"
+#include "settings_ui/PaneLabels.h"
+#include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
 #include "settings_ui/StatsDailyChart.h"
 #include "settings_ui/StatsFigures.h"
-#include "settings_ui/StatsLabels.h"
 #include "settings_ui/StatsSwatch.h"
 #include "settings_ui/TabularLabel.h"
 
@@ -27,7 +28,7 @@ QWidget *legendEntry(StatsTint tint, const QString &text)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(5);
     row->addWidget(new StatsSwatch(tint, 8, 2), 0, Qt::AlignVCenter);
-    row->addWidget(StatsLabels::secondary(text, 10), 0, Qt::AlignVCenter);
+    row->addWidget(PaneLabels::secondary(text, 10), 0, Qt::AlignVCenter);
     return entry;
 }
 
@@ -36,7 +37,7 @@ QWidget *legendEntry(StatsTint tint, const QString &text)
 StatsActivityCard::StatsActivityCard(QWidget *parent)
     : SettingCard(parent)
     , m_breaksTaken(new TabularLabel(SettingsFont::font(26, QFont::DemiBold)))
-    , m_breaksTakenCaption(StatsLabels::secondary(QString(), 10))
+    , m_breaksTakenCaption(PaneLabels::secondary(QString(), 10))
     , m_timeInBreaks(new TabularLabel(SettingsFont::font(26, QFont::DemiBold)))
     , m_chart(new StatsDailyChart)
 {
@@ -63,7 +64,7 @@ QWidget *StatsActivityCard::tile(const QString &title, TabularLabel *value, QLab
     auto *stack = new QVBoxLayout(tile);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(4);
-    stack->addWidget(StatsLabels::secondary(title, 9, QFont::DemiBold));
+    stack->addWidget(PaneLabels::secondary(title, 9, QFont::DemiBold));
     stack->addWidget(value);
     stack->addWidget(caption);
     return tile;
@@ -81,7 +82,7 @@ QWidget *StatsActivityCard::buildTiles()
     rule->setFixedHeight(tileRuleHeight);
     row->addWidget(rule, 0, Qt::AlignTop);
     row->addWidget(tile(QStringLiteral("TIME IN BREAKS"), m_timeInBreaks,
-                        StatsLabels::secondary(QStringLiteral("Time in break screens"), 10)),
+                        PaneLabels::secondary(QStringLiteral("Time in break screens"), 10)),
                    0, Qt::AlignTop);
     row->addStretch(1);
     return tiles;
@@ -96,7 +97,7 @@ QWidget *StatsActivityCard::buildDailySection()
     auto *header = new QHBoxLayout;
     header->setContentsMargins(0, 0, 0, 0);
     header->setSpacing(10);
-    header->addWidget(StatsLabels::primary(QStringLiteral("Daily activity"), 13, QFont::DemiBold),
+    header->addWidget(PaneLabels::primary(QStringLiteral("Daily activity"), 13, QFont::DemiBold),
                       0, Qt::AlignVCenter);
     header->addStretch(1);
     header->addWidget(legendEntry(StatsTint::timed, QStringLiteral("Timed")), 0, Qt::AlignVCenter);

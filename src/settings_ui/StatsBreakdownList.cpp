@@ -1,7 +1,8 @@
 #include "settings_ui/StatsBreakdownList.h"
 
+#include "settings_ui/PaneLabels.h"
+#include "settings_ui/SchemeLabel.h"
 #include "settings_ui/StatsBreakdownRow.h"
-#include "settings_ui/StatsLabels.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -21,7 +22,7 @@ StatsBreakdownList::StatsBreakdownList(const QString &title, const QList<StatsBr
     auto *stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(16);
-    stack->addWidget(StatsLabels::primary(title, 13, QFont::DemiBold));
+    stack->addWidget(PaneLabels::primary(title, 13, QFont::DemiBold));
     stack->addLayout(rows);
     setItems(items);
 }

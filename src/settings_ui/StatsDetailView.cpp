@@ -3,12 +3,13 @@
 #include "core/LocalStatisticsStore.h"
 #include "settings_ui/ConfirmationAlert.h"
 #include "settings_ui/ContentServices.h"
+#include "settings_ui/PaneLabels.h"
+#include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SegmentedControl.h"
 #include "settings_ui/SettingCard.h"
 #include "settings_ui/StatsActivityCard.h"
 #include "settings_ui/StatsBreakdownList.h"
 #include "settings_ui/StatsFooter.h"
-#include "settings_ui/StatsLabels.h"
 #include "settings_ui/StatsRhythmCard.h"
 #include "settings_ui/StatsStartsCard.h"
 #include "settings_ui/StatsSummaryCard.h"
@@ -78,8 +79,8 @@ QWidget *StatsDetailView::buildHeader()
     auto *titles = new QVBoxLayout;
     titles->setContentsMargins(0, 0, 0, 0);
     titles->setSpacing(4);
-    titles->addWidget(StatsLabels::primary(QStringLiteral("Statistics"), 20, QFont::Bold));
-    titles->addWidget(StatsLabels::secondary(
+    titles->addWidget(PaneLabels::primary(QStringLiteral("Statistics"), 20, QFont::Bold));
+    titles->addWidget(PaneLabels::secondary(
         QStringLiteral("A local view of your break and reminder activity."), 13));
     QStringList labels;
     for (StatRange range : allStatRanges())
@@ -133,9 +134,9 @@ QWidget *StatsDetailView::buildEmptyState()
                                     StatsColors::color(StatsTint::timed, ColorScheme::dark)),
                      0, Qt::AlignHCenter);
     stack->addWidget(
-        StatsLabels::primary(QStringLiteral("No activity in this period"), 15, QFont::DemiBold), 0,
+        PaneLabels::primary(QStringLiteral("No activity in this period"), 15, QFont::DemiBold), 0,
         Qt::AlignHCenter);
-    QLabel *message = StatsLabels::secondary(
+    QLabel *message = PaneLabels::secondary(
         QStringLiteral("Your break activity will appear here as it is recorded."), 12);
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignHCenter);

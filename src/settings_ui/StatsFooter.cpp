@@ -1,10 +1,10 @@
 #include "settings_ui/StatsFooter.h"
 
+#include "settings_ui/HoverSymbolButton.h"
 #include "settings_ui/NamedColors.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
-#include "settings_ui/StatsLabels.h"
-#include "settings_ui/HoverSymbolButton.h"
 #include "settings_ui/SymbolView.h"
 
 #include <QHBoxLayout>
@@ -27,7 +27,7 @@ QWidget *privacyNote()
                        NamedColors::color(NamedColor::secondaryLabel, ColorScheme::light),
                        NamedColors::color(NamedColor::secondaryLabel, ColorScheme::dark)),
         0, Qt::AlignVCenter);
-    QLabel *text = StatsLabels::secondary(
+    QLabel *text = PaneLabels::secondary(
         QStringLiteral("Your data stays on this computer - nothing leaves your device."), noteSize,
         QFont::Medium);
     text->setObjectName(QStringLiteral("privacyNote"));

@@ -1,7 +1,8 @@
 #include "settings_ui/StatsRhythmCard.h"
 
+#include "settings_ui/PaneLabels.h"
+#include "settings_ui/SchemeLabel.h"
 #include "settings_ui/StatsFigures.h"
-#include "settings_ui/StatsLabels.h"
 #include "settings_ui/StatsWeeklyChart.h"
 
 #include <QFontMetrics>
@@ -18,8 +19,8 @@ constexpr int consistencyLines = 2;
 
 StatsRhythmCard::StatsRhythmCard(QWidget *parent)
     : SettingCard(parent)
-    , m_lead(StatsLabels::secondary(QString(), 11))
-    , m_consistency(StatsLabels::primary(QString(), 20, QFont::DemiBold))
+    , m_lead(PaneLabels::secondary(QString(), 11))
+    , m_consistency(PaneLabels::primary(QString(), 20, QFont::DemiBold))
     , m_chart(new StatsWeeklyChart)
 {
     m_lead->setObjectName(QStringLiteral("consistencyLead"));
@@ -36,11 +37,11 @@ StatsRhythmCard::StatsRhythmCard(QWidget *parent)
     auto *stack = new QVBoxLayout(text);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(6);
-    stack->addWidget(StatsLabels::secondary(QStringLiteral("WEEKLY RHYTHM"), 9, QFont::DemiBold));
+    stack->addWidget(PaneLabels::secondary(QStringLiteral("WEEKLY RHYTHM"), 9, QFont::DemiBold));
     stack->addWidget(m_lead);
     stack->addWidget(m_consistency);
     stack->addWidget(
-        StatsLabels::tertiary(QStringLiteral("Based on completed breaks per weekday."), 10));
+        PaneLabels::tertiary(QStringLiteral("Based on completed breaks per weekday."), 10));
 
     auto *content = new QWidget;
     auto *row = new QHBoxLayout(content);

@@ -1,9 +1,10 @@
 #include "settings_ui/StatsStartsCard.h"
 
 #include "settings_ui/Hairline.h"
+#include "settings_ui/PaneLabels.h"
+#include "settings_ui/SchemeLabel.h"
 #include "settings_ui/StatsBreakdownList.h"
 #include "settings_ui/StatsFigures.h"
-#include "settings_ui/StatsLabels.h"
 #include "settings_ui/SymbolView.h"
 
 #include <QHBoxLayout>
@@ -21,7 +22,7 @@ StatsStartsCard::StatsStartsCard(const StatsFigures &figures, QWidget *parent)
     : SettingCard(parent)
     , m_starts(new StatsBreakdownList(QStringLiteral("How breaks started"), figures.startItems()))
     , m_types(new StatsBreakdownList(QStringLiteral("Break types"), figures.typeItems()))
-    , m_awayLine(StatsLabels::secondary(figures.awayLine(), 10, QFont::Medium))
+    , m_awayLine(PaneLabels::secondary(figures.awayLine(), 10, QFont::Medium))
 {
     m_awayLine->setObjectName(QStringLiteral("awayLine"));
     auto *content = new QWidget;

@@ -1,9 +1,10 @@
 #include "settings_ui/StatsSummaryCard.h"
 
 #include "settings_ui/Hairline.h"
+#include "settings_ui/PaneLabels.h"
+#include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
 #include "settings_ui/StatsFigures.h"
-#include "settings_ui/StatsLabels.h"
 #include "settings_ui/StatsSwatch.h"
 #include "settings_ui/TabularLabel.h"
 
@@ -38,7 +39,7 @@ QWidget *column(StatsTint tint, TabularLabel *value, const QString &name)
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(4);
     stack->addLayout(line);
-    stack->addWidget(StatsLabels::secondary(name, 10), 0, Qt::AlignHCenter);
+    stack->addWidget(PaneLabels::secondary(name, 10), 0, Qt::AlignHCenter);
     return column;
 }
 
