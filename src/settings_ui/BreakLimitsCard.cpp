@@ -1,10 +1,10 @@
 #include "settings_ui/BreakLimitsCard.h"
 
-#include "settings_ui/BreaksIconTile.h"
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsRowDivider.h"
+#include "settings_ui/SymbolTile.h"
 #include "settings_ui/ValueComboBox.h"
 
 #include <QHBoxLayout>
@@ -54,7 +54,7 @@ BreakLimitsCard::LimitRow BreakLimitsCard::addLimitRow(const QString &symbol, Na
     stack->addWidget(limit.unlimited);
     stack->addWidget(limit.picker);
     // The subtitle is set by the mode; a placeholder keeps its line.
-    limit.row = new BreaksSettingRow(new BreaksIconTile(symbol, colour, 24, 12), title,
+    limit.row = new BreaksSettingRow(SymbolTile::tinted(symbol, colour, 24, 12), title,
                                      QStringLiteral(" "), trailing, QMargins(16, 12, 16, 12));
     addRow(limit.row);
     return limit;

@@ -1,10 +1,10 @@
 #include "settings_ui/BreakRhythmCard.h"
 
-#include "settings_ui/BreaksIconTile.h"
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsRowDivider.h"
+#include "settings_ui/SymbolTile.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -15,7 +15,7 @@ BreakRhythmCard::BreakRhythmCard(const Facts &facts, const QList<ValueComboBox::
     , m_picker(new ValueComboBox(options, pickerWidth))
 {
     m_picker->setAccessibleName(facts.title);
-    addRow(new BreaksSettingRow(new BreaksIconTile(facts.symbol, facts.colour, 28, 14), facts.title,
+    addRow(new BreaksSettingRow(SymbolTile::tinted(facts.symbol, facts.colour, 28, 14), facts.title,
                                 facts.subtitle, nullptr, QMargins(16, 12, 16, 12)));
     addRow(new SettingsRowDivider);
     auto *pickerRow = new QWidget;

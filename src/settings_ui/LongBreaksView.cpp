@@ -1,7 +1,6 @@
 #include "settings_ui/LongBreaksView.h"
 
 #include "core/AppSettings.h"
-#include "settings_ui/BreaksIconTile.h"
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/BreaksSymbolMark.h"
 #include "settings_ui/InfoTip.h"
@@ -12,6 +11,7 @@
 #include "settings_ui/SettingBinding.h"
 #include "settings_ui/SettingCard.h"
 #include "settings_ui/SettingsRowDivider.h"
+#include "settings_ui/SymbolTile.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "settings_ui/ValueComboBox.h"
 
@@ -88,7 +88,7 @@ QWidget *LongBreaksView::buildSwitchCard()
     SettingBinding::bindSwitch(m_switch, &m_settings, &AppSettings::longBreaksEnabled,
                                &AppSettings::setLongBreaksEnabled, &AppSettings::longBreaksEnabledChanged);
     auto *card = new SettingCard;
-    card->addRow(new BreaksSettingRow(new BreaksIconTile(QStringLiteral("flame.fill"), NamedColor::orange, 28, 14),
+    card->addRow(new BreaksSettingRow(SymbolTile::tinted(QStringLiteral("flame.fill"), NamedColor::orange, 28, 14),
                                       QStringLiteral("Enable long breaks"),
                                       QStringLiteral("Periodically take a longer break between short ones."),
                                       m_switch, QMargins(16, 12, 16, 12)));

@@ -2,7 +2,6 @@
 
 #include "core/AppSettings.h"
 #include "core/Logger.h"
-#include "settings_ui/BreaksIconTile.h"
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/Debouncer.h"
 #include "settings_ui/InfoTip.h"
@@ -12,6 +11,7 @@
 #include "settings_ui/SectionReveal.h"
 #include "settings_ui/SettingCard.h"
 #include "settings_ui/SettingsRowDivider.h"
+#include "settings_ui/SymbolTile.h"
 #include "settings_ui/ToggleSwitch.h"
 
 #include <QHideEvent>
@@ -61,7 +61,7 @@ QWidget *OfficeHoursView::buildSwitchCard()
     m_switch->setObjectName(QStringLiteral("officeHoursEnabled"));
     m_switch->setAccessibleName(QStringLiteral("Working hours"));
     m_switch->setChecked(m_workingHoursEnabled);
-    m_switchRow = new BreaksSettingRow(new BreaksIconTile(QStringLiteral("clock.fill"), NamedColor::blue, 28, 14),
+    m_switchRow = new BreaksSettingRow(SymbolTile::tinted(QStringLiteral("clock.fill"), NamedColor::blue, 28, 14),
                                        QStringLiteral("Working hours"),
                                        m_workingHoursEnabled ? onSubtitle : offSubtitle, m_switch,
                                        QMargins(16, 12, 16, 12));

@@ -1,6 +1,5 @@
 #include "settings_ui/PaneParts.h"
 
-#include "settings_ui/BreaksIconTile.h"
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
@@ -47,7 +46,7 @@ BreaksSettingRow *PaneParts::symbolRow(const QString &symbol, const QString &tit
 BreaksSettingRow *PaneParts::tileRow(const QString &symbol, NamedColor tint, const QString &title,
                                      QWidget *control, const QMargins &margins)
 {
-    auto *tile = new BreaksIconTile(symbol, tint, tileSide, tileSymbolSize);
+    auto *tile = SymbolTile::tinted(symbol, tint, tileSide, tileSymbolSize);
     if (control)
         control->setAccessibleName(title);
     return new BreaksSettingRow(tile, title, QString(), control, margins, QFont::Normal);

@@ -1,12 +1,12 @@
 #include "settings_ui/SymbolGlyphs.h"
 
 #include "breakscreen/BreakGlyphs.h"
+#include "core/GlyphGeometry.h"
 #include "menubar/HUDGlyphs.h"
 #include "settings_ui/AppPanesSymbols.h"
 #include "settings_ui/BehaviorSymbols.h"
 #include "settings_ui/BreaksSymbols.h"
 #include "settings_ui/CustomizerSymbols.h"
-#include "core/GlyphGeometry.h"
 #include "settings_ui/NotificationsSymbols.h"
 #include "settings_ui/ShellSymbols.h"
 

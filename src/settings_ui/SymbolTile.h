@@ -20,6 +20,10 @@ public:
     // White on a rounded square of `tileColour`'s gradient.
     SymbolTile(const QString &symbol, qreal pointSize, QFont::Weight weight, QSize frame,
                const QColor &tileColour, qreal cornerRadius, QWidget *parent = nullptr);
+    // A settings row's tile: `side` pixels square with 6-pixel corners, on the gradient of
+    // `tint` as the window's scheme has it, the symbol medium at `symbolSize` points in the
+    // layout's terms.
+    static SymbolTile *tinted(const QString &symbol, NamedColor tint, int side, qreal symbolSize);
 
     QString symbol() const { return m_symbol; }
 
@@ -32,5 +36,7 @@ private:
     QFont::Weight m_weight;
     NamedColor m_colour = NamedColor::label;
     std::optional<QColor> m_tileColour;
+    // Looked up in the scheme at each paint, where m_tileColour stays as given.
+    std::optional<NamedColor> m_tileTint;
     qreal m_cornerRadius = 0;
 };
