@@ -1,12 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
-class AppSettings;
-class Clock;
-class QVBoxLayout;
-class WellnessScheduler;
-struct ContentServices;
+#include "settings_ui/DetectionDetailView.h"
 
 // The settings window's Calls & Recordings pane: call and recording detection on or off, and
 // while it is on, what a detected call pauses, what the break timer does after it (with an
@@ -14,7 +8,7 @@ struct ContentServices;
 // privacy closes the pane either way. Every control writes its setting through the settings
 // model or the wellness scheduler and follows it live, whoever changes it; opening the pane
 // writes nothing.
-class MeetingsDetailView : public QWidget
+class MeetingsDetailView : public DetectionDetailView
 {
     Q_OBJECT
 
@@ -23,18 +17,6 @@ public:
 
     explicit MeetingsDetailView(const ContentServices &services, QWidget *parent = nullptr);
 
-    // The part between the detection card and the privacy note; null while detection is off.
-    QWidget *detectionSections() const { return m_sections; }
-
 private:
-    QWidget *buildDetectionCard();
-    QWidget *buildPauseCard();
-    void showDetection();
-    QWidget *buildSections();
-
-    AppSettings &m_settings;
-    WellnessScheduler &m_wellness;
-    Clock &m_clock;
-    QVBoxLayout *m_sectionSlot = nullptr;
-    QWidget *m_sections = nullptr;
+    QWidget *buildSections() override;
 };
