@@ -22,10 +22,11 @@ constexpr qreal borderWidth = 0.5;
 class InfoTip::Symbol : public QWidget
 {
 public:
-    Symbol(const QString &name, NamedColor tint, QWidget *parent)
+    Symbol(const QString &name, NamedColor tint, bool inTextColour, QWidget *parent)
         : QWidget(parent)
         , m_name(name)
         , m_tint(tint)
+        , m_inTextColour(inTextColour)
     {
         setFixedSize(symbolSize, symbolSize);
     }
@@ -34,19 +35,34 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
+        const ColorScheme scheme = SettingsPalette::schemeOf(this);
         SymbolGlyphs::paint(painter, m_name, QRectF(rect()).center(), symbolSize, QFont::Normal,
-                            NamedColors::textColor(m_tint, SettingsPalette::schemeOf(this)));
+                            m_inTextColour ? NamedColors::textColor(m_tint, scheme)
+                                           : NamedColors::color(m_tint, scheme));
     }
 
 private:
     QString m_name;
     NamedColor m_tint;
+    bool m_inTextColour;
 };
+
+InfoTip::Look InfoTip::note(qreal washOpacity, int verticalPadding, int textSpacing)
+{
+    return Look{washOpacity, washOpacity, 0.15, 0.15, verticalPadding, textSpacing, false};
+}
 
 InfoTip::InfoTip(const QString &symbol, const QString &title, const QString &message,
                  NamedColor tint, QWidget *parent)
+    : InfoTip(symbol, title, message, tint, Look{}, parent)
+{
+}
+
+InfoTip::InfoTip(const QString &symbol, const QString &title, const QString &message,
+                 NamedColor tint, const Look &look, QWidget *parent)
     : QWidget(parent)
     , m_tint(tint)
+    , m_look(look)
     , m_title(new SchemeLabel(title, SettingsFont::font(13, QFont::Medium), NamedColors::textColor(tint, ColorScheme::light),
                               NamedColors::textColor(tint, ColorScheme::dark)))
     , m_message(new SchemeLabel(message, SettingsFont::font(11),
@@ -55,14 +71,14 @@ InfoTip::InfoTip(const QString &symbol, const QString &title, const QString &mes
 {
     m_message->setWordWrap(true);
     auto *text = new QVBoxLayout;
-    text->setSpacing(4);
+    text->setSpacing(m_look.textSpacing);
     text->setContentsMargins(0, 0, 0, 0);
     text->addWidget(m_title);
     text->addWidget(m_message);
     auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(16, 12, 16, 12);
+    row->setContentsMargins(16, m_look.verticalPadding, 16, m_look.verticalPadding);
     row->setSpacing(12);
-    row->addWidget(new Symbol(symbol, tint, this), 0, Qt::AlignVCenter);
+    row->addWidget(new Symbol(symbol, tint, m_look.symbolInTextColour, this), 0, Qt::AlignVCenter);
     row->addLayout(text, 1);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
@@ -77,16 +93,30 @@ QString InfoTip::message() const
     return m_message->text();
 }
 
-QColor InfoTip::fillColour(NamedColor tint, ColorScheme scheme)
+namespace {
+
+QColor wash(NamedColor tint, ColorScheme scheme, const InfoTip::Look &look)
 {
     return NamedColors::withOpacity(NamedColors::color(tint, scheme),
-                                    scheme == ColorScheme::dark ? 0.12 : 0.05);
+                                    scheme == ColorScheme::dark ? look.darkWash : look.lightWash);
+}
+
+QColor border(NamedColor tint, ColorScheme scheme, const InfoTip::Look &look)
+{
+    return NamedColors::withOpacity(NamedColors::color(tint, scheme),
+                                    scheme == ColorScheme::dark ? look.darkBorder : look.lightBorder);
+}
+
+} // namespace
+
+QColor InfoTip::fillColour(NamedColor tint, ColorScheme scheme)
+{
+    return wash(tint, scheme, Look{});
 }
 
 QColor InfoTip::borderColour(NamedColor tint, ColorScheme scheme)
 {
-    return NamedColors::withOpacity(NamedColors::color(tint, scheme),
-                                    scheme == ColorScheme::dark ? 0.25 : 0.15);
+    return border(tint, scheme, Look{});
 }
 
 void InfoTip::paintEvent(QPaintEvent *)
@@ -98,6 +128,6 @@ void InfoTip::paintEvent(QPaintEvent *)
                                                  -borderWidth / 2, -borderWidth / 2);
     QPainterPath path;
     path.addRoundedRect(shape, cornerRadius, cornerRadius);
-    painter.fillPath(path, fillColour(m_tint, scheme));
-    painter.strokePath(path, QPen(borderColour(m_tint, scheme), borderWidth));
+    painter.fillPath(path, wash(m_tint, scheme, m_look));
+    painter.strokePath(path, QPen(border(m_tint, scheme, m_look), borderWidth));
 }

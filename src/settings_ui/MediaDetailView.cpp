@@ -2,11 +2,11 @@
 
 #include "core/AppSettings.h"
 #include "detection/WellnessScheduler.h"
+#include "settings_ui/InfoTip.h"
 #include "settings_ui/MediaStatusCard.h"
 #include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SymbolTile.h"
-#include "settings_ui/TintedNote.h"
 
 #include <QBoxLayout>
 
@@ -40,10 +40,10 @@ MediaDetailView::MediaDetailView(const ContentServices &services, QWidget *paren
                               QStringLiteral("Recognize sustained playback locally without inspecting content."),
                               &WellnessScheduler::pauseDuringMedia, &WellnessScheduler::setPauseDuringMedia,
                               &WellnessScheduler::pauseDuringMediaChanged};
-    auto *privacy = new TintedNote(QStringLiteral("shield.fill"), QStringLiteral("Private by design"),
+    auto *privacy = new InfoTip(QStringLiteral("shield.fill"), QStringLiteral("Private by design"),
                                    QStringLiteral("Only local playback state is checked. No audio, titles, URLs, or "
                                                   "viewing history are captured."),
-                                   NamedColor::green, TintedNote::Look{0.04, 14, 4});
+                                   NamedColor::green, InfoTip::note(0.04, 14, 4));
     privacy->setObjectName(QStringLiteral("mediaPrivacy"));
     build(QStringLiteral("Media Playback"),
           QStringLiteral("Pause interruptions while a browser or media player is actively playing."), tile,

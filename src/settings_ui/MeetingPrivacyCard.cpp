@@ -1,10 +1,10 @@
 #include "settings_ui/MeetingPrivacyCard.h"
 
 MeetingPrivacyCard::MeetingPrivacyCard(QWidget *parent)
-    : TintedNote(QStringLiteral("shield.fill"), QStringLiteral("Privacy first"),
+    : InfoTip(QStringLiteral("shield.fill"), QStringLiteral("Privacy first"),
                  QStringLiteral("Detection uses local app and audio activity. It does not inspect browser tabs, "
                                 "windows, or their contents."),
-                 NamedColor::green, Look{0.04, 14, 4}, parent)
+                 NamedColor::green, note(0.04, 14, 4), parent)
 {
     setObjectName(QStringLiteral("meetingPrivacy"));
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "settings_ui/TintedNote.h"
+#include "settings_ui/InfoTip.h"
 
 // The note at the foot of the Calls & Recordings pane on what detection looks at, in green on
 // a faint green wash with a thin green border, the same in both schemes.
-class MeetingPrivacyCard : public TintedNote
+class MeetingPrivacyCard : public InfoTip
 {
     Q_OBJECT
 

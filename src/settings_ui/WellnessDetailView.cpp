@@ -10,7 +10,6 @@
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingBinding.h"
 #include "settings_ui/SymbolTile.h"
-#include "settings_ui/TintedNote.h"
 #include "settings_ui/ValueComboBox.h"
 #include "settings_ui/WellnessCard.h"
 
@@ -89,10 +88,10 @@ WellnessDetailView::WellnessDetailView(const ContentServices &services, QWidget 
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(sectionSpacing);
     stack->addWidget(header());
-    m_banner = new TintedNote(QStringLiteral("bell.slash.fill"), QStringLiteral("Wellness reminders need notifications"),
+    m_banner = new InfoTip(QStringLiteral("bell.slash.fill"), QStringLiteral("Wellness reminders need notifications"),
                               QStringLiteral("Turn notifications back on in the Notifications tab to receive wellness "
                                              "reminders."),
-                              NamedColor::orange, TintedNote::Look{0.05, 12, 2});
+                              NamedColor::orange, InfoTip::note(0.05, 12, 2));
     m_banner->setObjectName(QStringLiteral("notificationsBanner"));
     m_banner->setVisible(!m_notificationsEnabled);
     stack->addWidget(m_banner);
