@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QSlider>
+#include "settings_ui/PercentSlider.h"
 
 // The low-battery threshold's slider: ten positions, 5 to 50 % in steps of 5. A threshold
 // stored off that grid (17, or 80 from an older build) stands at the nearest position while
 // the number shown and announced stays the stored one, and nothing is written until the user
 // moves the slider (thresholdChosen). Screen readers hear it as a slider named "Battery
 // threshold" whose value is "15 percent". The mouse wheel scrolls the pane instead.
-class BatteryThresholdSlider : public QSlider
+class BatteryThresholdSlider : public PercentSlider
 {
     Q_OBJECT
 
@@ -20,14 +20,12 @@ public:
 
     static int positionFor(qint64 percent);
     static int percentAt(int position);
+    int positionForPercent(double percent) const override;
 
     // Shows the stored threshold without reporting it as chosen.
     void showThreshold(qint64 percent);
-    qint64 threshold() const { return m_threshold; }
+    qint64 threshold() const { return shownPercent(); }
 
 signals:
     void thresholdChosen(qint64 percent);
-
-private:
-    qint64 m_threshold = lowest;
 };

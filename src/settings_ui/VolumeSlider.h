@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSlider>
+#include "settings_ui/PercentSlider.h"
 
 // The notification volume's slider: 21 positions, 0 to 100 % in steps of 5. A volume set
 // elsewhere that lies between two positions stands at the nearer one, while the percentage
@@ -8,7 +8,7 @@
 // volume p / 20, written as the user moves it (volumeChosen), never when shown. Screen readers
 // hear it as a slider named "Lumenpause notification volume" whose value is "35 percent".
 // The mouse wheel scrolls the pane instead.
-class VolumeSlider : public QSlider
+class VolumeSlider : public PercentSlider
 {
     Q_OBJECT
 
@@ -20,14 +20,12 @@ public:
     static int positionFor(double volume);
     static double volumeAt(int position);
     static int percentOf(double volume);
+    int positionForPercent(double percent) const override;
 
     // Shows the volume without reporting it as chosen.
     void showVolume(double volume);
-    int percent() const { return m_percent; }
+    int percent() const { return int(shownPercent()); }
 
 signals:
     void volumeChosen(double volume);
-
-private:
-    int m_percent = 0;
 };
