@@ -5,6 +5,7 @@
 #include "settings_ui/ContentServices.h"
 #include "settings_ui/FadeIn.h"
 #include "settings_ui/PaneLabels.h"
+#include "settings_ui/PaneParts.h"
 #include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingBinding.h"
@@ -46,9 +47,7 @@ void DetectionDetailView::build(const QString &title, const QString &subtitle, Q
                                 const Detection &detection, QWidget *footer)
 {
     m_detecting = detection.getter;
-    auto *stack = new QVBoxLayout(this);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(sectionSpacing);
+    QVBoxLayout *stack = PaneParts::column(this, sectionSpacing);
     stack->addWidget(PaneLabels::header(title, subtitle));
     stack->addWidget(buildDetectionCard(tile, detection));
     m_sectionSlot = new QVBoxLayout;
@@ -109,9 +108,7 @@ QWidget *DetectionDetailView::captioned(QWidget *caption, QWidget *card)
 
 QVBoxLayout *DetectionDetailView::sectionColumn(QWidget *sections)
 {
-    auto *stack = new QVBoxLayout(sections);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(sectionSpacing);
+    QVBoxLayout *stack = PaneParts::column(sections, sectionSpacing);
     return stack;
 }
 

@@ -6,6 +6,7 @@
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/LongBreakResumeRow.h"
 #include "settings_ui/PaneLabels.h"
+#include "settings_ui/PaneParts.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SectionReveal.h"
 #include "settings_ui/SettingBinding.h"
@@ -63,9 +64,7 @@ LongBreaksView::LongBreaksView(const ContentServices &services, ScreenBreaksNavi
     , m_settings(services.settings.get())
 {
     setObjectName(QStringLiteral("breaks.longBreaksPage"));
-    auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->setSpacing(20);
+    QVBoxLayout *page = PaneParts::column(this);
     page->addWidget(PaneLabels::pageHeader(QStringLiteral("Long Breaks"), [navigate] {
         navigate(ScreenBreaksSubpage::main);
     }));
@@ -98,9 +97,7 @@ QWidget *LongBreaksView::buildSwitchCard()
 QWidget *LongBreaksView::buildSections()
 {
     auto *sections = new QWidget;
-    auto *stack = new QVBoxLayout(sections);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(20);
+    QVBoxLayout *stack = PaneParts::column(sections);
     SchemeLabel *schedule = PaneLabels::section(QStringLiteral("Schedule"));
     schedule->setContentsMargins(0, 4, 0, 0);
     stack->addWidget(schedule);

@@ -9,6 +9,7 @@
 #include "settings_ui/NotificationPreviewCard.h"
 #include "settings_ui/NotificationSoundCard.h"
 #include "settings_ui/PaneLabels.h"
+#include "settings_ui/PaneParts.h"
 #include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingCard.h"
@@ -41,9 +42,7 @@ NotificationsDetailView::NotificationsDetailView(const ContentServices &services
     , m_notificationType(QStringLiteral("break"))
 {
     setObjectName(QStringLiteral("pane:Notifications"));
-    auto *stack = new QVBoxLayout(this);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(sectionSpacing);
+    QVBoxLayout *stack = PaneParts::column(this, sectionSpacing);
     stack->addWidget(PaneLabels::header(QStringLiteral("Notifications"),
                                         QStringLiteral("How Lumenpause gets your attention before a break.")));
     stack->addWidget(buildMasterCard());
@@ -107,9 +106,7 @@ QWidget *NotificationsDetailView::buildEnabledSections()
 {
     auto *sections = new QWidget;
     sections->setObjectName(QStringLiteral("notificationsOnSections"));
-    auto *stack = new QVBoxLayout(sections);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(sectionSpacing);
+    QVBoxLayout *stack = PaneParts::column(sections, sectionSpacing);
     auto *caption = new QVBoxLayout;
     caption->setSpacing(captionToCard);
     caption->addWidget(PaneLabels::secondary(QStringLiteral("Preview"), 12, QFont::Medium));

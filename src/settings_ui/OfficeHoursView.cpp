@@ -7,6 +7,7 @@
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/OfficeHoursDayRow.h"
 #include "settings_ui/PaneLabels.h"
+#include "settings_ui/PaneParts.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SectionReveal.h"
 #include "settings_ui/SettingCard.h"
@@ -35,9 +36,7 @@ OfficeHoursView::OfficeHoursView(const ContentServices &services, ScreenBreaksNa
                                                 [this] { save(); }))
 {
     setObjectName(QStringLiteral("breaks.officeHoursPage"));
-    auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->setSpacing(20);
+    QVBoxLayout *page = PaneParts::column(this);
     page->addWidget(PaneLabels::pageHeader(QStringLiteral("Working Hours"), [navigate] {
         navigate(ScreenBreaksSubpage::main);
     }));

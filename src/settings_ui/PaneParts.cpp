@@ -18,11 +18,11 @@ constexpr qreal tileSymbolSize = 12;
 
 } // namespace
 
-QVBoxLayout *PaneParts::column(QWidget *pane)
+QVBoxLayout *PaneParts::column(QWidget *pane, int spacing)
 {
     auto *column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(paneSpacing);
+    column->setSpacing(spacing);
     return column;
 }
 

@@ -8,6 +8,7 @@
 #include "settings_ui/EditPlannedBreakSheet.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/PaneLabels.h"
+#include "settings_ui/PaneParts.h"
 #include "settings_ui/PlannedBreakListModel.h"
 #include "settings_ui/PlannedBreakListView.h"
 #include "settings_ui/SchemeLabel.h"
@@ -27,9 +28,7 @@ PlannedBreaksDetailView::PlannedBreaksDetailView(const ContentServices &services
     , m_list(new PlannedBreakListView(m_model))
 {
     setObjectName(QStringLiteral("plannedBreaksPane"));
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(20);
+    QVBoxLayout *column = PaneParts::column(this);
     column->addWidget(buildHeader());
     m_listCard = new SettingCard;
     m_listCard->addRow(m_list);

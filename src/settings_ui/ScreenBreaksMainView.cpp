@@ -10,6 +10,7 @@
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/NavigationRowButton.h"
 #include "settings_ui/PaneLabels.h"
+#include "settings_ui/PaneParts.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingBinding.h"
 #include "settings_ui/SettingCard.h"
@@ -55,9 +56,7 @@ ScreenBreaksMainView::ScreenBreaksMainView(const ContentServices &services,
     , m_snoozesPerDay(m_settings.snoozesPerDay())
 {
     setObjectName(QStringLiteral("breaks.main"));
-    auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->setSpacing(20);
+    QVBoxLayout *page = PaneParts::column(this);
     page->addWidget(PaneLabels::header(QStringLiteral("Breaks"),
                                              QStringLiteral("Customize your break schedule and experience.")));
     buildSchedule(page);

@@ -5,6 +5,7 @@
 #include "settings_ui/FadeIn.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/PaneLabels.h"
+#include "settings_ui/PaneParts.h"
 #include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SensitivityCard.h"
@@ -81,9 +82,7 @@ SmartPauseDetailView::SmartPauseDetailView(const ContentServices &services, QWid
     , m_idleDetectionEnabled(m_settings.idleDetectionEnabled())
 {
     setObjectName(QStringLiteral("pane:Smart Behavior"));
-    auto *stack = new QVBoxLayout(this);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(sectionSpacing);
+    QVBoxLayout *stack = PaneParts::column(this, sectionSpacing);
     stack->addWidget(PaneLabels::header(QStringLiteral("Smart Behavior"),
                                         QStringLiteral("Control how Lumenpause responds to your activity and "
                                                        "environment.")));

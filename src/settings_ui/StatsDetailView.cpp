@@ -4,6 +4,7 @@
 #include "settings_ui/ConfirmationAlert.h"
 #include "settings_ui/ContentServices.h"
 #include "settings_ui/PaneLabels.h"
+#include "settings_ui/PaneParts.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SegmentedControl.h"
 #include "settings_ui/SettingCard.h"
@@ -35,9 +36,7 @@ StatsDetailView::StatsDetailView(LocalStatisticsStore &statistics, QWidget *pare
 {
     setObjectName(QStringLiteral("statsPane"));
     const StatsFigures figures = this->figures();
-    auto *stack = new QVBoxLayout(this);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(paneSpacing);
+    QVBoxLayout *stack = PaneParts::column(this, paneSpacing);
     stack->addWidget(buildHeader());
     stack->addSpacing(4);
     stack->addWidget(buildFigures(figures));

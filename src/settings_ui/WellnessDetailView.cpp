@@ -6,6 +6,7 @@
 #include "settings_ui/ContentServices.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/PaneLabels.h"
+#include "settings_ui/PaneParts.h"
 #include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingBinding.h"
@@ -84,9 +85,7 @@ WellnessDetailView::WellnessDetailView(const ContentServices &services, QWidget 
     , m_notificationsEnabled(m_settings.notificationsEnabled())
 {
     setObjectName(QStringLiteral("pane:Wellness"));
-    auto *stack = new QVBoxLayout(this);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(sectionSpacing);
+    QVBoxLayout *stack = PaneParts::column(this, sectionSpacing);
     stack->addWidget(header());
     m_banner = new InfoTip(QStringLiteral("bell.slash.fill"), QStringLiteral("Wellness reminders need notifications"),
                               QStringLiteral("Turn notifications back on in the Notifications tab to receive wellness "
