@@ -55,7 +55,7 @@ QWidget *MediaDetailView::buildSections()
     auto *sections = new QWidget;
     sections->setObjectName(QStringLiteral("mediaDetectionSections"));
     QVBoxLayout *stack = sectionColumn(sections);
-    stack->addWidget(captioned(PaneLabels::secondary(QStringLiteral("During media playback"), 12, QFont::Medium),
+    stack->addWidget(captioned(PaneLabels::section(QStringLiteral("During media playback")),
                                buildPauseCard(pauseRows)));
     stack->addWidget(new MediaStatusCard(m_settings, m_wellness, m_clock));
     return sections;

@@ -52,13 +52,13 @@ QWidget *MeetingsDetailView::buildSections()
     auto *sections = new QWidget;
     sections->setObjectName(QStringLiteral("meetingDetectionSections"));
     QVBoxLayout *stack = sectionColumn(sections);
-    stack->addWidget(captioned(PaneLabels::secondary(QStringLiteral("During a call or recording"), 12, QFont::Medium),
+    stack->addWidget(captioned(PaneLabels::section(QStringLiteral("During a call or recording")),
                                buildPauseCard(pauseRows)));
     auto *after = new QWidget;
     auto *afterTexts = new QVBoxLayout(after);
     afterTexts->setContentsMargins(0, 0, 0, 0);
     afterTexts->setSpacing(4);
-    afterTexts->addWidget(PaneLabels::secondary(QStringLiteral("After a meeting"), 12, QFont::Medium));
+    afterTexts->addWidget(PaneLabels::section(QStringLiteral("After a meeting")));
     afterTexts->addWidget(PaneLabels::note(QStringLiteral("Choose how Lumenpause should handle your break timer."), 11));
     stack->addWidget(captioned(after, new MeetingAfterCard(m_settings)));
     stack->addWidget(new MeetingStatusCard(m_settings, m_wellness, m_clock));

@@ -109,7 +109,7 @@ QWidget *NotificationsDetailView::buildEnabledSections()
     QVBoxLayout *stack = PaneParts::column(sections, sectionSpacing);
     auto *caption = new QVBoxLayout;
     caption->setSpacing(captionToCard);
-    caption->addWidget(PaneLabels::secondary(QStringLiteral("Preview"), 12, QFont::Medium));
+    caption->addWidget(PaneLabels::section(QStringLiteral("Preview")));
     auto *preview = new NotificationPreviewCard(m_settings, m_reminders, m_hud, m_notificationType);
     connect(preview, &NotificationPreviewCard::typeChosen, this,
             [this](const QString &type) { m_notificationType = type; });

@@ -37,13 +37,6 @@ QList<ValueComboBox::Option> minuteOptions(const QList<qint64> &minutes)
     return options;
 }
 
-QWidget *sectionLabel(const QString &text, int lead)
-{
-    SchemeLabel *label = PaneLabels::secondary(text, 12, QFont::Medium);
-    label->setContentsMargins(0, lead, 0, 0);
-    return label;
-}
-
 // A row of the idle card: the symbol, the title (and its line below), the picker at the end.
 QWidget *pickerRow(const QString &symbol, const QString &title, const QString &subtitle, ValueComboBox *picker)
 {
@@ -86,7 +79,7 @@ SmartPauseDetailView::SmartPauseDetailView(const ContentServices &services, QWid
     stack->addWidget(PaneLabels::header(QStringLiteral("Smart Behavior"),
                                         QStringLiteral("Control how Lumenpause responds to your activity and "
                                                        "environment.")));
-    stack->addWidget(sectionLabel(QStringLiteral("Idle Detection"), idleLabelLead));
+    stack->addWidget(PaneParts::section(QStringLiteral("Idle Detection"), idleLabelLead));
     stack->addWidget(buildIdleCard());
     stack->addWidget(new InfoTip(QStringLiteral("lightbulb.fill"), QStringLiteral("How idle detection works"),
                                  QStringLiteral("Brief inactivity keeps the timer running. Once you're considered "
@@ -97,7 +90,7 @@ SmartPauseDetailView::SmartPauseDetailView(const ContentServices &services, QWid
     // label at the pane's gap.
     auto *sensitivity = new QVBoxLayout;
     sensitivity->setSpacing(sectionSpacing - SensitivityCard::topOutset);
-    sensitivity->addWidget(sectionLabel(QStringLiteral("Break Sensitivity — when a break is due"),
+    sensitivity->addWidget(PaneParts::section(QStringLiteral("Break Sensitivity — when a break is due"),
                                         sensitivityLabelLead));
     sensitivity->addWidget(buildSensitivity());
     stack->addLayout(sensitivity);
