@@ -23,16 +23,6 @@ constexpr int captionLead = 8;
 constexpr int captionToCard = 8;
 constexpr double sectionFadeSeconds = 0.2;
 
-// A title over a secondary line, as the rows of the panes' cards show them.
-QVBoxLayout *titled(const QString &title, QFont::Weight weight, const QString &subtitle, int spacing)
-{
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(spacing);
-    texts->addWidget(PaneLabels::primary(title, 13, weight));
-    texts->addWidget(PaneLabels::note(subtitle, 11));
-    return texts;
-}
-
 } // namespace
 
 DetectionDetailView::DetectionDetailView(const ContentServices &services, QWidget *parent)
@@ -64,7 +54,7 @@ QWidget *DetectionDetailView::buildDetectionCard(QWidget *tile, const Detection 
     QBoxLayout *layout = nullptr;
     QWidget *row = PaneRows::row(QMargins(16, 12, 16, 12), 12, &layout);
     layout->addWidget(tile, 0, Qt::AlignVCenter);
-    layout->addLayout(titled(detection.title, QFont::DemiBold, detection.subtitle, 2), 1);
+    layout->addLayout(PaneRows::titled(detection.title, QFont::DemiBold, detection.subtitle, 2), 1);
     ToggleSwitch *control = PaneRows::newSwitch(detection.key, ToggleSwitch::Size::small);
     control->setAccessibleName(detection.title);
     SettingBinding::bindSwitch(control, &m_wellness, detection.getter, detection.setter, detection.changed);
@@ -85,7 +75,7 @@ QWidget *DetectionDetailView::buildPauseCard(std::span<const PauseRow> rows)
                                          NamedColor::secondaryLabel),
                           0, Qt::AlignVCenter);
         const QString title = QLatin1String(pause.title);
-        layout->addLayout(titled(title, QFont::Medium, QLatin1String(pause.subtitle), 1), 1);
+        layout->addLayout(PaneRows::titled(title, QFont::Medium, QLatin1String(pause.subtitle), 1), 1);
         ToggleSwitch *control = PaneRows::newSwitch(QLatin1String(pause.key), ToggleSwitch::Size::small);
         control->setAccessibleName(title);
         SettingBinding::bindSwitch(control, &m_settings, pause.getter, pause.setter, pause.changed);

@@ -2,7 +2,6 @@
 
 #include "core/AppSettings.h"
 #include "settings_ui/NotificationPreview.h"
-#include "settings_ui/PaneLabels.h"
 #include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/ValueComboBox.h"
@@ -52,12 +51,9 @@ QWidget *HeadsUpCard::buildSwitchRow()
 {
     QBoxLayout *layout = nullptr;
     QWidget *row = PaneRows::row(QMargins(16, 12, 16, 12), 8, &layout);
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(2);
     const QString title = QStringLiteral("Before a Break");
-    texts->addWidget(PaneLabels::primary(title, 13, QFont::DemiBold));
-    texts->addWidget(PaneLabels::note(QStringLiteral("Receive a reminder before the break begins."), 11));
-    layout->addLayout(texts, 1);
+    layout->addLayout(
+        PaneRows::titled(title, QFont::DemiBold, QStringLiteral("Receive a reminder before the break begins.")), 1);
     m_switch = PaneRows::newSwitch(QStringLiteral("headsUpSeconds"), ToggleSwitch::Size::mini);
     m_switch->setAccessibleName(title);
     connect(m_switch, &QAbstractButton::clicked, this, &HeadsUpCard::switchTurned);

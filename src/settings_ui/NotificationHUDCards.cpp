@@ -79,11 +79,10 @@ QWidget *scheduledBreakRow(AppSettings &settings)
     picker->setAccessibleName(title);
     QBoxLayout *layout = nullptr;
     QWidget *row = PaneRows::row(rowMargins, 8, &layout);
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(2);
-    texts->addWidget(PaneLabels::primary(title, 12));
-    texts->addWidget(PaneLabels::note(QStringLiteral("Choose how long fixed-time break alerts remain visible."), 10));
-    layout->addLayout(texts, 1);
+    layout->addLayout(PaneRows::titled(title, QFont::Normal,
+                                       QStringLiteral("Choose how long fixed-time break alerts remain visible."), 2,
+                                       12, 10),
+                      1);
     layout->addWidget(picker, 0, Qt::AlignVCenter);
     return row;
 }

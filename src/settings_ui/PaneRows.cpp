@@ -4,6 +4,7 @@
 #include "settings_ui/SchemeLabel.h"
 
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 
 ToggleSwitch *PaneRows::newSwitch(const QString &key, ToggleSwitch::Size size)
 {
@@ -37,6 +38,16 @@ QWidget *PaneRows::withSwitch(const QString &title, qreal titleSize, ToggleSwitc
                               const QMargins &margins)
 {
     return withControl(title, titleSize, control, margins);
+}
+
+QVBoxLayout *PaneRows::titled(const QString &title, QFont::Weight weight, const QString &subtitle, int spacing,
+                              qreal titleSize, qreal subtitleSize)
+{
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(spacing);
+    texts->addWidget(PaneLabels::primary(title, titleSize, weight));
+    texts->addWidget(PaneLabels::note(subtitle, subtitleSize));
+    return texts;
 }
 
 QWidget *PaneRows::row(const QMargins &margins, int spacing, QBoxLayout **layout)

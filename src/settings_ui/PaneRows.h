@@ -2,10 +2,12 @@
 
 #include "settings_ui/ToggleSwitch.h"
 
+#include <QFont>
 #include <QMargins>
 #include <QString>
 
 class QBoxLayout;
+class QVBoxLayout;
 class QWidget;
 
 // The rows the Notifications and Calls & Recordings panes fill their cards with: a card's
@@ -23,6 +25,9 @@ public:
                                 const QMargins &margins);
     static QWidget *withSwitch(const QString &title, qreal titleSize, ToggleSwitch *control,
                                const QMargins &margins);
+    // A row's texts: the title over a secondary line that wraps, `spacing` apart.
+    static QVBoxLayout *titled(const QString &title, QFont::Weight weight, const QString &subtitle, int spacing = 2,
+                               qreal titleSize = 13, qreal subtitleSize = 11);
     // An empty row with a horizontal layout at those margins and spacing.
     static QWidget *row(const QMargins &margins, int spacing, QBoxLayout **layout);
 };

@@ -139,12 +139,9 @@ QWidget *SmartPauseDetailView::buildIdleSwitchRow()
     layout->addWidget(new SymbolTile(QStringLiteral("person.fill.questionmark"), 15, QFont::Medium, QSize(28, 28),
                                      NamedColors::color(NamedColor::purple, ColorScheme::light), 6),
                       0, Qt::AlignVCenter);
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(2);
     const QString title = QStringLiteral("Pause when idle");
-    texts->addWidget(PaneLabels::primary(title, 13, QFont::Medium));
-    texts->addWidget(PaneLabels::note(QStringLiteral("Stop the timer when you're away from the computer"), 11));
-    layout->addLayout(texts, 1);
+    layout->addLayout(
+        PaneRows::titled(title, QFont::Medium, QStringLiteral("Stop the timer when you're away from the computer")), 1);
     ToggleSwitch *control = PaneRows::newSwitch(QStringLiteral("idleDetectionEnabled"), ToggleSwitch::Size::small);
     control->setAccessibleName(title);
     control->setChecked(m_idleDetectionEnabled);

@@ -1,6 +1,5 @@
 #include "settings_ui/WellnessCard.h"
 
-#include "settings_ui/PaneLabels.h"
 #include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsRowDivider.h"
@@ -30,11 +29,7 @@ QWidget *WellnessCard::buildHeader(const QString &icon, NamedColor iconColour, c
     layout->addWidget(new SymbolTile(icon, 16, QFont::Medium, QSize(32, 32),
                                      NamedColors::color(iconColour, ColorScheme::light), 8),
                       0, Qt::AlignVCenter);
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(2);
-    texts->addWidget(PaneLabels::primary(title, 13, QFont::Medium));
-    texts->addWidget(PaneLabels::note(description, 11));
-    layout->addLayout(texts, 1);
+    layout->addLayout(PaneRows::titled(title, QFont::Medium, description), 1);
     m_switch = PaneRows::newSwitch(switchKey, ToggleSwitch::Size::small);
     m_switch->setAccessibleName(title);
     layout->addWidget(m_switch, 0, Qt::AlignVCenter);
