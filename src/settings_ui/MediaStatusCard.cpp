@@ -3,12 +3,8 @@
 #include "core/AppSettings.h"
 #include "detection/WellnessScheduler.h"
 #include "settings_ui/NamedColors.h"
-#include "settings_ui/PaneLabels.h"
-#include "settings_ui/PaneRows.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SymbolView.h"
-
-#include <QBoxLayout>
 
 #include <algorithm>
 
@@ -59,39 +55,14 @@ QString MediaStatusCard::statusSymbol(MediaPlaybackState state)
 }
 
 MediaStatusCard::MediaStatusCard(AppSettings &settings, WellnessScheduler &wellness, Clock &clock, QWidget *parent)
-    : SettingCard(parent)
-    , m_settings(settings)
-    , m_wellness(wellness)
-    , m_clock(clock)
+    : DetectionStatusCard(settings, wellness, clock, parent)
 {
-    QBoxLayout *layout = nullptr;
-    QWidget *row = PaneRows::row(QMargins(16, 12, 16, 12), 12, &layout);
-    SchemeLabel *title = PaneLabels::primary(QStringLiteral("Current status"), 13, QFont::DemiBold);
-    const int lineHeight = title->sizeHint().height();
+    const int lineHeight = title()->sizeHint().height();
     m_playing = statusSymbolView(playingSymbol, accent(), accent(), lineHeight);
     m_listening = statusSymbolView(listeningSymbol, NamedColors::color(NamedColor::blue, ColorScheme::light),
                                    NamedColors::color(NamedColor::blue, ColorScheme::dark), lineHeight);
-    layout->addWidget(m_playing, 0, Qt::AlignTop);
-    layout->addWidget(m_listening, 0, Qt::AlignTop);
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(5);
-    texts->addWidget(title);
-    m_status = PaneLabels::note(QString(), 11);
-    m_status->setObjectName(QStringLiteral("mediaStatus"));
-    texts->addWidget(m_status);
-    layout->addLayout(texts, 1);
-    addRow(row);
-    showStatus();
-    connect(&wellness, &WellnessScheduler::mediaContextChanged, this, &MediaStatusCard::showStatus);
-    // The office-hours answer changes with the time of day, which the settings model notices
-    // whenever anyone asks it, and with the week or the switch.
-    connect(&settings, &AppSettings::lastOfficeHoursStateChanged, this, &MediaStatusCard::showStatus);
-    connect(&settings, &AppSettings::officeHoursSettingsAssigned, this, &MediaStatusCard::showStatus);
-}
-
-QString MediaStatusCard::statusText() const
-{
-    return m_status->text();
+    build({m_playing, m_listening}, Qt::AlignTop, 5, QStringLiteral("mediaStatus"),
+          &WellnessScheduler::mediaContextChanged);
 }
 
 QString MediaStatusCard::shownSymbol() const
@@ -102,8 +73,8 @@ QString MediaStatusCard::shownSymbol() const
 void MediaStatusCard::showStatus()
 {
     const MediaPlaybackState state = m_wellness.mediaContextSnapshot().state;
-    m_status->setText(statusLine(m_settings.officeHoursEnabled(),
-                                 [this] { return m_settings.isWithinOfficeHours(m_clock); }, state));
+    setStatusText(statusLine(m_settings.officeHoursEnabled(), [this] { return m_settings.isWithinOfficeHours(m_clock); },
+                             state));
     const bool playing = statusSymbol(state) == playingSymbol;
     m_playing->setVisible(playing);
     m_listening->setVisible(!playing);

@@ -1,21 +1,15 @@
 #pragma once
 
 #include "detection/MediaPlaybackState.h"
-#include "settings_ui/SettingCard.h"
+#include "settings_ui/DetectionStatusCard.h"
 
 #include <functional>
 
-class AppSettings;
-class Clock;
-class QLabel;
 class SymbolView;
-class WellnessScheduler;
 
 // The Media pane's "Current status" card: what the playback detector sees now, or that
-// detection rests outside office hours. It follows the detector's published context and the
-// office-hours answer as they change, so crossing into or out of office hours shows without
-// a timer of its own.
-class MediaStatusCard : public SettingCard
+// detection rests outside office hours, beside a symbol that changes with the playback.
+class MediaStatusCard : public DetectionStatusCard
 {
     Q_OBJECT
 
@@ -34,17 +28,12 @@ public:
 
     MediaStatusCard(AppSettings &settings, WellnessScheduler &wellness, Clock &clock, QWidget *parent = nullptr);
 
-    QString statusText() const;
     // The symbol shown now.
     QString shownSymbol() const;
 
 private:
-    void showStatus();
+    void showStatus() override;
 
-    AppSettings &m_settings;
-    WellnessScheduler &m_wellness;
-    Clock &m_clock;
-    QLabel *m_status = nullptr;
     SymbolView *m_playing = nullptr;
     SymbolView *m_listening = nullptr;
 };
