@@ -2,7 +2,6 @@
 
 #include "core/AppSettings.h"
 #include "settings_ui/BreaksSettingRow.h"
-#include "settings_ui/BreaksSymbolMark.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/LongBreakResumeRow.h"
 #include "settings_ui/PaneLabels.h"
@@ -52,7 +51,7 @@ const QList<LongBreakResumeRow::Facts> &resumeChoices()
 QWidget *pickerRow(const QString &symbol, const QString &title, ValueComboBox *picker)
 {
     picker->setAccessibleName(title);
-    return new BreaksSettingRow(new BreaksSymbolMark(symbol, 14, NamedColor::secondaryLabel, 18), title,
+    return new BreaksSettingRow(SymbolTile::mark(symbol, 14, NamedColor::secondaryLabel, 18), title,
                                 QString(), picker, QMargins(16, 10, 16, 10), QFont::Normal);
 }
 

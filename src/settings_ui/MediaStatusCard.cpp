@@ -4,7 +4,7 @@
 #include "detection/WellnessScheduler.h"
 #include "settings_ui/NamedColors.h"
 #include "settings_ui/SchemeLabel.h"
-#include "settings_ui/SymbolView.h"
+#include "settings_ui/SymbolTile.h"
 
 #include <algorithm>
 
@@ -15,13 +15,12 @@ const QString listeningSymbol = QStringLiteral("antenna.radiowaves.left.and.righ
 constexpr qreal symbolSize = 16;
 constexpr int symbolFrameWidth = 24;
 
-SymbolView *statusSymbolView(const QString &name, const QColor &light, const QColor &dark, int lineHeight)
+SymbolTile *statusSymbolTile(const QString &name, const QColor &light, const QColor &dark, int lineHeight)
 {
-    auto *view = new SymbolView(name, symbolSize, QFont::Normal, light, dark);
     // As tall as the title's line, so the symbol stands level with "Current status" however
     // many lines the status takes below it.
-    view->setFixedSize(symbolFrameWidth, std::max(lineHeight, int(symbolSize)));
-    return view;
+    return new SymbolTile(name, symbolSize, QFont::Normal,
+                          QSize(symbolFrameWidth, std::max(lineHeight, int(symbolSize))), light, dark);
 }
 
 } // namespace
@@ -58,8 +57,8 @@ MediaStatusCard::MediaStatusCard(AppSettings &settings, WellnessScheduler &welln
     : DetectionStatusCard(settings, wellness, clock, parent)
 {
     const int lineHeight = title()->sizeHint().height();
-    m_playing = statusSymbolView(playingSymbol, accent(), accent(), lineHeight);
-    m_listening = statusSymbolView(listeningSymbol, NamedColors::color(NamedColor::blue, ColorScheme::light),
+    m_playing = statusSymbolTile(playingSymbol, accent(), accent(), lineHeight);
+    m_listening = statusSymbolTile(listeningSymbol, NamedColors::color(NamedColor::blue, ColorScheme::light),
                                    NamedColors::color(NamedColor::blue, ColorScheme::dark), lineHeight);
     build({m_playing, m_listening}, Qt::AlignTop, 5, QStringLiteral("mediaStatus"),
           &WellnessScheduler::mediaContextChanged);

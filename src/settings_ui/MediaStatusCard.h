@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class SymbolView;
+class SymbolTile;
 
 // The Media pane's "Current status" card: what the playback detector sees now, or that
 // detection rests outside office hours, beside a symbol that changes with the playback.
@@ -34,6 +34,6 @@ public:
 private:
     void showStatus() override;
 
-    SymbolView *m_playing = nullptr;
-    SymbolView *m_listening = nullptr;
+    SymbolTile *m_playing = nullptr;
+    SymbolTile *m_listening = nullptr;
 };

@@ -4,7 +4,6 @@
 #include "scheduling/PlannedBreakScheduler.h"
 #include "settings_ui/AddPlannedBreakSheet.h"
 #include "settings_ui/BreaksCapsuleButton.h"
-#include "settings_ui/BreaksSymbolMark.h"
 #include "settings_ui/EditPlannedBreakSheet.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/PaneLabels.h"
@@ -13,6 +12,7 @@
 #include "settings_ui/PlannedBreakListView.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingCard.h"
+#include "settings_ui/SymbolTile.h"
 
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -80,7 +80,7 @@ SettingCard *PlannedBreaksDetailView::buildEmptyState()
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(16, 24, 16, 24);
     column->setSpacing(12);
-    column->addWidget(new BreaksSymbolMark(QStringLiteral("calendar.badge.clock"), 28, NamedColor::secondaryLabel,
+    column->addWidget(SymbolTile::mark(QStringLiteral("calendar.badge.clock"), 28, NamedColor::secondaryLabel,
                                            36, QFont::Light),
                       0, Qt::AlignHCenter);
     SchemeLabel *title = PaneLabels::secondary(QStringLiteral("No scheduled breaks yet"), 13, QFont::Medium);

@@ -14,7 +14,7 @@
 #include "settings_ui/StatsRhythmCard.h"
 #include "settings_ui/StatsStartsCard.h"
 #include "settings_ui/StatsSummaryCard.h"
-#include "settings_ui/SymbolView.h"
+#include "settings_ui/SymbolTile.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
@@ -129,7 +129,7 @@ QWidget *StatsDetailView::buildEmptyState()
     stack->setContentsMargins(0, emptyStateMargin, 0, emptyStateMargin);
     stack->setSpacing(12);
     const QColor blue = StatsColors::color(StatsTint::timed, ColorScheme::light);
-    stack->addWidget(new SymbolView(QStringLiteral("chart.bar"), 30, QFont::Light, blue,
+    stack->addWidget(new SymbolTile(QStringLiteral("chart.bar"), 30, QFont::Light, QSize(30, 30), blue,
                                     StatsColors::color(StatsTint::timed, ColorScheme::dark)),
                      0, Qt::AlignHCenter);
     stack->addWidget(

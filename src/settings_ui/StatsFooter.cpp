@@ -5,7 +5,7 @@
 #include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
-#include "settings_ui/SymbolView.h"
+#include "settings_ui/SymbolTile.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,7 +23,7 @@ QWidget *privacyNote()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
     row->addWidget(
-        new SymbolView(QStringLiteral("lock.shield"), 12, QFont::Medium,
+        new SymbolTile(QStringLiteral("lock.shield"), 12, QFont::Medium, QSize(12, 12),
                        NamedColors::color(NamedColor::secondaryLabel, ColorScheme::light),
                        NamedColors::color(NamedColor::secondaryLabel, ColorScheme::dark)),
         0, Qt::AlignVCenter);

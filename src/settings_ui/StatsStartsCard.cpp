@@ -5,7 +5,7 @@
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/StatsBreakdownList.h"
 #include "settings_ui/StatsFigures.h"
-#include "settings_ui/SymbolView.h"
+#include "settings_ui/SymbolTile.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,7 +49,7 @@ QWidget *StatsStartsCard::buildTypesColumn()
     away->setContentsMargins(0, 0, 0, 0);
     away->setSpacing(5);
     const QColor green = StatsColors::color(StatsTint::away, ColorScheme::light);
-    away->addWidget(new SymbolView(QStringLiteral("figure.walk"), 11, QFont::Medium, green,
+    away->addWidget(new SymbolTile(QStringLiteral("figure.walk"), 11, QFont::Medium, QSize(11, 11), green,
                                    StatsColors::color(StatsTint::away, ColorScheme::dark)),
                     0, Qt::AlignVCenter);
     away->addWidget(m_awayLine, 1, Qt::AlignVCenter);
