@@ -1,9 +1,9 @@
 #include "settings_ui/InfoTip.h"
 
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
-#include "settings_ui/SettingsFont.h"
 #include "settings_ui/SettingsPalette.h"
-#include "settings_ui/SymbolGlyphs.h"
+#include "settings_ui/SymbolTile.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -17,35 +17,6 @@ constexpr int symbolSize = 18;
 constexpr qreal borderWidth = 0.5;
 
 } // namespace
-
-// The tip's symbol in its tint, centred on the text beside it.
-class InfoTip::Symbol : public QWidget
-{
-public:
-    Symbol(const QString &name, NamedColor tint, bool inTextColour, QWidget *parent)
-        : QWidget(parent)
-        , m_name(name)
-        , m_tint(tint)
-        , m_inTextColour(inTextColour)
-    {
-        setFixedSize(symbolSize, symbolSize);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        const ColorScheme scheme = SettingsPalette::schemeOf(this);
-        SymbolGlyphs::paint(painter, m_name, QRectF(rect()).center(), symbolSize, QFont::Normal,
-                            m_inTextColour ? NamedColors::textColor(m_tint, scheme)
-                                           : NamedColors::color(m_tint, scheme));
-    }
-
-private:
-    QString m_name;
-    NamedColor m_tint;
-    bool m_inTextColour;
-};
 
 InfoTip::Look InfoTip::note(qreal washOpacity, int verticalPadding, int textSpacing)
 {
@@ -63,13 +34,9 @@ InfoTip::InfoTip(const QString &symbol, const QString &title, const QString &mes
     : QWidget(parent)
     , m_tint(tint)
     , m_look(look)
-    , m_title(new SchemeLabel(title, SettingsFont::font(13, QFont::Medium), NamedColors::textColor(tint, ColorScheme::light),
-                              NamedColors::textColor(tint, ColorScheme::dark)))
-    , m_message(new SchemeLabel(message, SettingsFont::font(11),
-                                NamedColors::color(NamedColor::secondaryLabel, ColorScheme::light),
-                                NamedColors::color(NamedColor::secondaryLabel, ColorScheme::dark)))
+    , m_title(PaneLabels::tinted(title, 13, QFont::Medium, tint))
+    , m_message(PaneLabels::note(message, 11))
 {
-    m_message->setWordWrap(true);
     auto *text = new QVBoxLayout;
     text->setSpacing(m_look.textSpacing);
     text->setContentsMargins(0, 0, 0, 0);
@@ -78,7 +45,12 @@ InfoTip::InfoTip(const QString &symbol, const QString &title, const QString &mes
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(16, m_look.verticalPadding, 16, m_look.verticalPadding);
     row->setSpacing(12);
-    row->addWidget(new Symbol(symbol, tint, m_look.symbolInTextColour, this), 0, Qt::AlignVCenter);
+    const auto symbolColour = [&](ColorScheme scheme) {
+        return m_look.symbolInTextColour ? NamedColors::textColor(tint, scheme) : NamedColors::color(tint, scheme);
+    };
+    row->addWidget(new SymbolTile(symbol, symbolSize, QFont::Normal, QSize(symbolSize, symbolSize),
+                                  symbolColour(ColorScheme::light), symbolColour(ColorScheme::dark), this),
+                   0, Qt::AlignVCenter);
     row->addLayout(text, 1);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }

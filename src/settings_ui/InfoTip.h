@@ -48,8 +48,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    class Symbol;
-
     NamedColor m_tint;
     Look m_look;
     SchemeLabel *m_title;
