@@ -8,8 +8,8 @@
 #include "settings_ui/Debouncer.h"
 #include "settings_ui/Hairline.h"
 #include "settings_ui/NamedColors.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
-#include "settings_ui/SettingsFont.h"
 #include "settings_ui/WindowTheme.h"
 
 #include <QHBoxLayout>
@@ -63,9 +63,7 @@ QWidget *BreakScreenCustomizeView::buildHeader()
     m_back->setObjectName(QStringLiteral("customizer.back"));
     connect(m_back, &BackButton::clicked, this, [this] { m_onBack(); });
     row->addWidget(m_back);
-    row->addWidget(new SchemeLabel(QStringLiteral("Customize Break Screen"), SettingsFont::font(titleSize, QFont::Bold),
-                                   NamedColors::color(NamedColor::label, ColorScheme::light),
-                                   NamedColors::color(NamedColor::label, ColorScheme::dark)));
+    row->addWidget(PaneLabels::primary(QStringLiteral("Customize Break Screen"), titleSize, QFont::Bold));
     row->addStretch(1);
     return header;
 }

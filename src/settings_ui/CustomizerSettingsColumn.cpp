@@ -8,9 +8,9 @@
 #include "settings_ui/EscapePicker.h"
 #include "settings_ui/MessageGrid.h"
 #include "settings_ui/NamedColors.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingBinding.h"
-#include "settings_ui/SettingsFont.h"
 
 #include <QVBoxLayout>
 
@@ -25,12 +25,6 @@ void bindPicker(Picker *picker, BreakScreenConfig &config, Value (BreakScreenCon
     picker->setSelection((config.*getter)());
     QObject::connect(picker, &Picker::picked, &config, setter);
     QObject::connect(&config, changed, picker, &Picker::setSelection);
-}
-
-SchemeLabel *secondaryText(const QString &text, const QFont &font, NamedColor colour)
-{
-    return new SchemeLabel(text, font, NamedColors::color(colour, ColorScheme::light),
-                           NamedColors::color(colour, ColorScheme::dark));
 }
 
 } // namespace
@@ -60,7 +54,7 @@ CustomizerSettingsColumn::CustomizerSettingsColumn(BreakScreenConfig &config, QW
 
 void CustomizerSettingsColumn::addHeading(QVBoxLayout *rows, const QString &title, bool first)
 {
-    auto *heading = secondaryText(title, SettingsFont::font(12, QFont::Medium), NamedColor::secondaryLabel);
+    auto *heading = PaneLabels::section(title);
     // A margin of its own: a spacer item would take the rows' spacing a second time.
     heading->setContentsMargins(0, first ? 0 : headingExtraSpace, 0, 0);
     rows->addWidget(heading);
@@ -141,8 +135,7 @@ CustomizerToggleRow *CustomizerSettingsColumn::toggleRow(const QString &symbolNa
 
 void CustomizerSettingsColumn::buildFootnote(QVBoxLayout *rows)
 {
-    auto *footnote = secondaryText(QStringLiteral("Preview may vary slightly in actual break."),
-                                   SettingsFont::font(10), NamedColor::tertiaryLabel);
+    auto *footnote = PaneLabels::tertiary(QStringLiteral("Preview may vary slightly in actual break."), 10);
     footnote->setContentsMargins(0, footnoteExtraSpace, 0, 0);
     footnote->setWordWrap(true);
     rows->addWidget(footnote);

@@ -1,7 +1,7 @@
 #include "settings_ui/SettingsSidebarFooterView.h"
 
 #include "core/InfoDictionary.h"
-#include "settings_ui/NamedColors.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
 
@@ -9,10 +9,7 @@
 
 SettingsSidebarFooterView::SettingsSidebarFooterView(const QVariantMap &info, QWidget *parent)
     : QWidget(parent)
-    , m_version(new SchemeLabel(versionText(info), SettingsFont::font(9),
-                                NamedColors::color(NamedColor::tertiaryLabel, ColorScheme::light),
-                                NamedColors::color(NamedColor::tertiaryLabel, ColorScheme::dark),
-                                this))
+    , m_version(PaneLabels::tertiary(versionText(info), 9))
 {
     auto *name = new SchemeLabel(QStringLiteral("Lumenpause"), SettingsFont::font(11, QFont::DemiBold),
                                  QColor::fromRgbF(0.34f, 0.36f, 0.33f),

@@ -1,9 +1,9 @@
 #include "settings_ui/SidebarBreaksHeader.h"
 
 #include "scheduling/BreakScheduler.h"
-#include "settings_ui/NamedColors.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/PausedBadge.h"
-#include "settings_ui/SettingsFont.h"
+#include "settings_ui/SchemeLabel.h"
 
 #include <QHBoxLayout>
 
@@ -19,10 +19,7 @@ SidebarBreaksHeader::SidebarBreaksHeader(BreakScheduler &scheduler, QWidget *par
     , m_scheduler(scheduler)
     , m_badge(new PausedBadge(this))
 {
-    auto *title = new SchemeLabel(QStringLiteral("BREAKS"), SettingsFont::font(10, QFont::Medium),
-                                  NamedColors::color(NamedColor::secondaryLabel, ColorScheme::light),
-                                  NamedColors::color(NamedColor::secondaryLabel, ColorScheme::dark),
-                                  this);
+    SchemeLabel *title = PaneLabels::secondary(QStringLiteral("BREAKS"), 10, QFont::Medium);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(horizontalPadding, 0, horizontalPadding, 0);
     row->setSpacing(4);

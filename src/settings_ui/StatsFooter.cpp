@@ -42,9 +42,7 @@ StatsFooter::StatsFooter(QWidget *parent)
     , m_clear(new HoverSymbolButton(QStringLiteral("trash"), NamedColor::red,
                                QStringLiteral("Clear local statistics")))
     // Red as text is drawn: on a light ground the bright red alone reads too faintly.
-    , m_error(new SchemeLabel(QString(), SettingsFont::font(11),
-                              NamedColors::textColor(NamedColor::red, ColorScheme::light),
-                              NamedColors::textColor(NamedColor::red, ColorScheme::dark)))
+    , m_error(PaneLabels::tinted(QString(), 11, QFont::Normal, NamedColor::red))
 {
     m_clear->setObjectName(QStringLiteral("clearStatistics"));
     connect(m_clear, &QAbstractButton::clicked, this, &StatsFooter::clearRequested);
