@@ -17,10 +17,7 @@ const QString snoozesTitle = QStringLiteral("Snoozes per day");
 
 QList<ValueComboBox::Option> limitOptions()
 {
-    QList<ValueComboBox::Option> options;
-    for (const qint64 limit : {1, 2, 3, 5, 10})
-        options.append({QString::number(limit), QVariant::fromValue(limit)});
-    return options;
+    return ValueComboBox::numbered({1, 2, 3, 5, 10}, QString());
 }
 
 } // namespace

@@ -21,18 +21,12 @@ namespace {
 
 QList<ValueComboBox::Option> frequencyOptions()
 {
-    QList<ValueComboBox::Option> options;
-    for (const qint64 count : {2, 3, 4, 5, 6})
-        options.append({QStringLiteral("%1 short breaks").arg(count), QVariant::fromValue(count)});
-    return options;
+    return ValueComboBox::numbered({2, 3, 4, 5, 6}, QStringLiteral(" short breaks"));
 }
 
 QList<ValueComboBox::Option> durationOptions()
 {
-    QList<ValueComboBox::Option> options;
-    for (const qint64 minutes : {2, 5, 10, 15})
-        options.append({QStringLiteral("%1 min").arg(minutes), QVariant::fromValue(minutes * 60)});
-    return options;
+    return ValueComboBox::numbered({2, 5, 10, 15}, QStringLiteral(" min"), 60);
 }
 
 const QList<LongBreakResumeRow::Facts> &resumeChoices()

@@ -282,8 +282,5 @@ const QStringList &PlannedBreakSheet::iconChoices()
 
 QList<ValueComboBox::Option> PlannedBreakSheet::durationChoices()
 {
-    QList<ValueComboBox::Option> choices;
-    for (const qint64 minutes : {1, 2, 3, 5, 10, 15, 20, 30})
-        choices.append({QStringLiteral("%1 min").arg(minutes), QVariant::fromValue(minutes * 60)});
-    return choices;
+    return ValueComboBox::numbered({1, 2, 3, 5, 10, 15, 20, 30}, QStringLiteral(" min"), 60);
 }

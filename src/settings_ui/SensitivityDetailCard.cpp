@@ -19,10 +19,7 @@ constexpr double waitFadeSeconds = 0.2;
 
 QList<ValueComboBox::Option> waitOptions()
 {
-    QList<ValueComboBox::Option> options;
-    for (const qint64 seconds : {3, 5, 10, 15, 30})
-        options.append({QString::number(seconds) + QStringLiteral(" sec"), QVariant::fromValue(seconds)});
-    return options;
+    return ValueComboBox::numbered({3, 5, 10, 15, 30}, QStringLiteral(" sec"));
 }
 
 } // namespace

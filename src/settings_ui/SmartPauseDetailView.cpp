@@ -29,14 +29,6 @@ constexpr int cardGap = 10;
 constexpr double rowsFadeSeconds = 0.2;
 const QMargins pickerRowMargins(16, 10, 16, 10);
 
-QList<ValueComboBox::Option> minuteOptions(const QList<qint64> &minutes)
-{
-    QList<ValueComboBox::Option> options;
-    for (const qint64 value : minutes)
-        options.append({QString::number(value) + QStringLiteral(" min"), QVariant::fromValue(value)});
-    return options;
-}
-
 // A row of the idle card: the symbol, the title (and its line below), the picker at the end.
 QWidget *pickerRow(const QString &symbol, const QString &title, const QString &subtitle, ValueComboBox *picker)
 {
@@ -157,7 +149,7 @@ QWidget *SmartPauseDetailView::buildIdleRows()
     auto *rows = new QVBoxLayout(m_idleRows);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
-    auto *timeout = new ValueComboBox(minuteOptions({2, 5, 10, 15, 30}), pickerWidth);
+    auto *timeout = new ValueComboBox(ValueComboBox::numbered({2, 5, 10, 15, 30}, QStringLiteral(" min")), pickerWidth);
     timeout->setObjectName(QStringLiteral("idleTimeoutMinutes"));
     // A stored timeout no entry offers shows no entry, and stays as it is until one is chosen.
     timeout->setValue(QVariant::fromValue(m_customIdleMinutes));
@@ -259,8 +251,8 @@ void SmartPauseDetailView::showResetOptions()
 {
     const QSignalBlocker block(m_resetPicker);
     m_resetPicker->clear();
-    for (const ValueComboBox::Option &option :
-         minuteOptions(resetThresholdOptions(m_customIdleMinutes, m_idleResetThreshold)))
+    const QList<qint64> minutes = resetThresholdOptions(m_customIdleMinutes, m_idleResetThreshold);
+    for (const ValueComboBox::Option &option : ValueComboBox::numbered(minutes, QStringLiteral(" min")))
         m_resetPicker->addItem(option.label, option.value);
     m_resetPicker->setValue(QVariant::fromValue(m_idleResetThreshold));
 }

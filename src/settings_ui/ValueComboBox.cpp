@@ -7,6 +7,14 @@
 
 #include <algorithm>
 
+QList<ValueComboBox::Option> ValueComboBox::numbered(const QList<qint64> &numbers, const QString &unit, qint64 scale)
+{
+    QList<Option> options;
+    for (const qint64 number : numbers)
+        options.append({QString::number(number) + unit, QVariant::fromValue(number * scale)});
+    return options;
+}
+
 ValueComboBox::ValueComboBox(const QList<Option> &options, int width, QWidget *parent)
     : QComboBox(parent)
     , m_preferredWidth(width)

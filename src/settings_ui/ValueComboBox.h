@@ -23,6 +23,10 @@ public:
 
     ValueComboBox(const QList<Option> &options, int width, QWidget *parent = nullptr);
 
+    // Options labelled with each number and its unit ("5 min"), each storing the number times
+    // `scale` (5 min stored as 300 seconds).
+    static QList<Option> numbered(const QList<qint64> &numbers, const QString &unit, qint64 scale = 1);
+
     // Shows the option holding `value`, or none; emits nothing the model would hear.
     void setValue(const QVariant &value);
     // The shown option's value; invalid while none is shown.

@@ -25,10 +25,7 @@ constexpr int pickerWidth = 100;
 
 ValueComboBox *minutePicker(const QString &key, const QList<qint64> &minutes)
 {
-    QList<ValueComboBox::Option> options;
-    for (const qint64 value : minutes)
-        options.append({QString::number(value) + QStringLiteral(" min"), QVariant::fromValue(value)});
-    auto *picker = new ValueComboBox(options, pickerWidth);
+    auto *picker = new ValueComboBox(ValueComboBox::numbered(minutes, QStringLiteral(" min")), pickerWidth);
     picker->setObjectName(key);
     return picker;
 }
