@@ -10,9 +10,10 @@ class QBoxLayout;
 class QVBoxLayout;
 class QWidget;
 
-// The rows the Notifications and Calls & Recordings panes fill their cards with: a card's
-// own title, a title with its switch or picker at the trailing edge, and a bare row to lay
-// out by hand. Each gives the control the row's title as its accessible name.
+// The rows the panes fill their cards with, and the switches in them: a card's own title, a
+// title with its switch or picker at the trailing edge, a row's title over its secondary
+// line, and a bare row to lay out by hand. Each gives the control the row's title as its
+// accessible name.
 class PaneRows
 {
 public:
