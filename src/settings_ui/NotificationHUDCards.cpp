@@ -34,7 +34,7 @@ QWidget *toggleRow(AppSettings &settings, const char *key, const QString &title,
 {
     ToggleSwitch *control = PaneRows::newSwitch(QLatin1String(key), ToggleSwitch::Size::mini);
     SettingBinding::bindSwitch(control, &settings, getter, setter, changed);
-    return PaneRows::withSwitch(title, 12, control, rowMargins);
+    return PaneRows::withControl(title, 12, control, rowMargins);
 }
 
 // The duration row rests, dimmed, while notices stay until closed.

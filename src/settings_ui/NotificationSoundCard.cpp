@@ -36,13 +36,13 @@ NotificationSoundCard::NotificationSoundCard(AppSettings &settings, ServiceRef<A
     ToggleSwitch *breakSounds = soundSwitch("breakSoundsEnabled");
     SettingBinding::bindSwitch(breakSounds, &settings, &AppSettings::breakSoundsEnabled,
                                &AppSettings::setBreakSoundsEnabled, &AppSettings::breakSoundsEnabledChanged);
-    addRow(PaneRows::withSwitch(QStringLiteral("Break sounds"), 12, breakSounds, toggleMargins));
+    addRow(PaneRows::withControl(QStringLiteral("Break sounds"), 12, breakSounds, toggleMargins));
     addRow(new SettingsRowDivider);
     ToggleSwitch *reminderSounds = soundSwitch("reminderSoundsEnabled");
     SettingBinding::bindSwitch(reminderSounds, &settings, &AppSettings::reminderSoundsEnabled,
                                &AppSettings::setReminderSoundsEnabled,
                                &AppSettings::reminderSoundsEnabledChanged);
-    addRow(PaneRows::withSwitch(QStringLiteral("Reminder sounds"), 12, reminderSounds, toggleMargins));
+    addRow(PaneRows::withControl(QStringLiteral("Reminder sounds"), 12, reminderSounds, toggleMargins));
     addRow(new SettingsRowDivider);
     addRow(buildVolumeBlock());
     showVolume();

@@ -34,12 +34,6 @@ QWidget *PaneRows::withControl(const QString &title, qreal titleSize, QWidget *c
     return row;
 }
 
-QWidget *PaneRows::withSwitch(const QString &title, qreal titleSize, ToggleSwitch *control,
-                              const QMargins &margins)
-{
-    return withControl(title, titleSize, control, margins);
-}
-
 QVBoxLayout *PaneRows::titled(const QString &title, QFont::Weight weight, const QString &subtitle, int spacing,
                               qreal titleSize, qreal subtitleSize)
 {

@@ -24,8 +24,6 @@ public:
     // The title at `titleSize`, then the control at the trailing edge.
     static QWidget *withControl(const QString &title, qreal titleSize, QWidget *control,
                                 const QMargins &margins);
-    static QWidget *withSwitch(const QString &title, qreal titleSize, ToggleSwitch *control,
-                               const QMargins &margins);
     // A row's texts: the title over a secondary line that wraps, `spacing` apart.
     static QVBoxLayout *titled(const QString &title, QFont::Weight weight, const QString &subtitle, int spacing = 2,
                                qreal titleSize = 13, qreal subtitleSize = 11);
