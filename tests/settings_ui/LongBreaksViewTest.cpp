@@ -4,6 +4,7 @@
 #include "settings_ui/ToggleSwitch.h"
 #include "settings_ui/ValueComboBox.h"
 #include "support/BreaksPaneFixture.h"
+#include "support/PickerChoice.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -16,14 +17,6 @@ class LongBreaksViewTest : public BreaksPaneFixture
 {
 protected:
     void openPage() { openSubpage(ScreenBreaksSubpage::longBreaks); }
-
-    static void choose(ValueComboBox *picker, const QString &label)
-    {
-        const int index = picker->findText(label);
-        ASSERT_GE(index, 0) << label.toStdString();
-        picker->setCurrentIndex(index);
-        emit picker->activated(index);
-    }
 
     QStringList selectedRows()
     {

@@ -68,12 +68,7 @@ TEST_F(MediaDetailViewTest, DetectionOffLeavesTheHeaderTheDetectionCardAndThePri
 {
     const QByteArray before = rig.settingsFile();
     const auto pane = openPane();
-    const auto shownParts = [&] {
-        int shown = 0;
-        for (const QWidget *child : pane->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            shown += child->isVisibleTo(pane.get());
-        return shown;
-    };
+    const auto shownParts = [&] { return partsShown(pane.get()); };
     EXPECT_EQ(pane->detectionSections(), nullptr);
     EXPECT_EQ(shownParts(), 3);
     EXPECT_NE(pane->findChild<QWidget *>("mediaPrivacy"), nullptr);

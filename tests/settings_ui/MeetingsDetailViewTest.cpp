@@ -104,12 +104,7 @@ TEST_F(MeetingsDetailViewTest, TheStatusFollowsTheDetectorAndOfficeHoursWithoutA
 TEST_F(MeetingsDetailViewTest, DetectionOffLeavesTheHeaderTheDetectionCardAndThePrivacyNote)
 {
     const auto pane = openPane();
-    const auto shownParts = [&] {
-        int shown = 0;
-        for (const QWidget *child : pane->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            shown += child->isVisibleTo(pane.get());
-        return shown;
-    };
+    const auto shownParts = [&] { return partsShown(pane.get()); };
     ASSERT_NE(pane->detectionSections(), nullptr);
     EXPECT_EQ(shownParts(), 4);
 

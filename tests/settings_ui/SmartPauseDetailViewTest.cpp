@@ -6,6 +6,7 @@
 #include "settings_ui/SmartPauseDetailView.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "settings_ui/ValueComboBox.h"
+#include "support/PickerChoice.h"
 #include "support/SettingsPaneFixture.h"
 
 #include <QJsonDocument>
@@ -34,15 +35,6 @@ protected:
         for (int index = 0; index < picker->count(); ++index)
             labels.append(picker->itemText(index));
         return labels;
-    }
-
-    // The user picks the entry with that label.
-    static void choose(ValueComboBox *picker, const QString &label)
-    {
-        const int index = picker->findText(label);
-        ASSERT_GE(index, 0) << label.toStdString();
-        picker->setCurrentIndex(index);
-        emit picker->activated(index);
     }
 
     static QString selectedCard(QWidget *pane)

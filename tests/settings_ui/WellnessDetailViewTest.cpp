@@ -7,6 +7,7 @@
 #include "settings_ui/WellnessCard.h"
 #include "settings_ui/WellnessDetailView.h"
 #include "support/BreakScreenRig.h"
+#include "support/PickerChoice.h"
 #include "support/SettingsPaneFixture.h"
 
 #include <QTest>
@@ -31,14 +32,6 @@ protected:
                 return card;
         ADD_FAILURE() << key.toStdString();
         return nullptr;
-    }
-
-    static void choose(ValueComboBox *picker, const QString &label)
-    {
-        const int index = picker->findText(label);
-        ASSERT_GE(index, 0) << label.toStdString();
-        picker->setCurrentIndex(index);
-        emit picker->activated(index);
     }
 
     // The wellness scheduler and the typing engine keep their settings in the break timer's

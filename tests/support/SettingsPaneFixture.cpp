@@ -17,6 +17,14 @@ void SettingsPaneFixture::TearDown()
     Motion::setJumpToEnd(false);
 }
 
+int SettingsPaneFixture::partsShown(const QWidget *pane)
+{
+    int shown = 0;
+    for (const QWidget *child : pane->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        shown += child->isVisibleTo(pane);
+    return shown;
+}
+
 int SettingsPaneFixture::runningAnimations(const QWidget *root)
 {
     int count = 0;

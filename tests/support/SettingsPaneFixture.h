@@ -37,6 +37,8 @@ protected:
         return widget;
     }
 
+    // How many of the pane's own parts (its direct children) show.
+    static int partsShown(const QWidget *pane);
     // How many animations under `root` are running.
     static int runningAnimations(const QWidget *root);
 
