@@ -10,6 +10,8 @@
 // "timer_event_receiver <class>/<parent class>" line each) and of the three seconds after
 // ("timer_events_later <n>").
 
+#include "FrameWatch.h"
+
 #include "core/AppSettings.h"
 #include "core/Logger.h"
 #include "scheduling/BreakScheduler.h"
@@ -21,85 +23,47 @@
 #include "settings_ui/SettingsSidebar.h"
 #include "settings_ui/SidebarButtonView.h"
 
-#include <QAbstractAnimation>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QScrollBar>
-#include <QTimerEvent>
-#include <QWindow>
 
 #include <cstdio>
 
 namespace {
 
-constexpr int frameTimeoutMs = 5000;
 constexpr int plannedBreakCount = 200;
 constexpr int scrollStep = 48;
 
-// Notes when a frame of the window with painted content has been handed to the display, and
-// counts the timer events the process receives.
-class FrameWatch : public QApplication
+// Frames as FrameWatch notes them, and the timer events the process receives.
+class TimerCountingWatch : public FrameWatch
 {
 public:
-    using QApplication::QApplication;
+    using FrameWatch::FrameWatch;
 
-    QWidget *topLevel = nullptr;
-    bool painted = false;
-    bool framed = false;
     int timerEvents = 0;
     QStringList timerReceivers;
 
     bool notify(QObject *receiver, QEvent *event) override
     {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::Timer) {
+        if (event->type() == QEvent::Timer) {
             ++timerEvents;
             timerReceivers.append(QString::fromLatin1(receiver->metaObject()->className()) + QLatin1Char('/')
                                   + (receiver->parent() ? QString::fromLatin1(receiver->parent()->metaObject()->className()) : QStringLiteral("-")));
         }
-        if (type == QEvent::Paint && topLevel && receiver->isWidgetType()
-            && topLevel->isAncestorOf(static_cast<QWidget *>(receiver)))
-            painted = true;
-        const bool result = QApplication::notify(receiver, event);
-        const bool frame = (topLevel && receiver == topLevel->windowHandle() && type == QEvent::Expose)
-                           || (receiver == topLevel && type == QEvent::UpdateRequest);
-        if (frame && painted)
-            framed = true;
-        return result;
-    }
-
-    double timeFrame(const std::function<void()> &act)
-    {
-        painted = false;
-        framed = false;
-        QElapsedTimer clock;
-        clock.start();
-        act();
-        while (!framed && clock.elapsed() < frameTimeoutMs)
-            processEvents(QEventLoop::WaitForMoreEvents, 5);
-        return framed ? clock.nsecsElapsed() / 1e6 : -1;
-    }
-
-    // Lets animations and deferred deletions finish, as the user would wait.
-    void settle(QWidget *root)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 400) {
-            processEvents(QEventLoop::WaitForMoreEvents, 5);
-            sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            const auto animations = root->findChildren<QAbstractAnimation *>();
-            if (std::none_of(animations.cbegin(), animations.cend(),
-                             [](auto *a) { return a->state() == QAbstractAnimation::Running; }))
-                break;
-        }
+        return FrameWatch::notify(receiver, event);
     }
 };
 
-void print(const char *what, double value)
+// Lets animations and deferred deletions finish, as the user would wait.
+void settle(FrameWatch &app, QWidget *root)
 {
-    std::printf("%s %.2f\n", what, value);
-    std::fflush(stdout);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 400) {
+        app.processEvents(QEventLoop::WaitForMoreEvents, 5);
+        app.sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!FrameWatch::animating(root))
+            break;
+    }
 }
 
 void addPlannedBreaks()
@@ -129,52 +93,52 @@ void measureSubpages(FrameWatch &app, ContentView &view)
 {
     for (const char *row : {"breaks.longBreaks", "breaks.officeHours", "breaks.scheduledBreaks"}) {
         auto *button = view.findChild<NavigationRowButton *>(QLatin1String(row));
-        print("subpage_ms", app.timeFrame([button] { button->click(); }));
-        app.settle(&view);
+        printFigure("subpage_ms", app.timeFrame([button] { button->click(); }));
+        settle(app, &view);
         breaksPane(view)->setSubpage(ScreenBreaksSubpage::main);
-        app.settle(&view);
+        settle(app, &view);
     }
 }
 
 void measureScrolling(FrameWatch &app, ContentView &view)
 {
     breaksPane(view)->setSubpage(ScreenBreaksSubpage::scheduledBreaks);
-    app.settle(&view);
+    settle(app, &view);
     QScrollBar *bar = view.detail()->verticalScrollBar();
     while (bar->value() < bar->maximum()) {
         const int next = std::min(bar->maximum(), bar->value() + scrollStep);
-        print("scroll_frame_ms", app.timeFrame([bar, next] { bar->setValue(next); }));
+        printFigure("scroll_frame_ms", app.timeFrame([bar, next] { bar->setValue(next); }));
     }
     breaksPane(view)->setSubpage(ScreenBreaksSubpage::main);
-    app.settle(&view);
+    settle(app, &view);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    FrameWatch app(argc, argv);
+    TimerCountingWatch app(argc, argv);
     setLogSink(nullptr);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     AppSettings::shared();
     BreakScheduler::shared();
     addPlannedBreaks();
     ContentView view(ContentServices::shared());
-    app.topLevel = &view;
+    app.watch(&view);
     view.resize(880, 820);
     view.show();
-    app.settle(&view);
+    settle(app, &view);
     for (int round = 0; round < rounds; ++round) {
         view.setSelectedSection(SidebarSection::general);
-        app.settle(&view);
+        settle(app, &view);
         auto *row = view.sidebar()->row(SidebarSection::breaks);
-        print("pane_ms", app.timeFrame([row] { row->click(); }));
-        app.settle(&view);
+        printFigure("pane_ms", app.timeFrame([row] { row->click(); }));
+        settle(app, &view);
         measureSubpages(app, view);
     }
     measureScrolling(app, view);
     breaksPane(view)->setSubpage(ScreenBreaksSubpage::officeHours);
-    app.settle(&view);
+    settle(app, &view);
     view.hide();
     const auto countTimerEvents = [&app](int milliseconds) {
         app.timerEvents = 0;
@@ -187,9 +151,9 @@ int main(int argc, char **argv)
     };
     // Two seconds in which the store writes what the page saved as it left (a second later);
     // then nothing of the pane may wake the process at all.
-    print("timer_events_after_hide", countTimerEvents(2000));
+    printFigure("timer_events_after_hide", countTimerEvents(2000));
     for (const QString &receiver : std::as_const(app.timerReceivers))
         std::printf("timer_event_receiver %s\n", qPrintable(receiver));
-    print("timer_events_later", countTimerEvents(3000));
+    printFigure("timer_events_later", countTimerEvents(3000));
     return 0;
 }

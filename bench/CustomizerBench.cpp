@@ -11,6 +11,8 @@
 //
 // Usage: lumenpause_customizer_bench <runs>
 
+#include "FrameWatch.h"
+
 #include "breakscreen/ActivationController.h"
 #include "breakscreen/BreakScreenConfig.h"
 #include "breakscreen/SettingsWindowController.h"
@@ -23,69 +25,18 @@
 #include "settings_ui/ContentServices.h"
 #include "settings_ui/CustomMessageField.h"
 
-#include <QAbstractAnimation>
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QWindow>
-
-#include <cstdio>
 
 namespace {
 
-constexpr int frameTimeoutMs = 5000;
-
-// Notes when a frame of one window has been painted and handed to the display: the end of
-// the window's expose or update handling once a widget of it painted.
-class FrameWatch : public QApplication
+// Lets the window's animations, timers and deferred deletions run their course.
+void settle()
 {
-public:
-    using QApplication::QApplication;
-
-    QWidget *topLevel = nullptr;
-    bool painted = false;
-    bool framed = false;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        const QEvent::Type type = event->type();
-        if (topLevel && type == QEvent::Paint && receiver->isWidgetType()
-            && static_cast<QWidget *>(receiver)->window() == topLevel)
-            painted = true;
-        const bool result = QApplication::notify(receiver, event);
-        const bool frame = topLevel && ((receiver == topLevel->windowHandle() && type == QEvent::Expose)
-                                        || (receiver == topLevel && type == QEvent::UpdateRequest));
-        if (frame && painted)
-            framed = true;
-        return result;
-    }
-
-    double timeFrame(const std::function<void()> &act)
-    {
-        painted = false;
-        framed = false;
-        QElapsedTimer clock;
-        clock.start();
-        act();
-        while (!framed && clock.elapsed() < frameTimeoutMs)
-            processEvents(QEventLoop::WaitForMoreEvents, 5);
-        return framed ? clock.nsecsElapsed() / 1e6 : -1;
-    }
-
-    void settle()
-    {
-        for (int round = 0; round < 20; ++round)
-            processEvents(QEventLoop::AllEvents, 5);
-        // Outside exec() deferred deletions wait for an explicit turn, as the loop would give.
-        sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-};
-
-void print(const char *what, double value)
-{
-    std::printf("%s %.2f\n", what, value);
-    std::fflush(stdout);
+    for (int round = 0; round < 20; ++round)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    // Outside exec() deferred deletions wait for an explicit turn, as the loop would give.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 CustomizerServices services()
@@ -100,21 +51,21 @@ void measureTyping(FrameWatch &app)
     config->setMessage(BreakScreenMessage::custom);
     BreakScreenCustomizeView view(services(), std::move(config), [] {});
     view.setFixedSize(1180, 800);
-    app.topLevel = &view;
+    app.watch(&view);
     app.timeFrame([&] { view.show(); });
-    app.settle();
+    settle();
     auto *field = view.findChild<CustomMessageField *>();
     field->setFocus();
     const int made = view.preview()->backdropRenders();
     for (const QChar letter : QStringLiteral("Stretch your legs")) {
-        print("keystroke_ms", app.timeFrame([&] {
-                  QKeyEvent press(QEvent::KeyPress, letter == u' ' ? Qt::Key_Space : Qt::Key_A, Qt::NoModifier,
-                                  QString(letter));
-                  QApplication::sendEvent(field, &press);
-              }));
+        printFigure("keystroke_ms", app.timeFrame([&] {
+                        QKeyEvent press(QEvent::KeyPress, letter == u' ' ? Qt::Key_Space : Qt::Key_A,
+                                        Qt::NoModifier, QString(letter));
+                        QApplication::sendEvent(field, &press);
+                    }));
     }
-    print("backdrops_made_while_typing", view.preview()->backdropRenders() - made);
-    app.topLevel = nullptr;
+    printFigure("backdrops_made_while_typing", view.preview()->backdropRenders() - made);
+    app.watch(nullptr);
 }
 
 } // namespace
@@ -131,19 +82,19 @@ int main(int argc, char **argv)
         return new BreakScreenCustomizeView(services(), std::move(config), std::move(close));
     });
     controller.show();
-    app.settle();
+    settle();
     for (int run = 0; run < runs; ++run) {
-        print("open_ms", app.timeFrame([&] {
-                  controller.showCustomizer();
-                  app.topLevel = controller.customizerWindow();
-              }));
-        app.settle();
+        printFigure("open_ms", app.timeFrame([&] {
+                        controller.showCustomizer();
+                        app.watch(controller.customizerWindow());
+                    }));
+        settle();
         QPointer<BreakScreenCustomizeView> view = controller.customizerWindow()->findChild<BreakScreenCustomizeView *>();
         controller.closeCustomizer(true);
-        app.topLevel = nullptr;
-        app.settle();
+        app.watch(nullptr);
+        settle();
         // Its timers, animations and pending save all belong to the view: gone with it.
-        print("left_running_after_close", view ? 1 : 0);
+        printFigure("left_running_after_close", view ? 1 : 0);
     }
     measureTyping(app);
     return 0;

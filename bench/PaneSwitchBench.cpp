@@ -8,6 +8,8 @@
 // Each round goes to General (About, when General is the one measured) and then to each named
 // section; prints "<section> <ms>" per visit and "<section> median <ms>" at the end.
 
+#include "FrameWatch.h"
+
 #include "core/AppSettings.h"
 #include "core/Logger.h"
 #include "detection/TypingHealthEngine.h"
@@ -17,11 +19,6 @@
 #include "settings_ui/SettingsSidebar.h"
 #include "settings_ui/SidebarButtonView.h"
 
-#include <QAbstractAnimation>
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QWindow>
-
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -29,56 +26,13 @@
 
 namespace {
 
-constexpr int frameTimeoutMs = 5000;
-
-// Notes the first frame of the window once something inside the detail area has painted.
-class FrameWatch : public QApplication
+// Waits for the window's animations to end, as the user would before the next click.
+void settle(FrameWatch &app, const QWidget *root)
 {
-public:
-    using QApplication::QApplication;
-
-    QWidget *topLevel = nullptr;
-    bool contentPainted = false;
-    bool framed = false;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && receiver->isWidgetType() && topLevel
-            && topLevel->isAncestorOf(static_cast<QWidget *>(receiver)))
-            contentPainted = true;
-        const bool result = QApplication::notify(receiver, event);
-        const bool frame = (receiver == topLevel && event->type() == QEvent::UpdateRequest)
-                           || (topLevel && receiver == topLevel->windowHandle() && event->type() == QEvent::Expose);
-        if (frame && contentPainted)
-            framed = true;
-        return result;
-    }
-
-    double timeFrame(const std::function<void()> &act)
-    {
-        contentPainted = false;
-        framed = false;
-        QElapsedTimer clock;
-        clock.start();
-        act();
-        while (!framed && clock.elapsed() < frameTimeoutMs)
-            processEvents(QEventLoop::WaitForMoreEvents, 5);
-        return framed ? clock.nsecsElapsed() / 1e6 : -1;
-    }
-
-    void settle(const QWidget *root)
-    {
-        const auto running = [root] {
-            const auto animations = root->findChildren<QAbstractAnimation *>();
-            return std::any_of(animations.cbegin(), animations.cend(), [](const QAbstractAnimation *a) {
-                return a->state() == QAbstractAnimation::Running;
-            });
-        };
-        while (running())
-            processEvents(QEventLoop::WaitForMoreEvents, 5);
-        processEvents();
-    }
-};
+    while (FrameWatch::animating(root))
+        app.processEvents(QEventLoop::WaitForMoreEvents, 5);
+    app.processEvents();
+}
 
 } // namespace
 
@@ -99,7 +53,7 @@ int main(int argc, char **argv)
     TypingHealthEngine::shared();
     ContentView view(ContentServices::shared());
     view.resize(880, 820);
-    app.topLevel = &view;
+    app.watch(&view);
     app.timeFrame([&] { view.show(); });
     std::map<SidebarSection, std::vector<double>> times;
     for (int round = 0; round < rounds; ++round) {
@@ -107,11 +61,11 @@ int main(int argc, char **argv)
             const SidebarSection from =
                 section == SidebarSection::general ? SidebarSection::about : SidebarSection::general;
             view.sidebar()->row(from)->click();
-            app.settle(&view);
+            settle(app, &view);
             const double ms = app.timeFrame([&] { view.sidebar()->row(section)->click(); });
             std::printf("%s %.1f\n", qPrintable(sidebarSectionRawValue(section)), ms);
             times[section].push_back(ms);
-            app.settle(&view);
+            settle(app, &view);
         }
     }
     for (auto &[section, samples] : times) {

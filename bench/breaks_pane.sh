@@ -20,17 +20,17 @@ rounds=${2:-5}
 bench="$build/bench/lumenpause_breaks_pane_bench"
 [[ -x $bench ]] || { echo "no benchmark at $bench; build lumenpause_breaks_pane_bench first" >&2; exit 2; }
 
+# shellcheck source=SCRIPTDIR/figures.sh
+source "$root/bench/figures.sh"
 output=$("$root/tests/services.sh" "$bench" "$rounds")
-values() { grep "^$1 " <<<"$output" | awk '{print $2}' | sort -g; }
-median() { values "$1" | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 status=0
 report() {
     local name=$1 goal=$2 value worst verdict=ok
     value=$(median "$name")
-    worst=$(values "$name" | tail -1)
-    awk -v v="$value" -v g="$goal" 'BEGIN {exit !(v >= 0 && v <= g)}' || { verdict=MISSED; status=1; }
+    worst=$(figures "$name" | tail -1)
+    meets "$value" "$goal" || { verdict=MISSED; status=1; }
     printf '%-16s median %7.2f ms, worst %7.2f ms over %3d samples (goal %d ms) %s\n' "$name" "$value" \
-        "$worst" "$(grep -c "^$name " <<<"$output")" "$goal" "$verdict"
+        "$worst" "$(samples "$name")" "$goal" "$verdict"
 }
 report pane_ms $PANE_GOAL_MS
 report subpage_ms $SUBPAGE_GOAL_MS

@@ -18,16 +18,17 @@ runs=${2:-10}
 bench="$build/bench/lumenpause_customizer_bench"
 [[ -x $bench ]] || { echo "no benchmark at $bench; build lumenpause_customizer_bench first" >&2; exit 2; }
 
+# shellcheck source=SCRIPTDIR/figures.sh
+source "$root/bench/figures.sh"
 output=$("$root/tests/services.sh" "$bench" "$runs")
-median() { grep "^$1 " <<<"$output" | awk '{print $2}' | sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 total() { grep "^$1 " <<<"$output" | awk '{s += $2} END {print s + 0}'; }
 status=0
 report() {
     local name=$1 goal=$2 value verdict=ok
     value=$(median "$name")
-    awk -v v="$value" -v g="$goal" 'BEGIN {exit !(v >= 0 && v <= g)}' || { verdict=MISSED; status=1; }
+    meets "$value" "$goal" || { verdict=MISSED; status=1; }
     printf '%-14s median %7.2f ms over %3d samples (goal %d ms) %s\n' "$name" "$value" \
-        "$(grep -c "^$name " <<<"$output")" "$goal" "$verdict"
+        "$(samples "$name")" "$goal" "$verdict"
 }
 report open_ms $OPEN_GOAL_MS
 report keystroke_ms $KEYSTROKE_GOAL_MS

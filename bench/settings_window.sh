@@ -26,16 +26,17 @@ measure() {
 }
 export -f measure
 
+# shellcheck source=SCRIPTDIR/figures.sh
+source "$root/bench/figures.sh"
 output=$("$root/tests/services.sh" bash -c "measure '$bench' '$runs'")
-median() { grep "^$1 " <<<"$output" | awk '{print $2}' | sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 status=0
 report() {
     local name=$1 goal=$2 value
     value=$(median "$name")
     local verdict=ok
-    awk -v v="$value" -v g="$goal" 'BEGIN {exit !(v >= 0 && v <= g)}' || { verdict=MISSED; status=1; }
+    meets "$value" "$goal" || { verdict=MISSED; status=1; }
     printf '%-14s median %7.1f ms over %3d samples (goal %d ms) %s\n' "$name" "$value" \
-        "$(grep -c "^$name " <<<"$output")" "$goal" "$verdict"
+        "$(samples "$name")" "$goal" "$verdict"
 }
 report first_open_ms $OPEN_GOAL_MS
 report reopen_ms $OPEN_GOAL_MS

@@ -1,5 +1,5 @@
 #include "breakscreen/BlurBackgroundPainter.h"
-#include "support/RunCommand.h"
+#include "support/SplitScreen.h"
 #include "support/TestServices.h"
 
 #include <QGuiApplication>
@@ -60,28 +60,6 @@ QImage grabShowingMarker(QScreen *screen, QPoint at)
     }, deadlineMs);
     return seen ? grab : QImage();
 }
-
-// Two monitors side by side on the one X screen, removed again whatever the test does.
-struct SplitScreen
-{
-    SplitScreen()
-    {
-        added = runCommand("xrandr", {"--setmonitor", "L", "1920/508x800/212+0+0", "screen"})
-                    .isEmpty()
-            && runCommand("xrandr", {"--setmonitor", "R", "640/169x800/212+1920+0", "none"})
-                   .isEmpty()
-            && QTest::qWaitFor([] { return QGuiApplication::screens().size() == 2; }, deadlineMs);
-    }
-    ~SplitScreen()
-    {
-        runCommand("xrandr", {"--delmonitor", "R"});
-        runCommand("xrandr", {"--delmonitor", "L"});
-        EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::screens().size() == 1; },
-                                    deadlineMs))
-            << "the monitors did not go away: later tests see a split screen";
-    }
-    bool added = false;
-};
 
 } // namespace
 

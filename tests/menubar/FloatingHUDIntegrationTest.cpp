@@ -8,6 +8,7 @@
 #include "platform/linux/X11FloatingWindowSupport.h"
 #include "platform/linux/XcbConnection.h"
 #include "support/RunCommand.h"
+#include "support/SplitScreen.h"
 #include "support/TestServices.h"
 
 #include <QElapsedTimer>
@@ -183,29 +184,6 @@ struct LiveHUD
     std::unique_ptr<X11FloatingWindowSupport> support;
     FloatingHUD hud;
     int dismissals = 0;
-};
-
-// Two monitors side by side on the one X screen, removed again whatever the test does.
-struct SplitScreen
-{
-    SplitScreen()
-    {
-        added = runCommand("xrandr", {"--setmonitor", "L", "1920/508x800/212+0+0", "screen"})
-                    .isEmpty()
-                && runCommand("xrandr", {"--setmonitor", "R", "640/169x800/212+1920+0", "none"})
-                       .isEmpty()
-                && QTest::qWaitFor([] { return QGuiApplication::screens().size() == 2; },
-                                   kTimeoutMs);
-    }
-    ~SplitScreen()
-    {
-        runCommand("xrandr", {"--delmonitor", "R"});
-        runCommand("xrandr", {"--delmonitor", "L"});
-        const bool restored =
-            QTest::qWaitFor([] { return QGuiApplication::screens().size() == 1; }, kTimeoutMs);
-        EXPECT_TRUE(restored) << "the X screen is still split";
-    }
-    bool added = false;
 };
 
 } // namespace

@@ -2,11 +2,10 @@
 #include "settings_ui/BatteryThresholdSlider.h"
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/IconRowButton.h"
-#include "settings_ui/Motion.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "support/BreakScreenRig.h"
-#include "support/SettingsWindowRig.h"
+#include "support/SettingsPaneFixture.h"
 
 #include <QAccessible>
 #include <QJsonDocument>
@@ -20,24 +19,14 @@
 
 namespace {
 
-class AdvancedDetailViewTest : public ::testing::Test
+class AdvancedDetailViewTest : public SettingsPaneFixture
 {
 protected:
-    AdvancedDetailViewTest() { Motion::setJumpToEnd(true); }
-    ~AdvancedDetailViewTest() override
-    {
-        BreakScreenRig::flushDeletions();
-        Motion::setJumpToEnd(false);
-    }
-
     std::unique_ptr<AdvancedDetailView> openPane()
     {
         ContentServices services = rig.services();
         services.factoryReset = [this] { return reset(); };
-        auto pane = std::make_unique<AdvancedDetailView>(services);
-        pane->resize(620, 900);
-        pane->show();
-        return pane;
+        return shown(std::make_unique<AdvancedDetailView>(services), {620, 900});
     }
 
     // What the user reads about the battery: the row's title, the value beside the slider
@@ -77,7 +66,6 @@ protected:
 
     QJsonObject stored() { return QJsonDocument::fromJson(rig.settingsFile()).object(); }
 
-    SettingsWindowRig rig;
     std::function<std::optional<ResetError>()> reset = [] { return std::nullopt; };
 };
 

@@ -9,7 +9,7 @@
 #include "settings_ui/SidebarBreaksHeader.h"
 #include "settings_ui/SidebarButtonView.h"
 #include "support/BreakScreenRig.h"
-#include "support/SettingsWindowRig.h"
+#include "support/SettingsPaneFixture.h"
 
 #include <QAbstractAnimation>
 #include <QEnterEvent>
@@ -25,16 +25,9 @@
 
 namespace {
 
-class ContentViewTest : public ::testing::Test
+class ContentViewTest : public SettingsPaneFixture
 {
 protected:
-    ContentViewTest() { Motion::setJumpToEnd(true); }
-    ~ContentViewTest() override
-    {
-        BreakScreenRig::flushDeletions();
-        Motion::setJumpToEnd(false);
-    }
-
     ContentServices services()
     {
         return rig.services([this](std::function<void()> dismiss) {
@@ -70,7 +63,6 @@ protected:
         return pane && SettingsPanes::factory(section) ? sidebarSectionRawValue(section) : QString();
     }
 
-    SettingsWindowRig rig;
     std::function<void()> dismiss;
     int flowsMade = 0;
 };

@@ -1,16 +1,12 @@
 #include "settings_ui/GeneralDetailView.h"
 #include "settings_ui/InfoTip.h"
-#include "settings_ui/Motion.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "settings_ui/ValueComboBox.h"
-#include "support/BreakScreenRig.h"
 #include "support/WindowShortcutRig.h"
-#include "support/SettingsWindowRig.h"
+#include "support/SettingsPaneFixture.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -20,22 +16,12 @@
 
 namespace {
 
-class GeneralDetailViewTest : public ::testing::Test
+class GeneralDetailViewTest : public SettingsPaneFixture
 {
 protected:
-    GeneralDetailViewTest() { Motion::setJumpToEnd(true); }
-    ~GeneralDetailViewTest() override
-    {
-        BreakScreenRig::flushDeletions();
-        Motion::setJumpToEnd(false);
-    }
-
     std::unique_ptr<GeneralDetailView> openPane()
     {
-        auto pane = std::make_unique<GeneralDetailView>(login.services());
-        pane->resize(620, 800);
-        pane->show();
-        return pane;
+        return shown(std::make_unique<GeneralDetailView>(login.services()), {620, 800});
     }
 
     static ToggleSwitch *launchSwitch(QWidget &pane) { return pane.findChild<ToggleSwitch *>("launchAtLogin"); }
@@ -45,9 +31,7 @@ protected:
         const auto *tip = pane.findChild<InfoTip *>("launchAtLoginTip");
         return tip && tip->isVisibleTo(&pane) ? tip->message() : QStringLiteral("-");
     }
-    QJsonObject stored() { return QJsonDocument::fromJson(rig.settingsFile()).object(); }
 
-    SettingsWindowRig rig;
     WindowShortcutRig login{rig};
 };
 
@@ -85,7 +69,7 @@ TEST_F(GeneralDetailViewTest, OpeningShowsWhatTheDesktopWillDoAndLeavesTheEntryA
         if (c.entry) {
             EXPECT_EQ(readBytes(login.entryPath()), *c.entry);
         }
-        EXPECT_EQ(stored().value("launchAtLogin").toBool(), c.shown) << "the setting mirrors the entry";
+        EXPECT_EQ(storedJson().value("launchAtLogin").toBool(), c.shown) << "the setting mirrors the entry";
     }
 }
 
@@ -108,7 +92,7 @@ TEST_F(GeneralDetailViewTest, AClickTheDesktopRefusesSwitchesBackOnTheNextTurnAn
     // Switching back is only shown: asking to unregister would clear the message.
     EXPECT_EQ(login.controller.launchAtLoginError(), message);
     EXPECT_EQ(tipShown(*pane), message);
-    EXPECT_FALSE(stored().value("launchAtLogin").toBool());
+    EXPECT_FALSE(storedJson().value("launchAtLogin").toBool());
 
     // With the folder back, a click registers and the message goes.
     QFile::remove(rig.folder.filePath("autostart"));
@@ -117,7 +101,7 @@ TEST_F(GeneralDetailViewTest, AClickTheDesktopRefusesSwitchesBackOnTheNextTurnAn
     EXPECT_TRUE(control->isChecked());
     EXPECT_TRUE(QFile::exists(login.entryPath()));
     EXPECT_EQ(tipShown(*pane), "-");
-    EXPECT_TRUE(stored().value("launchAtLogin").toBool());
+    EXPECT_TRUE(storedJson().value("launchAtLogin").toBool());
 }
 
 TEST_F(GeneralDetailViewTest, TheCountdownSwitchGovernsTheStyleRowAndEachControlWritesItsKey)
@@ -157,7 +141,7 @@ TEST_F(GeneralDetailViewTest, TheCountdownSwitchGovernsTheStyleRowAndEachControl
     for (const Step &step : steps) {
         SCOPED_TRACE(step.what);
         step.act();
-        EXPECT_EQ(stored().value(step.key), step.value);
+        EXPECT_EQ(storedJson().value(step.key), step.value);
         EXPECT_EQ(styleRowShown(), step.styleRow);
     }
     EXPECT_EQ(style->currentText(), "Exact (19:42)");

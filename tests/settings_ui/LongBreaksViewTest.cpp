@@ -1,10 +1,10 @@
 #include "settings_ui/LongBreakResumeRow.h"
 #include "settings_ui/LongBreaksView.h"
-#include "settings_ui/Motion.h"
 #include "settings_ui/ScreenBreaksDetailView.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "settings_ui/ValueComboBox.h"
-#include "support/BreaksPaneRig.h"
+#include "support/BreaksPaneFixture.h"
+#include "support/PickerChoice.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,34 +13,10 @@
 
 namespace {
 
-class LongBreaksViewTest : public ::testing::Test
+class LongBreaksViewTest : public BreaksPaneFixture
 {
 protected:
-    LongBreaksViewTest() { Motion::setJumpToEnd(true); }
-    ~LongBreaksViewTest() override { Motion::setJumpToEnd(false); }
-
-    void openPage()
-    {
-        view = rig.openWindow();
-        BreaksPaneRig::pane(*view)->setSubpage(ScreenBreaksSubpage::longBreaks);
-        BreaksPaneRig::settle();
-    }
-
-    template <typename T>
-    T *control(const QString &name)
-    {
-        T *child = view->findChild<T *>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
-
-    static void choose(ValueComboBox *picker, const QString &label)
-    {
-        const int index = picker->findText(label);
-        ASSERT_GE(index, 0) << label.toStdString();
-        picker->setCurrentIndex(index);
-        emit picker->activated(index);
-    }
+    void openPage() { openSubpage(ScreenBreaksSubpage::longBreaks); }
 
     QStringList selectedRows()
     {
@@ -51,9 +27,6 @@ protected:
         }
         return selected;
     }
-
-    BreaksPaneRig rig;
-    std::unique_ptr<ContentView> view;
 };
 
 } // namespace

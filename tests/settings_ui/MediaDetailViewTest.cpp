@@ -4,12 +4,9 @@
 #include "settings_ui/Motion.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "support/BreakScreenRig.h"
-#include "support/SettingsWindowRig.h"
+#include "support/SettingsPaneFixture.h"
 #include "support/SnapshotBuilder.h"
-#include "support/WellnessRig.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QTest>
 
@@ -23,48 +20,13 @@ const QString outside = "Detection is paused outside office hours.";
 const QString antenna = "antenna.radiowaves.left.and.right";
 const MeetingSignalSnapshot music = SnapshotBuilder().playing({"com.spotify.Client"});
 
-class MediaDetailViewTest : public ::testing::Test
+class MediaDetailViewTest : public SettingsPaneFixture
 {
 protected:
-    MediaDetailViewTest() { Motion::setJumpToEnd(true); }
-    ~MediaDetailViewTest() override
-    {
-        BreakScreenRig::flushDeletions();
-        Motion::setJumpToEnd(false);
-    }
-
     std::unique_ptr<MediaDetailView> openPane()
     {
-        auto pane = std::make_unique<MediaDetailView>(rig.services());
-        pane->resize(620, 900);
-        pane->show();
-        return pane;
+        return shown(std::make_unique<MediaDetailView>(rig.services()), {620, 900});
     }
-
-    template <typename Widget>
-    static Widget *find(QWidget *pane, const QString &name)
-    {
-        auto *widget = pane->findChild<Widget *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-
-    // The activity signals deliver the snapshot now, then at the end of each of the next
-    // seconds.
-    void deliver(const MeetingSignalSnapshot &snapshot, int seconds = 0)
-    {
-        rig.timer.activitySignals.deliver(snapshot);
-        WellnessRig::runMainThreadWork();
-        for (int second = 0; second < seconds; ++second) {
-            rig.timer.clock.advance(1);
-            rig.timer.activitySignals.deliver(snapshot);
-            WellnessRig::runMainThreadWork();
-        }
-    }
-
-    QJsonObject storedJson() { return QJsonDocument::fromJson(rig.settingsFile()).object(); }
-
-    SettingsWindowRig rig;
 };
 
 } // namespace
@@ -106,12 +68,7 @@ TEST_F(MediaDetailViewTest, DetectionOffLeavesTheHeaderTheDetectionCardAndThePri
 {
     const QByteArray before = rig.settingsFile();
     const auto pane = openPane();
-    const auto shownParts = [&] {
-        int shown = 0;
-        for (const QWidget *child : pane->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            shown += child->isVisibleTo(pane.get());
-        return shown;
-    };
+    const auto shownParts = [&] { return partsShown(pane.get()); };
     EXPECT_EQ(pane->detectionSections(), nullptr);
     EXPECT_EQ(shownParts(), 3);
     EXPECT_NE(pane->findChild<QWidget *>("mediaPrivacy"), nullptr);

@@ -7,12 +7,9 @@
 #include "settings_ui/RadioOptionRow.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "support/BreakScreenRig.h"
-#include "support/SettingsWindowRig.h"
+#include "support/SettingsPaneFixture.h"
 #include "support/SnapshotBuilder.h"
-#include "support/WellnessRig.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QTest>
 
@@ -29,50 +26,15 @@ const QString resumeInfo = "After a meeting, Lumenpause resumes from the exact t
 const QString adjustInfo = "The buffer scales from 2 to 10 minutes. Existing time is never shortened, and long "
                            "meetings do not postpone a needed break for a full interval.";
 
-class MeetingsDetailViewTest : public ::testing::Test
+class MeetingsDetailViewTest : public SettingsPaneFixture
 {
 protected:
-    MeetingsDetailViewTest() { Motion::setJumpToEnd(true); }
-    ~MeetingsDetailViewTest() override
-    {
-        BreakScreenRig::flushDeletions();
-        Motion::setJumpToEnd(false);
-    }
-
     std::unique_ptr<MeetingsDetailView> openPane()
     {
-        auto pane = std::make_unique<MeetingsDetailView>(rig.services());
-        pane->resize(620, 1200);
-        pane->show();
-        return pane;
-    }
-
-    template <typename Widget>
-    static Widget *find(QWidget *pane, const QString &name)
-    {
-        auto *widget = pane->findChild<Widget *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return shown(std::make_unique<MeetingsDetailView>(rig.services()), {620, 1200});
     }
 
     static QString text(QWidget *pane, const QString &name) { return find<QLabel>(pane, name)->text(); }
-
-    // The activity signals deliver the snapshot now, then at the end of each of the next
-    // seconds.
-    void deliver(const MeetingSignalSnapshot &snapshot, int seconds = 0)
-    {
-        rig.timer.activitySignals.deliver(snapshot);
-        WellnessRig::runMainThreadWork();
-        for (int second = 0; second < seconds; ++second) {
-            rig.timer.clock.advance(1);
-            rig.timer.activitySignals.deliver(snapshot);
-            WellnessRig::runMainThreadWork();
-        }
-    }
-
-    QJsonObject storedJson() { return QJsonDocument::fromJson(rig.settingsFile()).object(); }
-
-    SettingsWindowRig rig;
 };
 
 } // namespace
@@ -142,12 +104,7 @@ TEST_F(MeetingsDetailViewTest, TheStatusFollowsTheDetectorAndOfficeHoursWithoutA
 TEST_F(MeetingsDetailViewTest, DetectionOffLeavesTheHeaderTheDetectionCardAndThePrivacyNote)
 {
     const auto pane = openPane();
-    const auto shownParts = [&] {
-        int shown = 0;
-        for (const QWidget *child : pane->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            shown += child->isVisibleTo(pane.get());
-        return shown;
-    };
+    const auto shownParts = [&] { return partsShown(pane.get()); };
     ASSERT_NE(pane->detectionSections(), nullptr);
     EXPECT_EQ(shownParts(), 4);
 

@@ -20,13 +20,11 @@
 #include "support/FloatingHUDRig.h"
 #include "support/RecordingSoundOutput.h"
 #include "support/ReminderQueueRig.h"
-#include "support/SettingsWindowRig.h"
+#include "support/SettingsPaneFixture.h"
 
-#include <QAbstractAnimation>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QGraphicsOpacityEffect>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QRegularExpression>
@@ -37,16 +35,9 @@
 
 namespace {
 
-class NotificationsDetailViewTest : public ::testing::Test
+class NotificationsDetailViewTest : public SettingsPaneFixture
 {
 protected:
-    NotificationsDetailViewTest() { Motion::setJumpToEnd(true); }
-    ~NotificationsDetailViewTest() override
-    {
-        BreakScreenRig::flushDeletions();
-        Motion::setJumpToEnd(false);
-    }
-
     ContentServices services()
     {
         ContentServices services = rig.services();
@@ -58,18 +49,7 @@ protected:
 
     std::unique_ptr<NotificationsDetailView> openPane()
     {
-        auto pane = std::make_unique<NotificationsDetailView>(services());
-        pane->resize(620, 1400);
-        pane->show();
-        return pane;
-    }
-
-    template <typename Widget>
-    static Widget *find(QWidget *pane, const QString &name)
-    {
-        auto *widget = pane->findChild<Widget *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return shown(std::make_unique<NotificationsDetailView>(services()), {620, 1400});
     }
 
     static void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
@@ -82,9 +62,6 @@ protected:
         emit picker->activated(index);
     }
 
-    QJsonObject storedJson() { return QJsonDocument::fromJson(rig.settingsFile()).object(); }
-
-    SettingsWindowRig rig;
     ReminderQueueRig reminders;
     RecordingSoundOutput output;
     AppSoundPlayer sounds{rig.settings, output};
@@ -383,12 +360,7 @@ TEST_F(NotificationsDetailViewTest, NothingMovesOnceAChangeHasLandedOrWhileThePa
 {
     Motion::setJumpToEnd(false);
     const auto pane = openPane();
-    const auto running = [&] {
-        int count = 0;
-        for (const auto *animation : pane->findChildren<QAbstractAnimation *>())
-            count += animation->state() == QAbstractAnimation::Running;
-        return count;
-    };
+    const auto running = [&] { return runningAnimations(pane.get()); };
     EXPECT_EQ(running(), 0);
     auto *box = find<NotificationPreviewBox>(pane.get(), "notificationPreviewBox");
     rig.settings.setHudStyle("large");

@@ -1,12 +1,11 @@
 #include "settings_ui/Debouncer.h"
 #include "settings_ui/DetailView.h"
-#include "settings_ui/Motion.h"
 #include "settings_ui/OfficeHoursDayRow.h"
 #include "settings_ui/OfficeHoursView.h"
 #include "settings_ui/ScreenBreaksDetailView.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "settings_ui/WallClockTimeEdit.h"
-#include "support/BreaksPaneRig.h"
+#include "support/BreaksPaneFixture.h"
 #include "support/LogCapture.h"
 
 #include <QJsonArray>
@@ -23,27 +22,12 @@ QVariantMap dayRecord(QVariant enabled, qint64 startHour, qint64 startMin, qint6
             {"endHour", endHour}, {"endMin", endMin}};
 }
 
-class OfficeHoursViewTest : public ::testing::Test
+class OfficeHoursViewTest : public BreaksPaneFixture
 {
 protected:
-    OfficeHoursViewTest() { Motion::setJumpToEnd(true); }
-    ~OfficeHoursViewTest() override { Motion::setJumpToEnd(false); }
-
     OfficeHoursView *openPage()
     {
-        if (!view)
-            view = rig.openWindow();
-        BreaksPaneRig::pane(*view)->setSubpage(ScreenBreaksSubpage::officeHours);
-        BreaksPaneRig::settle();
-        return qobject_cast<OfficeHoursView *>(BreaksPaneRig::pane(*view)->page());
-    }
-
-    template <typename T>
-    T *control(const QString &name)
-    {
-        T *child = view->findChild<T *>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
+        return qobject_cast<OfficeHoursView *>(openSubpage(ScreenBreaksSubpage::officeHours)->page());
     }
 
     QStringList saves() const
@@ -53,9 +37,6 @@ protected:
     }
 
     QJsonObject storedDay(int day) { return rig.storedSettings()["officeHoursSchedule"].toArray()[day].toObject(); }
-
-    BreaksPaneRig rig;
-    std::unique_ptr<ContentView> view;
 };
 
 } // namespace

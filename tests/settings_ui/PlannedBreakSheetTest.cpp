@@ -1,6 +1,5 @@
 #include "settings_ui/AddPlannedBreakSheet.h"
 #include "settings_ui/EditPlannedBreakSheet.h"
-#include "settings_ui/Motion.h"
 #include "settings_ui/OfficeHoursDayRow.h"
 #include "settings_ui/OfficeHoursView.h"
 #include "settings_ui/PlannedBreakIconButton.h"
@@ -9,7 +8,7 @@
 #include "settings_ui/ScreenBreaksDetailView.h"
 #include "settings_ui/TileButton.h"
 #include "settings_ui/WallClockTimeEdit.h"
-#include "support/BreaksPaneRig.h"
+#include "support/BreaksPaneFixture.h"
 #include "support/ScopedTimeZone.h"
 
 #include <QClipboard>
@@ -20,22 +19,12 @@
 
 namespace {
 
-class PlannedBreakSheetTest : public ::testing::Test
+class PlannedBreakSheetTest : public BreaksPaneFixture
 {
 protected:
-    PlannedBreakSheetTest() { Motion::setJumpToEnd(true); }
-    ~PlannedBreakSheetTest() override
-    {
-        view.reset();
-        BreaksPaneRig::settle();
-        Motion::setJumpToEnd(false);
-    }
-
     PlannedBreaksDetailView *openPane()
     {
-        view = rig.openWindow();
-        BreaksPaneRig::pane(*view)->setSubpage(ScreenBreaksSubpage::scheduledBreaks);
-        BreaksPaneRig::settle();
+        openSubpage(ScreenBreaksSubpage::scheduledBreaks);
         return view->findChild<PlannedBreaksDetailView *>();
     }
 
@@ -93,8 +82,6 @@ protected:
         return planned;
     }
 
-    BreaksPaneRig rig;
-    std::unique_ptr<ContentView> view;
     QPointer<PlannedBreakSheet> sheet;
 };
 
@@ -135,8 +122,7 @@ TEST_F(PlannedBreakSheetTest, ConfirmingChecksTheNameAndTheDaysAndTheErrorsFollo
         SCOPED_TRACE(test.name);
         BreaksPaneRig local;
         view = local.openWindow();
-        BreaksPaneRig::pane(*view)->setSubpage(ScreenBreaksSubpage::scheduledBreaks);
-        BreaksPaneRig::settle();
+        BreaksPaneRig::showSubpage(*view, ScreenBreaksSubpage::scheduledBreaks);
         view->findChild<PlannedBreaksDetailView *>()->showAdd();
         sheetShown();
         part<QLineEdit>("name")->setText(test.typed);

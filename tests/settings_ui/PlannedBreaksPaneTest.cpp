@@ -1,5 +1,4 @@
 #include "settings_ui/EditPlannedBreakSheet.h"
-#include "settings_ui/Motion.h"
 #include "settings_ui/PlannedBreakDelegate.h"
 #include "settings_ui/PlannedBreakListModel.h"
 #include "settings_ui/PlannedBreakListView.h"
@@ -7,7 +6,7 @@
 #include "settings_ui/ScreenBreaksDetailView.h"
 #include "settings_ui/SettingCard.h"
 #include "settings_ui/WorkingHoursWarning.h"
-#include "support/BreaksPaneRig.h"
+#include "support/BreaksPaneFixture.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -50,22 +49,12 @@ PlannedBreak plannedBreak(const QString &name, int hour, int minute, QList<bool>
     return planned;
 }
 
-class PlannedBreaksPaneTest : public ::testing::Test
+class PlannedBreaksPaneTest : public BreaksPaneFixture
 {
 protected:
-    PlannedBreaksPaneTest() { Motion::setJumpToEnd(true); }
-    ~PlannedBreaksPaneTest() override
-    {
-        view.reset();
-        BreaksPaneRig::settle();
-        Motion::setJumpToEnd(false);
-    }
-
     PlannedBreaksDetailView *openPane()
     {
-        view = rig.openWindow();
-        BreaksPaneRig::pane(*view)->setSubpage(ScreenBreaksSubpage::scheduledBreaks);
-        BreaksPaneRig::settle();
+        openSubpage(ScreenBreaksSubpage::scheduledBreaks);
         return view->findChild<PlannedBreaksDetailView *>();
     }
 
@@ -93,9 +82,6 @@ protected:
             all.append(planned.name);
         return all;
     }
-
-    BreaksPaneRig rig;
-    std::unique_ptr<ContentView> view;
 };
 
 } // namespace

@@ -2,17 +2,14 @@
 #include "settings_ui/BreaksSettingRow.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/KeyCapLabel.h"
-#include "settings_ui/Motion.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsPanes.h"
 #include "settings_ui/ShortcutsDetailView.h"
 #include "settings_ui/ToggleSwitch.h"
-#include "support/BreakScreenRig.h"
-#include "support/SettingsWindowRig.h"
+#include "support/SettingsPaneFixture.h"
 #include "support/WindowShortcutRig.h"
 
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -20,22 +17,14 @@
 
 namespace {
 
-class ShortcutsDetailViewTest : public ::testing::Test
+class ShortcutsDetailViewTest : public SettingsPaneFixture
 {
 protected:
-    ShortcutsDetailViewTest() { Motion::setJumpToEnd(true); }
-    ~ShortcutsDetailViewTest() override
-    {
-        BreakScreenRig::flushDeletions();
-        Motion::setJumpToEnd(false);
-    }
-
     std::unique_ptr<QWidget> openPane()
     {
         std::unique_ptr<QWidget> pane(SettingsPanes::make(SidebarSection::shortcuts, shortcuts.services()));
-        pane->resize(620, 800);
-        pane->show();
-        return pane;
+        // Qualified: this fixture has a shown() of its own, which lists what the pane shows.
+        return SettingsPaneFixture::shown(std::move(pane), {620, 800});
     }
 
     // Which of the lower sections show: the warning's message (or "no warning"), the list,
@@ -55,7 +44,6 @@ protected:
     // The switch's value as the settings file holds it.
     bool stored() { return QJsonDocument::fromJson(rig.settingsFile()).object().value("shortcutsEnabled").toBool(true); }
 
-    SettingsWindowRig rig;
     WindowShortcutRig shortcuts{rig};
     ShortcutController &controller = shortcuts.controller;
 };

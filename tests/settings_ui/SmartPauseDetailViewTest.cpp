@@ -6,10 +6,9 @@
 #include "settings_ui/SmartPauseDetailView.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "settings_ui/ValueComboBox.h"
-#include "support/BreakScreenRig.h"
-#include "support/SettingsWindowRig.h"
+#include "support/PickerChoice.h"
+#include "support/SettingsPaneFixture.h"
 
-#include <QAbstractAnimation>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -20,30 +19,12 @@
 
 namespace {
 
-class SmartPauseDetailViewTest : public ::testing::Test
+class SmartPauseDetailViewTest : public SettingsPaneFixture
 {
 protected:
-    SmartPauseDetailViewTest() { Motion::setJumpToEnd(true); }
-    ~SmartPauseDetailViewTest() override
-    {
-        BreakScreenRig::flushDeletions();
-        Motion::setJumpToEnd(false);
-    }
-
     std::unique_ptr<SmartPauseDetailView> openPane(int width = 620)
     {
-        auto pane = std::make_unique<SmartPauseDetailView>(rig.services());
-        pane->resize(width, 1100);
-        pane->show();
-        return pane;
-    }
-
-    template <typename Widget>
-    static Widget *find(QWidget *pane, const QString &name)
-    {
-        auto *widget = pane->findChild<Widget *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return shown(std::make_unique<SmartPauseDetailView>(rig.services()), {width, 1100});
     }
 
     static ValueComboBox *picker(QWidget *pane, const QString &key) { return find<ValueComboBox>(pane, key); }
@@ -54,15 +35,6 @@ protected:
         for (int index = 0; index < picker->count(); ++index)
             labels.append(picker->itemText(index));
         return labels;
-    }
-
-    // The user picks the entry with that label.
-    static void choose(ValueComboBox *picker, const QString &label)
-    {
-        const int index = picker->findText(label);
-        ASSERT_GE(index, 0) << label.toStdString();
-        picker->setCurrentIndex(index);
-        emit picker->activated(index);
     }
 
     static QString selectedCard(QWidget *pane)
@@ -79,10 +51,6 @@ protected:
         QTest::mouseClick(find<SensitivityCard>(pane, "reminderSensitivity." + reminderSensitivityRawValue(mode)),
                           Qt::LeftButton);
     }
-
-    QJsonObject storedJson() { return QJsonDocument::fromJson(rig.settingsFile()).object(); }
-
-    SettingsWindowRig rig;
 };
 
 } // namespace
@@ -314,12 +282,7 @@ TEST_F(SmartPauseDetailViewTest, NothingMovesOnceAChangeSettlesOrThePaneHides)
 {
     Motion::setJumpToEnd(false);
     const auto pane = openPane();
-    const auto running = [&] {
-        int count = 0;
-        for (const QAbstractAnimation *animation : pane->findChildren<QAbstractAnimation *>())
-            count += animation->state() == QAbstractAnimation::Running;
-        return count;
-    };
+    const auto running = [&] { return runningAnimations(pane.get()); };
     EXPECT_EQ(running(), 0);
     click(pane.get(), ReminderSensitivity::persistent);
     click(pane.get(), ReminderSensitivity::normal);

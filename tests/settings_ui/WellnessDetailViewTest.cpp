@@ -1,6 +1,5 @@
 #include "settings_ui/ContentView.h"
 #include "settings_ui/DetailView.h"
-#include "settings_ui/Motion.h"
 #include "settings_ui/SettingsSidebar.h"
 #include "settings_ui/SidebarButtonView.h"
 #include "settings_ui/ToggleSwitch.h"
@@ -8,7 +7,8 @@
 #include "settings_ui/WellnessCard.h"
 #include "settings_ui/WellnessDetailView.h"
 #include "support/BreakScreenRig.h"
-#include "support/SettingsWindowRig.h"
+#include "support/PickerChoice.h"
+#include "support/SettingsPaneFixture.h"
 
 #include <QTest>
 
@@ -16,30 +16,12 @@
 
 namespace {
 
-class WellnessDetailViewTest : public ::testing::Test
+class WellnessDetailViewTest : public SettingsPaneFixture
 {
 protected:
-    WellnessDetailViewTest() { Motion::setJumpToEnd(true); }
-    ~WellnessDetailViewTest() override
-    {
-        BreakScreenRig::flushDeletions();
-        Motion::setJumpToEnd(false);
-    }
-
     std::unique_ptr<WellnessDetailView> openPane()
     {
-        auto pane = std::make_unique<WellnessDetailView>(rig.services());
-        pane->resize(620, 900);
-        pane->show();
-        return pane;
-    }
-
-    template <typename Widget>
-    static Widget *find(QWidget *pane, const QString &name)
-    {
-        auto *widget = pane->findChild<Widget *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return shown(std::make_unique<WellnessDetailView>(rig.services()), {620, 900});
     }
 
     // The card whose switch writes `key`.
@@ -52,19 +34,9 @@ protected:
         return nullptr;
     }
 
-    static void choose(ValueComboBox *picker, const QString &label)
-    {
-        const int index = picker->findText(label);
-        ASSERT_GE(index, 0) << label.toStdString();
-        picker->setCurrentIndex(index);
-        emit picker->activated(index);
-    }
-
     // The wellness scheduler and the typing engine keep their settings in the break timer's
     // store.
     QVariant stored(const QString &key) const { return rig.timer.store.object(key); }
-
-    SettingsWindowRig rig;
 };
 
 } // namespace

@@ -69,6 +69,13 @@ ScreenBreaksDetailView *BreaksPaneRig::pane(ContentView &view)
     return qobject_cast<ScreenBreaksDetailView *>(view.detail()->pane());
 }
 
+ScreenBreaksDetailView *BreaksPaneRig::showSubpage(ContentView &view, ScreenBreaksSubpage subpage)
+{
+    pane(view)->setSubpage(subpage);
+    settle();
+    return pane(view);
+}
+
 QJsonObject BreaksPaneRig::storedSettings()
 {
     return QJsonDocument::fromJson(settingsFile()).object();

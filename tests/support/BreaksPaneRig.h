@@ -3,6 +3,7 @@
 #include "scheduling/BreakScheduler.h"
 #include "scheduling/PlannedBreakScheduler.h"
 #include "settings_ui/ContentView.h"
+#include "settings_ui/ScreenBreaksSubpage.h"
 #include "support/SettingsWindowRig.h"
 
 #include <QJsonObject>
@@ -24,6 +25,8 @@ struct BreaksPaneRig : SettingsWindowRig
     // The window on screen at its usual size, showing the Breaks pane.
     std::unique_ptr<ContentView> openWindow();
     static ScreenBreaksDetailView *pane(ContentView &view);
+    // The pane in `view` turned to `subpage`, once what that set moving has settled.
+    static ScreenBreaksDetailView *showSubpage(ContentView &view, ScreenBreaksSubpage subpage);
     // The settings file read back from disk, after writing what is pending.
     QJsonObject storedSettings();
     // Runs posted events, deferred deletions included.

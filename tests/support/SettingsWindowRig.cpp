@@ -1,5 +1,7 @@
 #include "support/SettingsWindowRig.h"
 
+#include "support/WellnessRig.h"
+
 #include <QFile>
 
 SettingsWindowRig::SettingsWindowRig()
@@ -33,4 +35,15 @@ QByteArray SettingsWindowRig::settingsFile()
     store.flush();
     QFile file(store.filePath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void SettingsWindowRig::deliverActivity(const MeetingSignalSnapshot &snapshot, int seconds)
+{
+    timer.activitySignals.deliver(snapshot);
+    WellnessRig::runMainThreadWork();
+    for (int second = 0; second < seconds; ++second) {
+        timer.clock.advance(1);
+        timer.activitySignals.deliver(snapshot);
+        WellnessRig::runMainThreadWork();
+    }
 }

@@ -27,6 +27,9 @@ struct SettingsWindowRig
     ContentServices services(ContentServices::OnboardingFactory makeOnboarding = {});
     // The settings file as it is on disk now, after writing what is pending.
     QByteArray settingsFile();
+    // The timer's activity signals deliver the snapshot now, then again at the end of each of
+    // the next `seconds`, each handled on the main thread at once.
+    void deliverActivity(const MeetingSignalSnapshot &snapshot, int seconds = 0);
 
     QTemporaryDir folder;
     FakeClock clock;

@@ -13,11 +13,11 @@
 #include "settings_ui/Motion.h"
 #include "settings_ui/PreviewFullScreenButton.h"
 #include "support/PngOutput.h"
+#include "support/RenderTool.h"
 #include "support/SettingsWindowRig.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEnterEvent>
 
 #include <cstdio>
 #include <functional>
@@ -68,29 +68,6 @@ QList<Shot> shots()
     return list;
 }
 
-void settle()
-{
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
-void hover(QWidget *widget)
-{
-    const QPointF inside(widget->width() / 2.0, widget->height() / 2.0);
-    QEnterEvent enter(inside, inside, widget->mapToGlobal(inside));
-    QApplication::sendEvent(widget, &enter);
-}
-
-QImage render(QWidget &widget, qreal scale)
-{
-    QImage image(widget.size() * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::transparent);
-    widget.render(&image);
-    return image;
-}
-
 // Milliseconds to repaint the preview once a letter has been typed into the message.
 double keystrokeRepaintMs(BreakScreenCustomizeView &view, qreal scale)
 {
@@ -115,13 +92,13 @@ bool renderShot(const Shot &shot, ColorScheme scheme, qreal scale, const QDir &f
     BreakScreenCustomizeView view({rig.store, rig.clock, rig.theme}, std::move(config), [] {});
     view.resize(shot.size);
     view.show();
-    QImage image = render(view, scale);
+    QImage image = renderWidget(view, scale);
     const double firstPaintMs = timer.nsecsElapsed() / 1e6;
-    settle();
+    settleEvents();
     if (shot.hoverFullScreen)
-        hover(view.preview()->fullScreenButton());
-    settle();
-    image = render(view, scale);
+        hoverCentre(view.preview()->fullScreenButton());
+    settleEvents();
+    image = renderWidget(view, scale);
     const int blurs = view.preview()->backdropRenders();
     const double keystrokeMs = keystrokeRepaintMs(view, scale);
     const QString name = QStringLiteral("customizer-%1-%2").arg(shot.name, scheme == ColorScheme::dark ? "dark" : "light");
@@ -136,22 +113,15 @@ int main(int argc, char **argv)
 {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    const bool scaled = arguments.size() == 4 && arguments[2] == QLatin1String("--scale");
-    if (arguments.size() != 2 && !scaled) {
-        std::fprintf(stderr, "usage: render_customizer <output folder> [--scale <ratio>]\n");
-        return 2;
-    }
-    const qreal scale = scaled ? arguments[3].toDouble() : 1.0;
-    QDir folder(arguments[1]);
-    if (!folder.mkpath(QStringLiteral(".")) || scale <= 0)
-        return 1;
+    const RenderArguments arguments = readRenderArguments("render_customizer");
+    if (arguments.failure)
+        return arguments.failure;
     // Every picture shows where its animations end.
     Motion::setJumpToEnd(true);
     bool written = true;
     for (const ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
         for (const Shot &shot : shots())
-            written &= renderShot(shot, scheme, scale, folder);
+            written &= renderShot(shot, scheme, arguments.scale, arguments.folder);
     }
     return written ? 0 : 1;
 }

@@ -6,29 +6,20 @@
 
 #include "render_settings/SettingsRenderStates.h"
 #include "settings_ui/Motion.h"
+#include "support/RenderTool.h"
 
 #include <QApplication>
-#include <QDir>
-
-#include <cstdio>
 
 int main(int argc, char **argv)
 {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    const bool scaled = arguments.size() == 4 && arguments[2] == QLatin1String("--scale");
-    if (arguments.size() != 2 && !scaled) {
-        std::fprintf(stderr, "usage: render_settings <output folder> [--scale <ratio>]\n");
-        return 2;
-    }
-    const qreal scale = scaled ? arguments[3].toDouble() : 1.0;
-    QDir folder(arguments[1]);
-    if (!folder.mkpath(QStringLiteral(".")) || scale <= 0)
-        return 1;
+    const RenderArguments arguments = readRenderArguments("render_settings");
+    if (arguments.failure)
+        return arguments.failure;
     // Every picture shows where its animations end.
     Motion::setJumpToEnd(true);
-    SettingsRenderContext context(folder, scale);
+    SettingsRenderContext context(arguments.folder, arguments.scale);
     bool written = true;
     for (const ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
         context.setScheme(scheme);

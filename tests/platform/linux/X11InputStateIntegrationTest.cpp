@@ -61,6 +61,21 @@ protected:
             << "keyboard " << keyboard() << " s, pointer " << pointer() << " s";
     }
 
+    // Once both readings have settled, what xdotool's `command` does with the pointer resets
+    // the pointer's reading while the keyboard's grows on.
+    void expectPointerActivity(const QStringList &command)
+    {
+        ASSERT_NO_FATAL_FAILURE(openInput());
+        ASSERT_NO_FATAL_FAILURE(waitUntilIdleFor(kSettledSeconds));
+        const double keyboardBefore = keyboard();
+        QElapsedTimer sinceBefore;
+        sinceBefore.start();
+
+        ASSERT_EQ(xdotool(command), QString());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pointer() < 1.0; }, kTimeoutMs)) << pointer();
+        EXPECT_NEAR(keyboard(), keyboardBefore + sinceBefore.elapsed() / 1000.0, kClockSlack);
+    }
+
     std::unique_ptr<X11InputState> m_input;
 };
 
@@ -133,29 +148,13 @@ TEST_F(X11InputStateIntegrationTest, HoldingAKeyIsTypingForAsLongAsItRepeats)
 TEST_F(X11InputStateIntegrationTest, RelativeMotionResetsThePointerReadingWhileTheKeyboardOneGrows)
 {
     LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    openInput();
-    waitUntilIdleFor(kSettledSeconds);
-    const double keyboardBefore = keyboard();
-    QElapsedTimer sinceBefore;
-    sinceBefore.start();
-
-    ASSERT_EQ(xdotool({"mousemove_relative", "5", "5"}), QString());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pointer() < 1.0; }, kTimeoutMs)) << pointer();
-    EXPECT_NEAR(keyboard(), keyboardBefore + sinceBefore.elapsed() / 1000.0, kClockSlack);
+    expectPointerActivity({"mousemove_relative", "5", "5"});
 }
 
 TEST_F(X11InputStateIntegrationTest, ScrollingCountsAsPointerActivity)
 {
     LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    openInput();
-    waitUntilIdleFor(kSettledSeconds);
-    const double keyboardBefore = keyboard();
-    QElapsedTimer sinceBefore;
-    sinceBefore.start();
-
-    ASSERT_EQ(xdotool({"click", "5"}), QString()); // one step of the wheel, downwards
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pointer() < 1.0; }, kTimeoutMs)) << pointer();
-    EXPECT_NEAR(keyboard(), keyboardBefore + sinceBefore.elapsed() / 1000.0, kClockSlack);
+    expectPointerActivity({"click", "5"}); // one step of the wheel, downwards
 }
 
 TEST_F(X11InputStateIntegrationTest, ReleasingAHeldButtonDoesNotResetThePointerReading)

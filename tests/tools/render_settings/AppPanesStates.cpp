@@ -10,42 +10,20 @@
 #include "menubar/HotKeyDefinition.h"
 #include "settings_ui/AboutDetailView.h"
 #include "settings_ui/AdvancedDetailView.h"
-#include "settings_ui/DetailView.h"
 #include "settings_ui/GeneralDetailView.h"
 #include "settings_ui/ShortcutsDetailView.h"
-#include "support/WindowShortcutRig.h"
+#include "support/RenderTool.h"
 #include "support/SettingsWindowRig.h"
+#include "support/WindowShortcutRig.h"
 #include "support/TestFiles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QVBoxLayout>
 
 #include <functional>
 
 namespace {
-
-constexpr int detailWidth = 660;
-
-QWidget *inDetailArea(QWidget *pane)
-{
-    auto *area = new QWidget;
-    auto *layout = new QVBoxLayout(area);
-    layout->setContentsMargins(DetailView::padding, DetailView::padding, DetailView::padding,
-                               DetailView::padding);
-    layout->addWidget(pane);
-    return area;
-}
-
-QImage picture(QWidget &widget, qreal scale)
-{
-    QImage image(widget.size() * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::transparent);
-    widget.render(&image);
-    return image;
-}
 
 QAbstractButton *buttonTitled(QMessageBox &box, const QString &title)
 {
@@ -64,7 +42,7 @@ bool renderGeneral(SettingsRenderContext &context)
         rig.theme.setAppTheme(context.scheme() == ColorScheme::dark ? AppTheme::dark : AppTheme::light);
         WindowShortcutRig login(rig);
         prepare(login);
-        return context.save(name, context.sheet(inDetailArea(new GeneralDetailView(login.services())), detailWidth));
+        return context.save(name, context.pane(new GeneralDetailView(login.services())));
     };
     bool written = render(QStringLiteral("general"), [](WindowShortcutRig &login) {
         writeBytes(login.entryPath(), WindowShortcutRig::entryText());
@@ -100,21 +78,20 @@ bool renderResets(SettingsRenderContext &context)
 {
     SettingsWindowRig rig;
     ContentServices services = rig.services();
-    QWidget *area = nullptr;
+    AdvancedDetailView *pane = nullptr;
     QImage resetting;
     services.factoryReset = [&]() -> std::optional<ResetError> {
-        resetting = picture(*area->window(), context.scale());
+        resetting = renderWidget(*pane->window(), context.scale());
         return removalError();
     };
-    auto *pane = new AdvancedDetailView(services);
-    area = inDetailArea(pane);
-    context.sheet(area, detailWidth, [pane] { confirmReset(*pane); });
+    pane = new AdvancedDetailView(services);
+    context.pane(pane, [pane] { confirmReset(*pane); });
 
     services.factoryReset = [] { return std::optional<ResetError>(removalError()); };
     auto *failed = new AdvancedDetailView(services);
     confirmReset(*failed);
     return context.save(QStringLiteral("advanced-resetting"), resetting)
-           & context.save(QStringLiteral("advanced-reset-failed"), context.sheet(inDetailArea(failed), detailWidth));
+           & context.save(QStringLiteral("advanced-reset-failed"), context.pane(failed));
 }
 
 QImage resetConfirmation(SettingsRenderContext &context)
@@ -122,13 +99,13 @@ QImage resetConfirmation(SettingsRenderContext &context)
     SettingsWindowRig rig;
     auto *pane = new AdvancedDetailView(rig.services());
     QImage question;
-    context.sheet(inDetailArea(pane), detailWidth, [&] {
+    context.pane(pane, [&] {
         pane->findChild<QAbstractButton *>(QStringLiteral("factoryReset"))->click();
         QMessageBox *box = pane->resetConfirmation();
         if (!box)
             return;
         QApplication::processEvents();
-        question = picture(*box, context.scale());
+        question = renderWidget(*box, context.scale());
         box->reject();
     });
     return question;
@@ -136,15 +113,14 @@ QImage resetConfirmation(SettingsRenderContext &context)
 
 bool renderAdvanced(SettingsRenderContext &context)
 {
-    const auto render = [&](const QString &name, const std::function<void(SettingsWindowRig &)> &prepare) {
-        SettingsWindowRig rig;
-        prepare(rig);
-        return context.save(name, context.sheet(inDetailArea(new AdvancedDetailView(rig.services())), detailWidth));
-    };
-    bool written = render(QStringLiteral("advanced"), [](SettingsWindowRig &) {});
-    written &= render(QStringLiteral("advanced-battery"), [](SettingsWindowRig &rig) {
-        rig.settings.setAutoSkipBatteryLow(true);
-        rig.settings.setBatteryThreshold(20);
+    const auto pane = [](SettingsWindowRig &rig) { return new AdvancedDetailView(rig.services()); };
+    bool written = context.savePanes(pane, {
+        {"advanced", [](SettingsWindowRig &) {}},
+        {"advanced-battery",
+         [](SettingsWindowRig &rig) {
+             rig.settings.setAutoSkipBatteryLow(true);
+             rig.settings.setBatteryThreshold(20);
+         }},
     });
     written &= renderResets(context);
     written &= context.save(QStringLiteral("advanced-reset-confirmation"), resetConfirmation(context));
@@ -159,7 +135,7 @@ bool renderAbout(SettingsRenderContext &context)
     const auto render = [&](const QString &name, bool share) {
         SettingsWindowRig rig;
         auto *pane = new AboutDetailView(rig.services());
-        return context.save(name, context.sheet(inDetailArea(pane), detailWidth, [pane, share] {
+        return context.save(name, context.pane(pane, [pane, share] {
             if (share)
                 pane->findChild<QAbstractButton *>(QStringLiteral("share"))->click();
         }));
@@ -171,20 +147,16 @@ bool renderAbout(SettingsRenderContext &context)
 
 bool renderShortcuts(SettingsRenderContext &context)
 {
-    const auto render = [&](const QString &name, const std::function<void(SettingsWindowRig &)> &prepare) {
-        SettingsWindowRig rig;
-        prepare(rig);
-        auto *pane = new ShortcutsDetailView(rig.timer.controller, false);
-        return context.save(name, context.sheet(inDetailArea(pane), detailWidth));
-    };
-    bool written = render(QStringLiteral("shortcuts-on"), [](SettingsWindowRig &rig) { rig.timer.startRuntime(); });
-    written &= render(QStringLiteral("shortcuts-off"),
-                      [](SettingsWindowRig &rig) { rig.timer.controller.setShortcutsEnabled(false); });
-    written &= render(QStringLiteral("shortcuts-warning"), [](SettingsWindowRig &rig) {
-        rig.timer.fakeHotKeys.refuse(HotKeyDefinition::toggleMenuBarTimer, QStringLiteral("error 10"));
-        rig.timer.startRuntime();
+    const auto pane = [](SettingsWindowRig &rig) { return new ShortcutsDetailView(rig.timer.controller, false); };
+    return context.savePanes(pane, {
+        {"shortcuts-on", [](SettingsWindowRig &rig) { rig.timer.startRuntime(); }},
+        {"shortcuts-off", [](SettingsWindowRig &rig) { rig.timer.controller.setShortcutsEnabled(false); }},
+        {"shortcuts-warning",
+         [](SettingsWindowRig &rig) {
+             rig.timer.fakeHotKeys.refuse(HotKeyDefinition::toggleMenuBarTimer, QStringLiteral("error 10"));
+             rig.timer.startRuntime();
+         }},
     });
-    return written;
 }
 
 bool renderAppPanes(SettingsRenderContext &context)

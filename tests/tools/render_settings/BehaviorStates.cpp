@@ -12,63 +12,18 @@
 #include "settings_ui/SensitivityCard.h"
 #include "settings_ui/SmartPauseDetailView.h"
 #include "settings_ui/WellnessDetailView.h"
+#include "support/RenderTool.h"
 #include "support/SettingsWindowRig.h"
 #include "support/SnapshotBuilder.h"
-#include "support/WellnessRig.h"
-
-#include <QCoreApplication>
-#include <QEnterEvent>
-#include <QVBoxLayout>
-
-#include <functional>
 
 namespace {
 
-constexpr int detailWidth = 660;
-constexpr int detailPadding = 20;
-
-using Preparation = std::function<void(SettingsWindowRig &rig)>;
-using PaneMaker = std::function<QWidget *(const ContentServices &services)>;
-using State = std::pair<const char *, Preparation>;
-
 const MeetingSignalSnapshot music = SnapshotBuilder().playing({"com.spotify.Client"});
 
-QWidget *inDetailArea(QWidget *pane)
+// A pane of the settings window as its section makes it.
+SettingsRenderContext::PaneMaker paneOf(QWidget *(*make)(const ContentServices &services))
 {
-    auto *area = new QWidget;
-    auto *layout = new QVBoxLayout(area);
-    layout->setContentsMargins(detailPadding, detailPadding, detailPadding, detailPadding);
-    layout->addWidget(pane);
-    return area;
-}
-
-bool renderStates(SettingsRenderContext &context, const PaneMaker &make, std::initializer_list<State> states,
-                  const std::function<void(QWidget *area)> &onScreen = {})
-{
-    bool written = true;
-    for (const auto &[name, prepare] : states) {
-        SettingsWindowRig rig;
-        prepare(rig);
-        QWidget *area = inDetailArea(make(rig.services()));
-        const QString file = QLatin1String(name);
-        written &= context.save(file, context.sheet(area, detailWidth, [&] {
-            if (onScreen && file.endsWith(QLatin1String("-hovered")))
-                onScreen(area);
-        }));
-    }
-    return written;
-}
-
-// The activity signals deliver the snapshot, then again at the end of each of `seconds`.
-void deliver(SettingsWindowRig &rig, const MeetingSignalSnapshot &snapshot, int seconds = 0)
-{
-    rig.timer.activitySignals.deliver(snapshot);
-    WellnessRig::runMainThreadWork();
-    for (int second = 0; second < seconds; ++second) {
-        rig.timer.clock.advance(1);
-        rig.timer.activitySignals.deliver(snapshot);
-        WellnessRig::runMainThreadWork();
-    }
+    return [make](SettingsWindowRig &rig) { return make(rig.services()); };
 }
 
 void detectMedia(SettingsWindowRig &rig)
@@ -78,18 +33,16 @@ void detectMedia(SettingsWindowRig &rig)
     rig.timer.wellness.setPauseDuringMedia(true);
 }
 
-void hoverPersistent(QWidget *area)
+void hoverPersistent(const QString &name, QWidget *pane)
 {
-    auto *card = area->findChild<SensitivityCard *>(QStringLiteral("reminderSensitivity.Persistent"));
-    const QPointF inside(card->width() / 2.0, card->height() / 2.0);
-    QEnterEvent enter(inside, inside, card->mapToGlobal(inside));
-    QCoreApplication::sendEvent(card, &enter);
+    if (name.endsWith(QLatin1String("-hovered")))
+        hoverCentre(pane->findChild<SensitivityCard *>(QStringLiteral("reminderSensitivity.Persistent")));
 }
 
 bool renderSmartBehavior(SettingsRenderContext &context)
 {
-    return renderStates(
-        context, &SmartPauseDetailView::make,
+    return context.savePanes(
+        paneOf(&SmartPauseDetailView::make),
         {
             {"smart-defaults", [](SettingsWindowRig &) {}},
             {"smart-idle-off", [](SettingsWindowRig &rig) { rig.settings.setIdleDetectionEnabled(false); }},
@@ -102,50 +55,52 @@ bool renderSmartBehavior(SettingsRenderContext &context)
 
 bool renderMedia(SettingsRenderContext &context)
 {
-    return renderStates(context, &MediaDetailView::make,
-                        {
-                            {"media-off", [](SettingsWindowRig &) {}},
-                            {"media-inactive", detectMedia},
-                            {"media-confirming",
-                             [](SettingsWindowRig &rig) {
-                                 detectMedia(rig);
-                                 deliver(rig, music);
-                             }},
-                            {"media-active",
-                             [](SettingsWindowRig &rig) {
-                                 detectMedia(rig);
-                                 deliver(rig, music, 10);
-                             }},
-                            {"media-ending",
-                             [](SettingsWindowRig &rig) {
-                                 detectMedia(rig);
-                                 deliver(rig, music, 10);
-                                 deliver(rig, MeetingSignalSnapshot(), 1);
-                             }},
-                            {"media-outside-office-hours",
-                             [](SettingsWindowRig &rig) {
-                                 detectMedia(rig);
-                                 deliver(rig, music, 10);
-                                 rig.clock.setNow(QDateTime(QDate(2025, 3, 4), QTime(20, 0)));
-                                 rig.settings.setOfficeHoursEnabled(true);
-                             }},
-                        });
+    return context.savePanes(
+        paneOf(&MediaDetailView::make),
+        {
+            {"media-off", [](SettingsWindowRig &) {}},
+            {"media-inactive", detectMedia},
+            {"media-confirming",
+             [](SettingsWindowRig &rig) {
+                 detectMedia(rig);
+                 rig.deliverActivity(music);
+             }},
+            {"media-active",
+             [](SettingsWindowRig &rig) {
+                 detectMedia(rig);
+                 rig.deliverActivity(music, 10);
+             }},
+            {"media-ending",
+             [](SettingsWindowRig &rig) {
+                 detectMedia(rig);
+                 rig.deliverActivity(music, 10);
+                 rig.deliverActivity(MeetingSignalSnapshot(), 1);
+             }},
+            {"media-outside-office-hours",
+             [](SettingsWindowRig &rig) {
+                 detectMedia(rig);
+                 rig.deliverActivity(music, 10);
+                 rig.clock.setNow(QDateTime(QDate(2025, 3, 4), QTime(20, 0)));
+                 rig.settings.setOfficeHoursEnabled(true);
+             }},
+        });
 }
 
 bool renderWellness(SettingsRenderContext &context)
 {
-    return renderStates(context, &WellnessDetailView::make,
-                        {
-                            {"wellness-defaults", [](SettingsWindowRig &) {}},
-                            {"wellness-notifications-off",
-                             [](SettingsWindowRig &rig) { rig.settings.setNotificationsEnabled(false); }},
-                            {"wellness-all-on", [](SettingsWindowRig &rig) { rig.timer.wellness.setBlinkEnabled(true); }},
-                            {"wellness-all-off",
-                             [](SettingsWindowRig &rig) {
-                                 rig.timer.wellness.setPostureEnabled(false);
-                                 rig.timer.typing.setEnabled(false);
-                             }},
-                        });
+    return context.savePanes(
+        paneOf(&WellnessDetailView::make),
+        {
+            {"wellness-defaults", [](SettingsWindowRig &) {}},
+            {"wellness-notifications-off",
+             [](SettingsWindowRig &rig) { rig.settings.setNotificationsEnabled(false); }},
+            {"wellness-all-on", [](SettingsWindowRig &rig) { rig.timer.wellness.setBlinkEnabled(true); }},
+            {"wellness-all-off",
+             [](SettingsWindowRig &rig) {
+                 rig.timer.wellness.setPostureEnabled(false);
+                 rig.timer.typing.setEnabled(false);
+             }},
+        });
 }
 
 const SettingsRenderStates::Registration smartBehavior("smart-behavior", renderSmartBehavior);

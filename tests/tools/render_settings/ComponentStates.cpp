@@ -8,15 +8,15 @@
 #include "settings_ui/EnforcementCard.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/NavigationRowButton.h"
+#include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingCard.h"
 #include "settings_ui/SettingsFont.h"
 #include "settings_ui/SettingsRowDivider.h"
 #include "settings_ui/ToggleSwitch.h"
 #include "settings_ui/ValueComboBox.h"
+#include "support/RenderTool.h"
 
-#include <QCoreApplication>
-#include <QEnterEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -24,18 +24,14 @@ namespace {
 
 constexpr int sheetWidth = 640;
 
-void hover(QWidget *widget)
+// A bare strip of widgets one after the other, `spacing` apart.
+template <typename Layout>
+Layout *strip(QWidget *widget, int spacing)
 {
-    const QPointF inside(widget->width() / 2.0, widget->height() / 2.0);
-    QEnterEvent enter(inside, inside, inside);
-    QCoreApplication::sendEvent(widget, &enter);
-}
-
-QLabel *sectionLabel(const QString &text)
-{
-    return new SchemeLabel(text, SettingsFont::font(12, QFont::Medium),
-                           NamedColors::color(NamedColor::secondaryLabel, ColorScheme::light),
-                           NamedColors::color(NamedColor::secondaryLabel, ColorScheme::dark));
+    auto *layout = new Layout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
 }
 
 // A row of a card as the panes lay them out: a title over a subtitle, the control trailing.
@@ -49,9 +45,7 @@ QWidget *settingRow(const QString &title, const QString &subtitle, QWidget *cont
     auto *titleLabel = new QLabel(title);
     titleLabel->setFont(SettingsFont::font(13));
     texts->addWidget(titleLabel);
-    texts->addWidget(new SchemeLabel(subtitle, SettingsFont::font(11),
-                                     NamedColors::color(NamedColor::secondaryLabel, ColorScheme::light),
-                                     NamedColors::color(NamedColor::secondaryLabel, ColorScheme::dark)));
+    texts->addWidget(PaneLabels::secondary(subtitle, 11));
     layout->addLayout(texts, 1);
     layout->addWidget(control, 0, Qt::AlignVCenter);
     return row;
@@ -94,9 +88,7 @@ SettingCard *rowsCard()
 QWidget *tips()
 {
     auto *grid = new QWidget;
-    auto *layout = new QVBoxLayout(grid);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(12);
+    auto *layout = strip<QVBoxLayout>(grid, 12);
     layout->addWidget(new InfoTip(QStringLiteral("lightbulb.fill"), QStringLiteral("Tip"),
                                   QStringLiteral("Short breaks often beat long breaks rarely."),
                                   NamedColor::blue));
@@ -115,9 +107,7 @@ QWidget *tips()
 QWidget *enforcementCards()
 {
     auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(12 - 2 * EnforcementCard::sideOutset);
+    auto *layout = strip<QHBoxLayout>(row, 12 - 2 * EnforcementCard::sideOutset);
     for (BreakEnforcement mode : allBreakEnforcements()) {
         auto *card = new EnforcementCard(mode);
         card->setSelected(mode == BreakEnforcement::casual);
@@ -129,9 +119,7 @@ QWidget *enforcementCards()
 QWidget *backButtons()
 {
     auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
+    auto *layout = strip<QHBoxLayout>(row, 10);
     layout->addWidget(new BackButton);
     auto *hovered = new BackButton;
     hovered->setObjectName(QStringLiteral("hovered"));
@@ -156,7 +144,7 @@ QWidget *componentSheet()
         {"Back button (at rest, hovered)", backButtons()},
     };
     for (const auto &[title, part] : parts) {
-        layout->addWidget(sectionLabel(QString::fromUtf8(title)));
+        layout->addWidget(PaneLabels::secondary(QString::fromUtf8(title), 12, QFont::Medium));
         layout->addWidget(part);
         layout->addSpacing(12);
     }
@@ -169,9 +157,9 @@ bool renderComponents(SettingsRenderContext &context)
     // Hovered once laid out and shown, as a pointer would.
     return context.save(QStringLiteral("components"), context.sheet(sheet, sheetWidth, [sheet] {
         for (QWidget *widget : sheet->findChildren<QWidget *>(QStringLiteral("hovered")))
-            hover(widget);
+            hoverCentre(widget);
         if (const auto cards = sheet->findChildren<EnforcementCard *>(); cards.size() > 1)
-            hover(cards[1]);
+            hoverCentre(cards[1]);
     }));
 }
 

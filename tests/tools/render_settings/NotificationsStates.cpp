@@ -15,30 +15,11 @@
 #include <QApplication>
 #include <QVBoxLayout>
 
-#include <functional>
-
 namespace {
 
-// The window's detail area: its width and the padding around a pane.
+// The preview sheets are as wide and padded as the window's detail area.
 constexpr int detailWidth = 660;
 constexpr int detailPadding = 20;
-
-QWidget *inDetailArea(QWidget *pane)
-{
-    auto *area = new QWidget;
-    auto *layout = new QVBoxLayout(area);
-    layout->setContentsMargins(detailPadding, detailPadding, detailPadding, detailPadding);
-    layout->addWidget(pane);
-    return area;
-}
-
-bool renderPane(SettingsRenderContext &context, const QString &name,
-                const std::function<void(SettingsWindowRig &rig)> &prepare)
-{
-    SettingsWindowRig rig;
-    prepare(rig);
-    return context.save(name, context.sheet(inDetailArea(new NotificationsDetailView(rig.services())), detailWidth));
-}
 
 QWidget *previewSheet(const QString &type)
 {
@@ -70,13 +51,13 @@ bool renderNotifications(SettingsRenderContext &context)
     // The break sample wears the application's icon, as in the running application.
     const QIcon before = QApplication::windowIcon();
     QApplication::setWindowIcon(AppIcon::icon());
-    bool written = renderPane(context, QStringLiteral("notifications-on"), [](SettingsWindowRig &) {});
-    written &= renderPane(context, QStringLiteral("notifications-off"),
-                          [](SettingsWindowRig &rig) { rig.settings.setNotificationsEnabled(false); });
-    written &= renderPane(context, QStringLiteral("notifications-heads-up-off"),
-                          [](SettingsWindowRig &rig) { rig.settings.setHeadsUpSeconds(0); });
-    written &= renderPane(context, QStringLiteral("notifications-auto-dismiss-off"),
-                          [](SettingsWindowRig &rig) { rig.settings.setHudAutoDismiss(false); });
+    const auto pane = [](SettingsWindowRig &rig) { return new NotificationsDetailView(rig.services()); };
+    bool written = context.savePanes(pane, {
+        {"notifications-on", [](SettingsWindowRig &) {}},
+        {"notifications-off", [](SettingsWindowRig &rig) { rig.settings.setNotificationsEnabled(false); }},
+        {"notifications-heads-up-off", [](SettingsWindowRig &rig) { rig.settings.setHeadsUpSeconds(0); }},
+        {"notifications-auto-dismiss-off", [](SettingsWindowRig &rig) { rig.settings.setHudAutoDismiss(false); }},
+    });
     for (const char *type : {"break", "typing", "posture", "blink"})
         written &= context.save(QStringLiteral("notifications-preview-") + QLatin1String(type),
                                 context.sheet(previewSheet(QLatin1String(type)), detailWidth));

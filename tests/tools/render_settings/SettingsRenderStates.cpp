@@ -1,11 +1,12 @@
 #include "SettingsRenderStates.h"
 
 #include "settings_ui/ContentView.h"
+#include "settings_ui/DetailView.h"
 #include "settings_ui/WindowTheme.h"
 #include "support/PngOutput.h"
+#include "support/RenderTool.h"
 #include "support/SettingsWindowRig.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -13,26 +14,12 @@ namespace {
 
 constexpr int windowWidth = 880;
 constexpr int windowHeight = 820;
+// The width of the window's detail area, its padding included.
+constexpr int detailWidth = 660;
 
 AppTheme themeFor(ColorScheme scheme)
 {
     return scheme == ColorScheme::dark ? AppTheme::dark : AppTheme::light;
-}
-
-QImage renderWidget(QWidget &widget, qreal scale)
-{
-    QImage image(widget.size() * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::transparent);
-    widget.render(&image);
-    return image;
-}
-
-void settle()
-{
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
 }
 
 } // namespace
@@ -51,10 +38,10 @@ QImage SettingsRenderContext::window(SidebarSection section, const Preparation &
     view.resize(windowWidth, windowHeight);
     view.show();
     view.setSelectedSection(section);
-    settle();
+    settleEvents();
     if (prepare)
         prepare(rig, view);
-    settle();
+    settleEvents();
     return renderWidget(view, m_scale);
 }
 
@@ -70,14 +57,40 @@ QImage SettingsRenderContext::sheet(QWidget *content, int width, const std::func
     new WindowTheme(&root, rig.theme);
     root.setFixedWidth(width);
     root.show();
-    settle();
+    settleEvents();
     // Wrapped texts are as tall as the width makes them.
     root.setFixedHeight(root.hasHeightForWidth() ? root.heightForWidth(width) : root.sizeHint().height());
-    settle();
+    settleEvents();
     if (prepare)
         prepare();
-    settle();
+    settleEvents();
     return renderWidget(root, m_scale);
+}
+
+QImage SettingsRenderContext::pane(QWidget *pane, const std::function<void()> &prepare)
+{
+    auto *area = new QWidget;
+    auto *layout = new QVBoxLayout(area);
+    layout->setContentsMargins(DetailView::padding, DetailView::padding, DetailView::padding, DetailView::padding);
+    layout->addWidget(pane);
+    return sheet(area, detailWidth, prepare);
+}
+
+bool SettingsRenderContext::savePanes(const PaneMaker &make, std::initializer_list<PaneState> states,
+                                      const std::function<void(const QString &name, QWidget *pane)> &onScreen)
+{
+    bool written = true;
+    for (const auto &[name, prepare] : states) {
+        SettingsWindowRig rig;
+        prepare(rig);
+        QWidget *made = make(rig);
+        const QString file = QLatin1String(name);
+        written &= save(file, pane(made, [&] {
+            if (onScreen)
+                onScreen(file, made);
+        }));
+    }
+    return written;
 }
 
 bool SettingsRenderContext::save(const QString &name, const QImage &image)

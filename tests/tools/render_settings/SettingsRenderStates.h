@@ -20,6 +20,10 @@ class SettingsRenderContext
 {
 public:
     using Preparation = std::function<void(SettingsWindowRig &rig, ContentView &view)>;
+    using RigPreparation = std::function<void(SettingsWindowRig &rig)>;
+    using PaneMaker = std::function<QWidget *(SettingsWindowRig &rig)>;
+    // A picture of a pane: its file name and what its rig holds.
+    using PaneState = std::pair<const char *, RigPreparation>;
 
     SettingsRenderContext(const QDir &folder, qreal scale);
 
@@ -33,6 +37,12 @@ public:
     // `content` laid out `width` pixels wide on the window's ground, in this pass's scheme,
     // once `prepare` has run on it shown; the context takes the widget.
     QImage sheet(QWidget *content, int width, const std::function<void()> &prepare = {});
+    // A sheet of `pane` as the window's detail area lays it out, padded on every side.
+    QImage pane(QWidget *pane, const std::function<void()> &prepare = {});
+    // Saves a picture per state of the pane `make` builds, each on a fresh rig the state
+    // prepared; `onScreen` runs on each pane once it is shown.
+    bool savePanes(const PaneMaker &make, std::initializer_list<PaneState> states,
+                   const std::function<void(const QString &name, QWidget *pane)> &onScreen = {});
     // Writes <name>-<light|dark>.png and prints its path.
     bool save(const QString &name, const QImage &image);
 
