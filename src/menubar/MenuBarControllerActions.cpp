@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "core/Clock.h"
 #include "core/Logger.h"
+#include "menubar/BreakSkip.h"
 #include "menubar/HUDPresenter.h"
 #include "menubar/MeetingPauseStatus.h"
 #include "menubar/ReminderQueue.h"
@@ -38,28 +39,16 @@ void MenuBarController::skipBreak()
     }
     if (!withinOfficeHours() || !m_services.settings.canSkip())
         return;
-    BreakScheduler &scheduler = m_services.scheduler;
-    if (scheduler.isPaused()) {
-        logInfo(QStringLiteral("BreakScheduler"), QStringLiteral("Skip ignored while paused"));
-        return;
-    }
-    m_services.settings.recordSkipUsed();
-    m_services.reminders.clearAll();
-    m_services.hud.dismiss(true);
-    scheduler.stop();
-    scheduler.start();
-    refreshStatusItem();
+    if (BreakSkip::skipInterval(m_services.settings, m_services.scheduler, m_services.reminders, m_services.hud))
+        refreshStatusItem();
 }
 
 void MenuBarController::skipBreakOnScreen()
 {
     if (!m_services.settings.canSkip())
         return;
-    logInfo(category, formatLogEvent(QStringLiteral("active_break_skip_requested"),
-                                     {{QStringLiteral("source"), QStringLiteral("menu_bar")}}));
-    m_services.reminders.clearAll();
-    m_services.hud.dismiss(true);
-    m_services.skipBreakOnScreen();
+    BreakSkip::skipOnScreen(category, QStringLiteral("menu_bar"), m_services.reminders, m_services.hud,
+                            m_services.skipBreakOnScreen);
 }
 
 // Serves "Resume Breaks" and "Resume Anyway"; the latter lets breaks run for the rest of the

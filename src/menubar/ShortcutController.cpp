@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "core/Logger.h"
 #include "core/SettingsRepository.h"
+#include "menubar/BreakSkip.h"
 #include "menubar/GlobalHotKeys.h"
 #include "menubar/HUDPresenter.h"
 #include "menubar/ReminderQueue.h"
@@ -173,25 +174,13 @@ void ShortcutController::skip()
         skipBreakOnScreen();
         return;
     }
-    BreakScheduler &scheduler = m_services.scheduler;
-    if (scheduler.isPaused()) {
-        logInfo(QStringLiteral("BreakScheduler"), QStringLiteral("Skip ignored while paused"));
-        return;
-    }
-    m_services.settings.recordSkipUsed();
-    m_services.reminders.clearAll();
-    m_services.hud.dismiss(true);
-    scheduler.stop();
-    scheduler.start();
+    BreakSkip::skipInterval(m_services.settings, m_services.scheduler, m_services.reminders, m_services.hud);
 }
 
 void ShortcutController::skipBreakOnScreen()
 {
-    logInfo(category, formatLogEvent(QStringLiteral("active_break_skip_requested"),
-                                     {{QStringLiteral("source"), QStringLiteral("global_shortcut")}}));
-    m_services.reminders.clearAll();
-    m_services.hud.dismiss(true);
-    m_services.skipBreakOnScreen();
+    BreakSkip::skipOnScreen(category, QStringLiteral("global_shortcut"), m_services.reminders, m_services.hud,
+                            m_services.skipBreakOnScreen);
 }
 
 void ShortcutController::toggleMenuBarTimer()
