@@ -5,9 +5,10 @@
 #
 # The command sees a throw-away home and XDG folders, an X server with a window manager,
 # private session and "system" D-Bus buses (the system one carrying logind and UPower
-# mocks) and a PulseAudio server with a null sink and source. The script exits with the
-# command's exit code; when a service does not come up it prints that service's log and
-# fails without running the command.
+# mocks) and a PulseAudio server with a null sink and source, which a test may stop and
+# start again (tests/support/TestAudioServer.h). The script exits with the command's exit
+# code; when a service does not come up it prints that service's log and fails without
+# running the command.
 set -euo pipefail
 
 readonly STARTUP_TIMEOUT_S=15
@@ -215,18 +216,33 @@ start_window_manager() {
     say "window manager up ($(elapsed_since "$started") s)"
 }
 
+# A test may stop the sound server and start it again (tests/support/TestAudioServer.h): it
+# finds the server's arguments, one a line, in LUMENPAUSE_TEST_AUDIO_SERVER_ARGS.
 start_audio_server() {
     local started=$(now_us)
     # Clients must never start a server of their own that would outlive the run.
     mkdir -p "$XDG_CONFIG_HOME/pulse"
     echo "autospawn = no" >"$XDG_CONFIG_HOME/pulse/client.conf"
-    launch pulseaudio pulseaudio -n --daemonize=no --exit-idle-time=-1 \
-        -L "module-native-protocol-unix auth-anonymous=1" \
-        -L "module-null-sink sink_name=nullsink" \
-        -L "module-null-source source_name=fakemic" \
-        -L module-always-sink
+    local arguments=(-n --daemonize=no --exit-idle-time=-1
+        -L "module-native-protocol-unix auth-anonymous=1"
+        -L "module-null-sink sink_name=nullsink"
+        -L "module-null-source source_name=fakemic"
+        -L module-always-sink)
+    launch pulseaudio pulseaudio "${arguments[@]}"
     wait_ready pulseaudio pactl info
+    LUMENPAUSE_TEST_AUDIO_SERVER_ARGS=$(printf '%s\n' "${arguments[@]}")
+    export LUMENPAUSE_TEST_AUDIO_SERVER_ARGS
     say "PulseAudio up ($(elapsed_since "$started") s)"
+}
+
+# A sound server a test started again is none of ours by PID; the PID file the server keeps
+# in the run's runtime folder names whichever runs now.
+stop_restarted_audio_server() {
+    local pid
+    { read -r pid <"$XDG_RUNTIME_DIR/pulse/pid"; } 2>/dev/null || return 0
+    if [[ $pid =~ ^[0-9]+$ ]] && is_running "$pid"; then
+        stop_pid "$pid" "restarted PulseAudio"
+    fi
 }
 
 start_services() {
@@ -256,6 +272,7 @@ stop_services() {
     for ((i = ${#SERVICE_PIDS[@]} - 1; i >= 0; i--)); do
         stop_pid "${SERVICE_PIDS[$i]}" "${SERVICE_NAMES[$i]}"
     done
+    [[ -z $RUN_DIR ]] || stop_restarted_audio_server
     if [[ -n $RUN_DIR && -d $RUN_DIR ]]; then
         rm -rf -- "$RUN_DIR"
     fi

@@ -132,7 +132,7 @@ void LumenpauseApp::configureApplication()
 
 bool LumenpauseApp::claimSingleInstance()
 {
-    m_instanceGuard = std::make_unique<SingleInstanceGuard>(SingleInstanceGuard::standardLockPath());
+    m_instanceGuard = std::make_unique<SingleInstanceGuard>(SingleInstanceGuard::standardLockPaths());
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (m_instanceGuard->claim(bus) == SingleInstanceGuard::Claim::firstCopy) {
         if (m_instanceGuard->busProblem().isEmpty())

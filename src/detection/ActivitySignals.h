@@ -15,11 +15,17 @@ class ActivitySignals
 {
 public:
     using SnapshotHandler = std::function<void(const MeetingSignalSnapshot &snapshot, int sessionID)>;
+    using AudioAvailabilityHandler = std::function<void(bool available)>;
 
     virtual ~ActivitySignals() = default;
 
     // Set once, before the first start.
     virtual void setOnSnapshot(SnapshotHandler handler) = 0;
+    // Set once, before the first start: told on the source's own thread, in order with the
+    // snapshots, each time the audio readings become impossible (no sound server answers) or
+    // possible again. They count as available until told otherwise; while the source is
+    // stopped nothing is told, and what was told last still holds.
+    virtual void setOnAudioAvailabilityChanged(AudioAvailabilityHandler handler) = 0;
     // Set once, before the first start: snapshots then carry only the running applications
     // the receiver looks at, and only while it looks at any. Without it they carry them all.
     virtual void setRunningApplicationsInterest(RunningApplicationsInterest interest) = 0;

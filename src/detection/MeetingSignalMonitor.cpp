@@ -18,6 +18,7 @@ public:
 
     // Set before the first start; the start's hand-over to the executor publishes them there.
     SnapshotHandler onSnapshot;
+    AudioAvailabilityHandler onAudioAvailabilityChanged;
     std::optional<RunningApplicationsInterest> runningInterest;
 
     void start(int sessionID, bool includeMediaSignals);
@@ -34,6 +35,7 @@ private:
     void startReconciliationTimer();
     void reconcile();
     void deliver(Delivery delivery);
+    void reportAudioAvailability();
     MeetingSignalSnapshot makeSnapshot();
 
     Executor &m_executor;
@@ -50,6 +52,8 @@ private:
     bool m_needsAudioListenerRebuild = false;
     bool m_nothingWaitsOnTime = false;
     std::optional<MeetingSignalSnapshot> m_lastDelivered;
+    // What the receiver was last told; kept across stops, as the source keeps what it knows.
+    bool m_reportedAudioAvailable = true;
 };
 
 void MeetingSignalMonitor::Core::start(int sessionID, bool includeMediaSignals)
@@ -161,6 +165,7 @@ void MeetingSignalMonitor::Core::reconcile()
 // receiver's wake-up; a start or an event is always delivered.
 void MeetingSignalMonitor::Core::deliver(Delivery delivery)
 {
+    reportAudioAvailability();
     if (!onSnapshot)
         return;
     MeetingSignalSnapshot snapshot = makeSnapshot();
@@ -169,6 +174,19 @@ void MeetingSignalMonitor::Core::deliver(Delivery delivery)
         return;
     m_lastDelivered = snapshot;
     onSnapshot(snapshot, m_sessionID);
+}
+
+// Asked with every reading, so that a server gone or back is told by the next snapshot's
+// turn at the latest, ahead of that snapshot; told only when it changed.
+void MeetingSignalMonitor::Core::reportAudioAvailability()
+{
+    if (!onAudioAvailabilityChanged)
+        return;
+    const bool available = m_source.isAudioAvailable();
+    if (available == m_reportedAudioAvailable)
+        return;
+    m_reportedAudioAvailable = available;
+    onAudioAvailabilityChanged(available);
 }
 
 MeetingSignalSnapshot MeetingSignalMonitor::Core::makeSnapshot()
@@ -207,6 +225,11 @@ MeetingSignalMonitor::~MeetingSignalMonitor()
 void MeetingSignalMonitor::setOnSnapshot(SnapshotHandler handler)
 {
     m_core->onSnapshot = std::move(handler);
+}
+
+void MeetingSignalMonitor::setOnAudioAvailabilityChanged(AudioAvailabilityHandler handler)
+{
+    m_core->onAudioAvailabilityChanged = std::move(handler);
 }
 
 void MeetingSignalMonitor::setRunningApplicationsInterest(RunningApplicationsInterest interest)

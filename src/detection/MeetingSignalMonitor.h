@@ -40,6 +40,7 @@ public:
     static void shutdownShared(std::chrono::milliseconds bound);
 
     void setOnSnapshot(SnapshotHandler handler) override;
+    void setOnAudioAvailabilityChanged(AudioAvailabilityHandler handler) override;
     void setRunningApplicationsInterest(RunningApplicationsInterest interest) override;
     void start(int sessionID, bool includeMediaSignals) override;
     void stop() override;

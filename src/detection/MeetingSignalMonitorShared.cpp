@@ -22,6 +22,7 @@ public:
     bool isDefaultInputRunning() override { return false; }
     std::optional<QString> frontmostApplication() override { return std::nullopt; }
     QSet<QString> displaySleepPreventingApplications() override { return {}; }
+    bool isAudioAvailable() override { return true; }
 };
 
 MeetingSignalSource *&installedSource()

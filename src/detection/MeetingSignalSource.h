@@ -46,4 +46,8 @@ public:
     virtual bool isDefaultInputRunning() = 0;
     virtual std::optional<QString> frontmostApplication() = 0;
     virtual QSet<QString> displaySleepPreventingApplications() = 0;
+    // False while the audio readings cannot be had at all (no sound server answers): they are
+    // then empty for want of a server, not for silence. Asked with every reading, so a change
+    // needs no change event of its own.
+    virtual bool isAudioAvailable() = 0;
 };

@@ -51,6 +51,11 @@ WellnessScheduler::WellnessScheduler(WellnessSchedulerServices services, QObject
                 handleSignalSnapshot(snapshot, sessionID);
             });
         });
+    // Told on the same thread, in order with the snapshots; it concerns no one session.
+    m_services.activitySignals.setOnAudioAvailabilityChanged(
+        [this, toMainThread = m_mainThread.poster()](bool available) {
+            toMainThread.post([this, available] { setAudioSignalsAvailable(available); });
+        });
     followPauseSettings();
 }
 

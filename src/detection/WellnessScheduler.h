@@ -47,6 +47,8 @@ class WellnessScheduler : public QObject
                    NOTIFY isMediaPlaybackActiveChanged)
     Q_PROPERTY(bool officeHoursActive READ officeHoursActive NOTIFY officeHoursActiveChanged)
     Q_PROPERTY(bool isRuntimeStarted READ isRuntimeStarted NOTIFY isRuntimeStartedChanged)
+    Q_PROPERTY(bool audioSignalsAvailable READ audioSignalsAvailable
+                   NOTIFY audioSignalsAvailableChanged)
 
 public:
     static constexpr double activeUseTickSeconds = 1.0;
@@ -136,6 +138,10 @@ public:
     int signalMonitoringGeneration() const { return m_signalMonitoringGeneration; }
     bool isSignalMonitoringActive() const { return m_isSignalMonitoringActive; }
     bool signalMonitoringIncludesMedia() const { return m_signalMonitoringIncludesMedia; }
+    // False while the activity signals cannot read audio at all (no sound server answers):
+    // calls and playback then go unseen, whatever the detectors say. As the signals last told
+    // it; true until they say otherwise.
+    bool audioSignalsAvailable() const { return m_audioSignalsAvailable; }
 
     bool isRuntimeStarted() const { return m_isRuntimeStarted; }
     bool officeHoursActive() const { return m_officeHoursActive; }
@@ -161,6 +167,7 @@ signals:
     void mediaDiagnosticsChanged();
     void officeHoursActiveChanged(bool officeHoursActive);
     void isRuntimeStartedChanged(bool isRuntimeStarted);
+    void audioSignalsAvailableChanged(bool audioSignalsAvailable);
     void pauseReasonsChanged();
     void currentPauseReasonChanged();
 
@@ -206,6 +213,7 @@ private:
     void runOnEvaluationQueue(std::function<void(Detectors &)> work);
     void setMediaDiagnostics(const MediaSignalDiagnostics &diagnostics);
     void tellMonitorNothingWaits(bool nothingWaits);
+    void setAudioSignalsAvailable(bool available);
 
     // What a call or playback takes and releases (WellnessSchedulerActivity.cpp)
     void meetingDidStart();
@@ -263,6 +271,7 @@ private:
     bool m_notificationsPausedForMedia = false;
     MediaPlaybackContext m_mediaContextSnapshot;
     MediaSignalDiagnostics m_mediaDiagnosticsSnapshot;
+    bool m_audioSignalsAvailable = true;
     bool m_officeHoursActive = true;
     bool m_isRuntimeStarted = false;
     // What the monitor was last told, so that it is woken only to hear something new.

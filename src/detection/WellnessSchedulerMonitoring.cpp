@@ -194,3 +194,11 @@ void WellnessScheduler::setMediaDiagnostics(const MediaSignalDiagnostics &diagno
     m_mediaDiagnosticsSnapshot = diagnostics;
     emit mediaDiagnosticsChanged();
 }
+
+void WellnessScheduler::setAudioSignalsAvailable(bool available)
+{
+    if (available == m_audioSignalsAvailable)
+        return;
+    m_audioSignalsAvailable = available;
+    emit audioSignalsAvailableChanged(available);
+}

@@ -66,6 +66,8 @@ MediaStatusCard::MediaStatusCard(AppSettings &settings, WellnessScheduler &welln
 
 QString MediaStatusCard::shownSymbol() const
 {
+    if (showsUnavailable())
+        return unavailableSymbol;
     return m_playing->isVisibleTo(this) ? playingSymbol : listeningSymbol;
 }
 
@@ -77,4 +79,9 @@ void MediaStatusCard::showStatus()
     const bool playing = statusSymbol(state) == playingSymbol;
     m_playing->setVisible(playing);
     m_listening->setVisible(!playing);
+}
+
+QString MediaStatusCard::unavailableText() const
+{
+    return QStringLiteral("No sound server is reachable, so playback can't be detected.");
 }

@@ -8,7 +8,8 @@
 class SymbolTile;
 
 // The Media pane's "Current status" card: what the playback detector sees now, or that
-// detection rests outside office hours, beside a symbol that changes with the playback.
+// detection rests outside office hours, beside a symbol that changes with the playback; or
+// that it cannot work without a sound server.
 class MediaStatusCard : public DetectionStatusCard
 {
     Q_OBJECT
@@ -33,6 +34,7 @@ public:
 
 private:
     void showStatus() override;
+    QString unavailableText() const override;
 
     SymbolTile *m_playing = nullptr;
     SymbolTile *m_listening = nullptr;

@@ -19,3 +19,8 @@ void MeetingStatusCard::showStatus()
     const bool inside = m_settings.isWithinOfficeHours(m_clock);
     setStatusText(MeetingsTexts::statusText(inside, m_wellness.meetingContextSnapshot()));
 }
+
+QString MeetingStatusCard::unavailableText() const
+{
+    return QStringLiteral("No sound server is reachable, so calls and recordings can't be detected.");
+}

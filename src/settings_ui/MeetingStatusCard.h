@@ -2,8 +2,8 @@
 
 #include "settings_ui/DetectionStatusCard.h"
 
-// The Calls & Recordings pane's "Current status" card: what the call detector sees now, or
-// that detection rests outside office hours.
+// The Calls & Recordings pane's "Current status" card: what the call detector sees now, that
+// detection rests outside office hours, or that it cannot work without a sound server.
 class MeetingStatusCard : public DetectionStatusCard
 {
     Q_OBJECT
@@ -13,4 +13,5 @@ public:
 
 private:
     void showStatus() override;
+    QString unavailableText() const override;
 };

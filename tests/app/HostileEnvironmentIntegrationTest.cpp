@@ -1,3 +1,4 @@
+#include "platform/linux/GraphicalSessionProbe.h"
 #include "support/AppHome.h"
 #include "support/AppProcess.h"
 #include "support/TestServices.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocalServer>
 #include <QProcess>
 #include <QTest>
 
@@ -128,6 +130,43 @@ TEST(HostileEnvironmentIntegrationTest, WithoutADisplayItSaysSoAndExitsWithOne)
     EXPECT_EQ(app.exitCode(), 1);
     EXPECT_EQ(app.log(), "Lumenpause needs a graphical session: no display could be opened "
                          "(DISPLAY=" + display + ")\n");
+}
+
+// A compositor's socket where Qt has no Wayland platform to use it with: whether or not the
+// session names the socket, or asks for Wayland outright, the user is told what is missing
+// and the process ends with 1, not by the toolkit's abort.
+TEST(HostileEnvironmentIntegrationTest, AWaylandSocketWithoutQtsWaylandPlatformSaysSoAndExitsWithOne)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (GraphicalSessionProbe::waylandPluginIn(GraphicalSessionProbe::platformPluginFolders()))
+        GTEST_SKIP() << "this Qt has a Wayland platform";
+    struct Case
+    {
+        const char *waylandDisplay; // unset when null
+        const char *platform;       // unset when null
+    };
+    const Case cases[] = {{nullptr, nullptr}, {"wayland-0", nullptr}, {"wayland-0", "wayland"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string("WAYLAND_DISPLAY=") + (c.waylandDisplay ? c.waylandDisplay : "(unset)")
+                     + " QT_QPA_PLATFORM=" + (c.platform ? c.platform : "(unset)"));
+        AppHome home;
+        QProcessEnvironment environment = home.environment();
+        QLocalServer compositor;
+        ASSERT_TRUE(compositor.listen(environment.value("XDG_RUNTIME_DIR") + "/wayland-0"));
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        if (c.waylandDisplay)
+            environment.insert("WAYLAND_DISPLAY", c.waylandDisplay);
+        if (c.platform)
+            environment.insert("QT_QPA_PLATFORM", c.platform);
+        AppProcess app(environment);
+        ASSERT_TRUE(app.start());
+        ASSERT_TRUE(app.waitForExit(exitTimeoutMs));
+        EXPECT_TRUE(app.exitedNormally()) << app.log().toStdString();
+        EXPECT_EQ(app.exitCode(), 1);
+        EXPECT_EQ(app.log(), "Lumenpause needs a graphical session: no display could be opened (DISPLAY=)\n");
+    }
 }
 
 // Closing the terminal that started the application is a termination like any other, and the

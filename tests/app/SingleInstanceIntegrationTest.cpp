@@ -3,6 +3,7 @@
 #include "support/TestServices.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -87,33 +88,47 @@ TEST_F(SingleInstanceIntegrationTest, WithoutASessionBusTheLockAloneKeepsASecond
     EXPECT_FALSE(first.hasLog("reopen_requested")) << first.log().toStdString();
 }
 
-// Where the lock cannot tell (the second copy finds no runtime folder and Qt picks another,
-// or a link planted at the lock path makes it unusable to both), the session-bus name the
-// first copy owns keeps the second out, and the first is asked to reopen.
-TEST_F(SingleInstanceIntegrationTest, WhereTheLockCannotTellTheBusNameKeepsASecondCopyOut)
+// Where the runtime lock cannot tell (the second copy finds no runtime folder and Qt picks
+// another, or a link planted at the lock path makes it unusable to both), the lock beside the
+// statistics keeps the second copy out, with or without a session bus; with one, the first
+// copy is asked to reopen.
+TEST_F(SingleInstanceIntegrationTest, WhereTheRuntimeLockCannotTellTheDataLockKeepsASecondCopyOut)
 {
     LUMENPAUSE_REQUIRE_TEST_SERVICES();
     const QString lockPath =
         home.environment().value("XDG_RUNTIME_DIR") + QStringLiteral("/lumenpause.lock");
-    for (const bool plantedLink : {false, true}) {
-        SCOPED_TRACE(plantedLink ? "a link at the lock path" : "no runtime folder");
+    struct Case
+    {
+        bool plantedLink;
+        bool bus;
+    };
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+        SCOPED_TRACE(std::string(c.plantedLink ? "a link at the lock path" : "no runtime folder")
+                     + (c.bus ? ", a session bus" : ", no session bus"));
         QFile::remove(lockPath);
-        if (plantedLink) {
+        if (c.plantedLink) {
             ASSERT_TRUE(QFile::link(QStringLiteral("/nonexistent/lumenpause.lock"), lockPath));
         }
-        AppProcess first(home.environment());
+        QProcessEnvironment environment = home.environment();
+        if (!c.bus)
+            environment.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        AppProcess first(environment);
         startRunning(first);
-        EXPECT_EQ(first.hasLog("instance_lock_unavailable | busName=true"), plantedLink)
-            << first.log().toStdString();
+        EXPECT_FALSE(first.hasLog("instance_lock_unavailable")) << first.log().toStdString();
+        EXPECT_EQ(first.hasLog("instance_lock_skipped"), c.plantedLink) << first.log().toStdString();
 
-        QProcessEnvironment secondEnvironment = home.environment();
-        if (!plantedLink)
-            secondEnvironment.remove("XDG_RUNTIME_DIR");
-        AppProcess second(secondEnvironment);
-        launchAndExpectItToLeave(second, "already_running | reopenRequested=true");
-        EXPECT_TRUE(first.waitForLog("reopen_requested", exitTimeoutMs)) << first.log().toStdString();
+        if (!c.plantedLink)
+            environment.remove("XDG_RUNTIME_DIR");
+        AppProcess second(environment);
+        launchAndExpectItToLeave(second, c.bus ? "already_running | reopenRequested=true"
+                                               : "already_running | reopenRequested=false");
+        if (c.bus) {
+            EXPECT_TRUE(first.waitForLog("reopen_requested", exitTimeoutMs)) << first.log().toStdString();
+        }
+        EXPECT_TRUE(first.isRunning());
         EXPECT_TRUE(first.terminate(exitTimeoutMs));
     }
+    EXPECT_FALSE(QFileInfo::exists("/nonexistent/lumenpause.lock"));
 }
 
 TEST_F(SingleInstanceIntegrationTest, ALaunchAfterTheFirstCopyEndedRunsOnItsOwn)

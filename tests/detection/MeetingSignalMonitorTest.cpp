@@ -274,3 +274,51 @@ TEST(MeetingSignalMonitorTest, WithoutAReceiverNothingIsRead)
     EXPECT_FALSE(source.isWatching());
     EXPECT_EQ(executor.pendingRepeatingTimers(2.0), 0);
 }
+
+// A sound server that goes and comes back is told once each way, at the next reading after
+// the change (an event's, else the periodic one), ahead of that reading's snapshot, also while
+// nothing waits on time and across a stop. What was told last still holds after a restart.
+TEST(MeetingSignalMonitorTest, AudioAvailabilityIsToldOnceForEachChangeAheadOfItsSnapshot)
+{
+    MonitorRig rig;
+    struct Told
+    {
+        qint64 atMs;
+        bool available;
+        qsizetype snapshotsBefore;
+    };
+    QList<Told> told;
+    rig.monitor->setOnAudioAvailabilityChanged([&](bool available) {
+        told.append({rig.origin.msecsTo(rig.clock.now()), available, rig.deliveries.size()});
+    });
+    rig.monitor->setNothingWaitsOnTime(true);
+    const auto serverGoes = [&](bool withEvent) {
+        return [&rig, withEvent] {
+            rig.source.audioAvailable = false;
+            if (withEvent)
+                rig.source.emitChange(false);
+        };
+    };
+    rig.monitor->start(1, false);
+    rig.run({{1.0, serverGoes(true)},
+             {3.0, [&] { rig.source.emitChange(false); }},
+             {4.5, [&] { rig.source.audioAvailable = true; }},
+             {7.0, [&] { rig.monitor->stop(); }},
+             {7.5, serverGoes(false)},
+             {8.0, [&] { rig.monitor->start(2, false); }},
+             {9.0, [&] { rig.monitor->start(3, true); }}},
+            12.0);
+
+    ASSERT_EQ(told.size(), 3);
+    EXPECT_EQ(told[0].atMs, 1150);
+    EXPECT_FALSE(told[0].available);
+    // The periodic reading at 6 s finds the server back; its snapshot says nothing new and
+    // is left out, but the news is told.
+    EXPECT_EQ(told[1].atMs, 6000);
+    EXPECT_TRUE(told[1].available);
+    EXPECT_EQ(told[2].atMs, 8000);
+    EXPECT_FALSE(told[2].available);
+    EXPECT_EQ(rig.times(), QList<qint64>({0, 1150, 3150, 8000, 9000}));
+    EXPECT_EQ(told[0].snapshotsBefore, 1) << "told ahead of the snapshot at 1.15 s";
+    EXPECT_EQ(told[2].snapshotsBefore, 3) << "told ahead of the restart's first snapshot";
+}

@@ -24,6 +24,12 @@ void FakeActivitySignals::deliver(const MeetingSignalSnapshot &snapshot, int ses
         m_handler(snapshot, sessionID);
 }
 
+void FakeActivitySignals::setAudioAvailable(bool available)
+{
+    if (m_availabilityHandler)
+        m_availabilityHandler(available);
+}
+
 std::optional<int> FakeActivitySignals::sessionID() const
 {
     if (!m_started)

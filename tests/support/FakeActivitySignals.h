@@ -8,7 +8,8 @@
 
 // Activity signals the test delivers. Starts and stops are recorded; a snapshot is handed
 // to the receiver at once, on the calling thread, tagged with the session of the start in
-// force (or with any session the test names, to play a late one).
+// force (or with any session the test names, to play a late one). Audio availability is told
+// as the test sets it, every time, so that the receiver's own filtering shows.
 class FakeActivitySignals : public ActivitySignals
 {
 public:
@@ -19,6 +20,10 @@ public:
     };
 
     void setOnSnapshot(SnapshotHandler handler) override { m_handler = std::move(handler); }
+    void setOnAudioAvailabilityChanged(AudioAvailabilityHandler handler) override
+    {
+        m_availabilityHandler = std::move(handler);
+    }
     void setRunningApplicationsInterest(RunningApplicationsInterest interest) override
     {
         m_runningInterest = std::move(interest);
@@ -33,6 +38,8 @@ public:
 
     void deliver(const MeetingSignalSnapshot &snapshot);
     void deliver(const MeetingSignalSnapshot &snapshot, int sessionID);
+    // As a sound server going away (false) or coming back (true) is told.
+    void setAudioAvailable(bool available);
 
     bool isStarted() const { return m_started; }
     const QList<Start> &starts() const { return m_starts; }
@@ -49,6 +56,7 @@ public:
 
 private:
     SnapshotHandler m_handler;
+    AudioAvailabilityHandler m_availabilityHandler;
     bool m_started = false;
     QList<Start> m_starts;
     int m_stops = 0;

@@ -12,6 +12,7 @@ public:
     bool defaultInputRunning = false;
     std::optional<QString> frontmost;
     QSet<QString> displaySleepPreventing;
+    bool audioAvailable = true;
     // When set, a reconciliation waits for releaseReconciliation().
     bool holdReconciliation = false;
 
@@ -41,6 +42,7 @@ public:
     bool isDefaultInputRunning() override;
     std::optional<QString> frontmostApplication() override { return frontmost; }
     QSet<QString> displaySleepPreventingApplications() override { return displaySleepPreventing; }
+    bool isAudioAvailable() override { return audioAvailable; }
 
 private:
     ChangeHandler m_changed;

@@ -47,3 +47,9 @@ void SettingsWindowRig::deliverActivity(const MeetingSignalSnapshot &snapshot, i
         WellnessRig::runMainThreadWork();
     }
 }
+
+void SettingsWindowRig::setAudioAvailable(bool available)
+{
+    timer.activitySignals.setAudioAvailable(available);
+    WellnessRig::runMainThreadWork();
+}

@@ -30,6 +30,9 @@ struct SettingsWindowRig
     // The timer's activity signals deliver the snapshot now, then again at the end of each of
     // the next `seconds`, each handled on the main thread at once.
     void deliverActivity(const MeetingSignalSnapshot &snapshot, int seconds = 0);
+    // The timer's activity signals tell that the sound server went away (false) or came back,
+    // handled on the main thread at once.
+    void setAudioAvailable(bool available);
 
     QTemporaryDir folder;
     FakeClock clock;

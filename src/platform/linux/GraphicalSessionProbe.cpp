@@ -3,7 +3,9 @@
 #include "platform/linux/XcbConnection.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 
 #include <algorithm>
 #include <cstring>
@@ -41,11 +43,19 @@ QString GraphicalSessionProbe::requestedPlatforms(int argc, char **argv)
 
 bool GraphicalSessionProbe::canOpenDisplay(int argc, char **argv)
 {
-    const auto systems = systemsToCheck(requestedPlatforms(argc, argv));
+    return canOpenDisplay(requestedPlatforms(argc, argv), systemChecks());
+}
+
+bool GraphicalSessionProbe::canOpenDisplay(const QString &requestedPlatforms, const Checks &checks)
+{
+    const auto systems = systemsToCheck(requestedPlatforms);
     if (!systems)
         return true;
-    return std::any_of(systems->cbegin(), systems->cend(),
-                       [](WindowSystem system) { return reachable(system); });
+    return std::any_of(systems->cbegin(), systems->cend(), [&checks](WindowSystem system) {
+        if (system == WindowSystem::x11)
+            return checks.x11Reachable();
+        return checks.waylandPluginPresent() && checks.waylandSocketReachable();
+    });
 }
 
 QString GraphicalSessionProbe::missingDisplayMessage()
@@ -55,16 +65,42 @@ QString GraphicalSessionProbe::missingDisplayMessage()
         .arg(qEnvironmentVariable("DISPLAY"));
 }
 
-bool GraphicalSessionProbe::reachable(WindowSystem system)
+GraphicalSessionProbe::Checks GraphicalSessionProbe::systemChecks()
 {
-    if (system == WindowSystem::x11)
-        return XcbConnection::open(QByteArray()) != nullptr;
-    return waylandReachable();
+    return {
+        .x11Reachable = [] { return XcbConnection::open(QByteArray()) != nullptr; },
+        .waylandSocketReachable = &GraphicalSessionProbe::waylandSocketReachable,
+        .waylandPluginPresent = [] { return waylandPluginIn(platformPluginFolders()); },
+    };
+}
+
+// Qt's own plugin folder is known without an application object; the application's folder,
+// which Qt adds too, holds no plugins of ours.
+QStringList GraphicalSessionProbe::platformPluginFolders()
+{
+    QStringList folders;
+    const QString platformPath = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
+    if (!platformPath.isEmpty())
+        folders.append(platformPath);
+    const QStringList pluginPaths =
+        qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    for (const QString &path : pluginPaths)
+        folders.append(path + QStringLiteral("/platforms"));
+    folders.append(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return folders;
+}
+
+bool GraphicalSessionProbe::waylandPluginIn(const QStringList &folders)
+{
+    const QStringList pattern = {QStringLiteral("libqwayland*.so")};
+    return std::any_of(folders.cbegin(), folders.cend(), [&pattern](const QString &folder) {
+        return !QDir(folder).entryList(pattern, QDir::Files | QDir::Readable).isEmpty();
+    });
 }
 
 // The compositor's socket: $WAYLAND_DISPLAY (default "wayland-0"), relative to the runtime
 // folder unless it is a path of its own. Connecting and closing again is all a check costs.
-bool GraphicalSessionProbe::waylandReachable()
+bool GraphicalSessionProbe::waylandSocketReachable()
 {
     QString socketPath = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
     if (!socketPath.startsWith(QLatin1Char('/'))) {

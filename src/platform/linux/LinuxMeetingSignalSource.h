@@ -45,6 +45,7 @@ public:
     bool isDefaultInputRunning() override;
     std::optional<QString> frontmostApplication() override;
     QSet<QString> displaySleepPreventingApplications() override;
+    bool isAudioAvailable() override { return m_audio.isServerReachable(); }
 
 private:
     void openMediaSignals();

@@ -125,7 +125,7 @@ void PulseAudioSignals::start(std::function<void(bool)> changed)
     m_changed = std::move(changed);
     m_started = true;
     const bool mayTry = !m_lastFailedAttempt
-                        || EventQueue::monotonicSeconds() - *m_lastFailedAttempt >= kReconnectSeconds;
+                        || EventQueue::monotonicSeconds() - *m_lastFailedAttempt >= m_options.reconnectSeconds;
     if (!m_context && mayTry)
         connect();
 }
@@ -142,7 +142,7 @@ void PulseAudioSignals::prepareReconciliation(std::function<void()> ready)
 {
     if (!m_context) {
         if (m_lastFailedAttempt
-            && EventQueue::monotonicSeconds() - *m_lastFailedAttempt >= kReconnectSeconds)
+            && EventQueue::monotonicSeconds() - *m_lastFailedAttempt >= m_options.reconnectSeconds)
             connect();
         ready();
         return;
@@ -211,9 +211,9 @@ void PulseAudioSignals::handleState()
 
 void PulseAudioSignals::handleReady()
 {
-    if (m_warned)
+    if (m_unreachable)
         logInfo(kCategory, QStringLiteral("audio_server_available"));
-    m_warned = false;
+    m_unreachable = false;
     m_lastFailedAttempt.reset();
     if (m_options.subscribe)
         subscribe();
@@ -223,15 +223,16 @@ void PulseAudioSignals::handleReady()
 void PulseAudioSignals::handleLost()
 {
     const QString reason = QString::fromUtf8(pa_strerror(pa_context_errno(m_context)));
-    if (!m_warned) {
+    if (!m_unreachable) {
         logWarn(kCategory, formatLogEvent(QStringLiteral("audio_server_unavailable"),
                                           {{QStringLiteral("reason"), reason}}));
-        m_warned = true;
+        m_unreachable = true;
     }
     if (!m_lastFailedAttempt)
         m_lastFailedAttempt = EventQueue::monotonicSeconds();
     disconnect();
-    // A server that was never there changes nothing the last reading said.
+    // A server that was never there changes nothing the last reading said; that it is
+    // unreachable is read with the next periodic reading.
     const bool hadStreams = !m_mirror.isEmpty();
     m_mirror.clear();
     if (hadStreams)

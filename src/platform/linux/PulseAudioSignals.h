@@ -21,9 +21,9 @@ class PulseMainloop;
 // connecting, so that a reading asks the server nothing. Without the subscription the
 // mirror is listed again before each periodic reading instead.
 //
-// Without a server every reading is empty; one warning says so, a new connection is tried
-// at most every 30 s, and one line says when the server is back. The library never starts
-// a server of its own.
+// Without a server every reading is empty and the server counts as unreachable; one warning
+// says so, a new connection is tried at most every 30 s, and one line says when the server is
+// back. The library never starts a server of its own.
 class PulseAudioSignals
 {
 public:
@@ -33,6 +33,8 @@ public:
     {
         // Off, the mirror is kept by listings alone, as when the server refuses events.
         bool subscribe = true;
+        // How long after a failed or lost connection the next one may be tried.
+        double reconnectSeconds = kReconnectSeconds;
     };
 
     PulseAudioSignals(EventQueue &queue, ProcIdentities &processes, Options options);
@@ -49,6 +51,10 @@ public:
 
     MeetingSignalSource::AudioActivity activity() { return m_mirror.activity(); }
     bool isDefaultInputRunning() { return m_mirror.isDefaultInputRunning(); }
+    // False from a failed or lost connection until a new one is made: the readings are then
+    // empty for want of a server. Its return is told to `changed`; its loss only when
+    // streams went with it, else the next periodic reading finds it.
+    bool isServerReachable() const { return !m_unreachable; }
 
     // The ids this machine is known by to the sound clients: its machine id, or its host name
     // where it has none.
@@ -91,6 +97,7 @@ private:
     bool m_subscribed = false;
     std::unique_ptr<Listing> m_listing;
     std::optional<double> m_lastFailedAttempt;
-    bool m_warned = false;
+    // Said once in the log when it begins, and once when it ends.
+    bool m_unreachable = false;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

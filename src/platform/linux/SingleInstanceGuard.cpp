@@ -1,29 +1,22 @@
 #include "platform/linux/SingleInstanceGuard.h"
 
+#include "core/AppConfiguration.h"
+#include "core/AtomicFile.h"
+#include "core/FileStatsRepository.h"
 #include "core/Logger.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include <algorithm>
 
 namespace {
 
 const QString category = QStringLiteral("Launch");
 constexpr int reopenTimeoutMs = 5000;
-
-QString errnoText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 } // namespace
 
@@ -31,24 +24,29 @@ const QString SingleInstanceGuard::busName = QStringLiteral("local.lumenpause.ap
 const QString SingleInstanceGuard::objectPath = QStringLiteral("/local/lumenpause/app");
 const QString SingleInstanceGuard::interfaceName = QStringLiteral("local.lumenpause.app");
 
-SingleInstanceGuard::SingleInstanceGuard(QString lockPath, QObject *parent)
+SingleInstanceGuard::SingleInstanceGuard(const QStringList &lockPaths, QObject *parent)
     : QObject(parent)
-    , m_lockPath(std::move(lockPath))
 {
+    for (const QString &path : lockPaths)
+        m_locks.push_back(std::make_unique<InstanceLockFile>(path));
 }
 
-SingleInstanceGuard::~SingleInstanceGuard()
-{
-    if (m_lockFd >= 0)
-        ::close(m_lockFd);
-}
+SingleInstanceGuard::~SingleInstanceGuard() = default;
 
-QString SingleInstanceGuard::standardLockPath()
+QStringList SingleInstanceGuard::standardLockPaths()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        return QString();
-    return QDir(folder).filePath(QStringLiteral("lumenpause.lock"));
+    QStringList paths;
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        paths.append(QDir(runtime).filePath(QStringLiteral("lumenpause.lock")));
+    const QString dataBase = FileStatsRepository::standardBaseFolder();
+    if (!dataBase.isEmpty()) {
+        const QString folder = QDir(dataBase).filePath(applicationSupportFolderName());
+        // A folder that cannot be made shows as the lock's own failure to open.
+        AtomicFile::makePrivateFolder(folder);
+        paths.append(QDir(folder).filePath(QStringLiteral("instance.lock")));
+    }
+    return paths;
 }
 
 SingleInstanceGuard::Claim SingleInstanceGuard::claim(QDBusConnection bus)
@@ -66,11 +64,16 @@ void SingleInstanceGuard::warnUnguarded(BusClaim busClaim) const
 {
     if (!holdsLock()) {
         logWarn(category, formatLogEvent(QStringLiteral("instance_lock_unavailable"),
-                                         {{QStringLiteral("path"), m_lockPath},
-                                          {QStringLiteral("reason"), m_lockProblem},
+                                         {{QStringLiteral("reason"), lockProblem()},
                                           {QStringLiteral("busName"),
                                            formatBoolForLog(busClaim == BusClaim::owned)}}));
         return;
+    }
+    // Another lock keeps a second copy out; that this one could not serve is worth a line,
+    // as a link planted at its path would be.
+    if (const QString problem = lockProblem(); !problem.isEmpty()) {
+        logInfo(category, formatLogEvent(QStringLiteral("instance_lock_skipped"),
+                                         {{QStringLiteral("reason"), problem}}));
     }
     if (busClaim == BusClaim::unavailable) {
         logWarn(category, formatLogEvent(QStringLiteral("reopen_unavailable"),
@@ -78,34 +81,43 @@ void SingleInstanceGuard::warnUnguarded(BusClaim busClaim) const
     }
 }
 
+// Every lock is tried, in order, so that a lock held elsewhere is seen whichever path the
+// other copy shares with this one.
 SingleInstanceGuard::LockResult SingleInstanceGuard::acquireLock()
 {
-    if (m_lockFd >= 0)
-        return LockResult::acquired;
-    m_lockProblem.clear();
-    if (m_lockPath.isEmpty()) {
-        m_lockProblem = QStringLiteral("no runtime folder");
-        return LockResult::unavailable;
-    }
-    // Close-on-exec: a program this one starts must not carry the lock on after it ends.
-    const QByteArray path = QFile::encodeName(m_lockPath);
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
-        m_lockProblem = errnoText(errno);
-        return LockResult::unavailable;
-    }
-    // The kernel drops the lock with the process, however it ends: a crashed copy never
-    // leaves a stale lock behind.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::close(fd);
-        if (error == EWOULDBLOCK)
+    bool anyAcquired = false;
+    for (const auto &lock : m_locks) {
+        const LockResult result = lock->acquire();
+        if (result == LockResult::heldElsewhere) {
+            releaseLocks();
             return LockResult::heldElsewhere;
-        m_lockProblem = errnoText(error);
-        return LockResult::unavailable;
+        }
+        anyAcquired = anyAcquired || result == LockResult::acquired;
     }
-    m_lockFd = fd;
-    return LockResult::acquired;
+    return anyAcquired ? LockResult::acquired : LockResult::unavailable;
+}
+
+void SingleInstanceGuard::releaseLocks()
+{
+    for (const auto &lock : m_locks)
+        lock->release();
+}
+
+bool SingleInstanceGuard::holdsLock() const
+{
+    return std::any_of(m_locks.cbegin(), m_locks.cend(), [](const auto &lock) { return lock->holds(); });
+}
+
+QString SingleInstanceGuard::lockProblem() const
+{
+    if (m_locks.empty())
+        return QStringLiteral("no folder for a lock");
+    QStringList problems;
+    for (const auto &lock : m_locks) {
+        if (!lock->holds())
+            problems.append(lock->path() + QStringLiteral(": ") + lock->problem());
+    }
+    return problems.join(QStringLiteral("; "));
 }
 
 SingleInstanceGuard::BusClaim SingleInstanceGuard::claimBusName(QDBusConnection bus)

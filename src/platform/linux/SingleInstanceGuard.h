@@ -1,31 +1,35 @@
 #pragma once
 
+#include "platform/linux/InstanceLockFile.h"
+
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
-// Keeps the application to one running copy per user. The first copy holds an exclusive
-// lock on a file in the user's runtime folder for as long as it runs, so that no two break
-// timers ever write the same statistics and settings files. The runtime folder belongs to the
-// user, not to one login session: a second graphical login of the same user is refused too.
+#include <memory>
+#include <vector>
+
+// Keeps the application to one running copy per user. The first copy holds exclusive locks
+// for as long as it runs, so that no two break timers ever write the same statistics and
+// settings files: one in the user's runtime folder, and one beside the statistics. The
+// runtime folder belongs to the user, not to one login session, so a second graphical login
+// of the same user is refused too; the data folder is where any two copies that share files
+// meet, even when one finds no runtime folder (a shell without $XDG_RUNTIME_DIR, where Qt
+// picks another) or a link planted at its lock. A copy that finds either lock held leaves.
 //
 // The first copy also owns a name on the session bus and answers "Reopen" there; a later
-// copy that finds the lock taken, or the name owned by another process, asks the first to
-// reopen (show its settings window) and leaves. Either one keeps a second copy out: the lock
-// without a session bus, the name where the lock cannot be made (a link planted at its path)
-// or sits elsewhere (a shell without $XDG_RUNTIME_DIR, where Qt picks another folder). With
-// neither, the copy runs with one warning rather than leave the user without breaks.
+// copy that finds a lock taken, or the name owned by another process, asks the first to
+// reopen (show its settings window) and leaves. Only where no lock can be made at all and no
+// name owned does the copy run unguarded, with one warning, rather than leave the user
+// without breaks.
 class SingleInstanceGuard : public QObject
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "local.lumenpause.app")
 
 public:
-    enum class LockResult {
-        acquired,
-        heldElsewhere, // another process holds the lock
-        unavailable,   // the lock file could not be used at all
-    };
+    using LockResult = InstanceLockFile::Result;
     enum class BusClaim {
         owned,
         takenByAnother, // another process owns the name: another copy runs
@@ -37,24 +41,24 @@ public:
     static const QString objectPath;
     static const QString interfaceName;
 
-    explicit SingleInstanceGuard(QString lockPath, QObject *parent = nullptr);
-    // Releases the lock. The file stays: removing it would let a later copy lock a new file
-    // while an earlier one still holds the old, unlinked one.
+    // The locks are taken in this order, the same in every copy.
+    explicit SingleInstanceGuard(const QStringList &lockPaths, QObject *parent = nullptr);
     ~SingleInstanceGuard() override;
 
-    // "lumenpause.lock" in the user's runtime folder ($XDG_RUNTIME_DIR); empty when there is
-    // no usable runtime folder.
-    static QString standardLockPath();
+    // "lumenpause.lock" in the user's runtime folder, then "instance.lock" in the
+    // application's data folder (made when missing), each where there is such a folder.
+    static QStringList standardLockPaths();
 
-    // Takes the lock, then the bus name, and logs the one warning when this copy runs
+    // Takes the locks, then the bus name, and logs the one warning when this copy runs
     // unguarded by either.
     Claim claim(QDBusConnection bus);
 
-    QString lockPath() const { return m_lockPath; }
+    // Acquired when at least one lock is held; held elsewhere, with none kept, when another
+    // process holds any; unavailable when none could be made.
     LockResult acquireLock();
-    bool holdsLock() const { return m_lockFd >= 0; }
-    // Why the lock could not be used; empty otherwise.
-    QString lockProblem() const { return m_lockProblem; }
+    bool holdsLock() const;
+    // Why each lock that is not held could not be used, by path; empty when all are held.
+    QString lockProblem() const;
 
     // The first copy owns the bus name and answers Reopen.
     BusClaim claimBusName(QDBusConnection bus);
@@ -73,9 +77,8 @@ public slots:
 
 private:
     void warnUnguarded(BusClaim busClaim) const;
+    void releaseLocks();
 
-    QString m_lockPath;
-    int m_lockFd = -1;
-    QString m_lockProblem;
+    std::vector<std::unique_ptr<InstanceLockFile>> m_locks;
     QString m_busProblem;
 };

@@ -1,8 +1,8 @@
 // The Smart Behavior, Media and Wellness panes whole, as they scroll in the window:
 // - Smart Behavior with the registered defaults, with idle detection off, under each
 //   sensitivity, and with the Persistent card under the pointer;
-// - Media with detection off (as it opens by default), on in each state of a playback, and
-//   outside office hours while playback goes on;
+// - Media with detection off (as it opens by default), on in each state of a playback,
+//   outside office hours while playback goes on, and with no sound server to detect it by;
 // - Wellness as it opens by default, with the notifications warning, with every card on and
 //   with every card off.
 
@@ -75,6 +75,11 @@ bool renderMedia(SettingsRenderContext &context)
                  detectMedia(rig);
                  rig.deliverActivity(music, 10);
                  rig.deliverActivity(MeetingSignalSnapshot(), 1);
+             }},
+            {"media-unavailable",
+             [](SettingsWindowRig &rig) {
+                 detectMedia(rig);
+                 rig.setAudioAvailable(false);
              }},
             {"media-outside-office-hours",
              [](SettingsWindowRig &rig) {

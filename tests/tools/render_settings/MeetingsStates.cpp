@@ -1,6 +1,7 @@
 // The Calls & Recordings pane whole, as it scrolls in the window: as it opens (adjust, no
 // call), with detection off, with each after-call behaviour (an unknown stored one included),
-// in each state of a detected Zoom call, and outside office hours.
+// in each state of a detected Zoom call, outside office hours, and with no sound server to
+// detect calls by.
 
 #include "SettingsRenderStates.h"
 
@@ -42,6 +43,11 @@ bool renderMeetings(SettingsRenderContext &context)
              startDetection(rig);
              rig.deliverActivity(zoomCall, 2);
              rig.deliverActivity(MeetingSignalSnapshot(), 1);
+         }},
+        {"meetings-unavailable",
+         [](SettingsWindowRig &rig) {
+             startDetection(rig);
+             rig.setAudioAvailable(false);
          }},
         {"meetings-outside-office-hours",
          [](SettingsWindowRig &rig) {
