@@ -1,4 +1,7 @@
+#include "breakscreen/BreakScreenConfig.h"
 #include "settings_ui/AboutDetailView.h"
+#include "settings_ui/BreakPreviewPanel.h"
+#include "settings_ui/BreakScreenCustomizeView.h"
 #include "settings_ui/NamedColors.h"
 #include "settings_ui/SettingCard.h"
 #include "settings_ui/SettingsPalette.h"
@@ -14,8 +17,9 @@
 
 #include <gtest/gtest.h>
 
-// Small text in the settings window stands out at 4.5:1 from what lies behind it: the named
-// colours as text on the window's grounds, and every text of the About pane as it is drawn.
+// Small text in the settings windows stands out at 4.5:1 from what lies behind it: the named
+// colours as text on the window's grounds, every text of the About pane as it is drawn, and
+// the customizer's preview of the break screen on each background.
 
 namespace {
 
@@ -92,6 +96,29 @@ TEST(AboutPaneContrastTest, EverySmallTextMeetsItsFloorInBothSchemesBeforeAndAft
             for (const TextContrast &text : texts)
                 EXPECT_TRUE(text.meetsFloor()) << name(scheme) << (shared ? ", shared" : "") << ": \""
                                                << text.text.toStdString() << "\" at " << text.ratio << ":1";
+        }
+    }
+    BreakScreenRig::flushDeletions();
+}
+
+TEST(CustomizerPreviewContrastTest, ThePreviewsSmallTextsMeetTheirFloorOnEveryBackground)
+{
+    for (BreakBG background : allBreakBGs()) {
+        for (ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
+            SettingsWindowRig rig;
+            rig.theme.setAppTheme(scheme == ColorScheme::dark ? AppTheme::dark : AppTheme::light);
+            auto config = std::make_unique<BreakScreenConfig>();
+            config->setBackground(background);
+            BreakScreenCustomizeView view({rig.store, rig.clock, rig.theme}, std::move(config), [] {});
+            view.resize(1180, 800);
+            view.show();
+            QApplication::processEvents();
+            const QList<TextContrast> texts = measureSmallTextContrast(*view.preview());
+            // The clock, the two pills and the Esc hint.
+            EXPECT_EQ(texts.size(), 4) << rawValue(background).toStdString();
+            for (const TextContrast &text : texts)
+                EXPECT_TRUE(text.meetsFloor()) << rawValue(background).toStdString() << ", " << name(scheme)
+                                               << ": \"" << text.text.toStdString() << "\" at " << text.ratio << ":1";
         }
     }
     BreakScreenRig::flushDeletions();
