@@ -145,6 +145,20 @@ QColor BreakCountdownView::fillColour() const
     return m_palette.secondaryText(0.82, 0.76);
 }
 
+QFont BreakCountdownView::digitsFont() const
+{
+    switch (m_style) {
+    case BreakCountdown::ring:
+        return ringFont();
+    case BreakCountdown::bar:
+        return barFont();
+    case BreakCountdown::timer:
+    case BreakCountdown::hidden:
+        break;
+    }
+    return m_timerText->textStyle().font;
+}
+
 void BreakCountdownView::paintEvent(QPaintEvent *)
 {
     if (m_style != BreakCountdown::ring && m_style != BreakCountdown::bar)

@@ -46,6 +46,8 @@ public:
     QRect contentGeometry() const { return m_contentRect; }
     // The digits' colour, which the ring's arc and the bar's fill share.
     QColor fillColour() const;
+    // The type the digits of the current style are set in.
+    QFont digitsFont() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -12,6 +12,15 @@ constexpr qreal secondaryLabelDark = 0.55;
 constexpr qreal tertiaryLabel = 0.26;
 constexpr qreal quaternaryLabel = 0.10;
 constexpr qreal separator = 0.12;
+// The clock line's share of the secondary grey.
+constexpr qreal clockShare = 0.92 * 0.82;
+
+// White strengths of the small texts on the dark backdrops. Fainter, they would sink under
+// 4.5:1 where Nature's glow is brightest; they keep their order, the clock over the Escape
+// hint over the strict-mode encouragement.
+constexpr qreal clockOnDark = 0.62;
+constexpr qreal tertiaryOnDark = 0.56;
+constexpr qreal quaternaryOnDark = 0.52;
 
 QColor white(qreal opacity)
 {
@@ -42,14 +51,23 @@ QColor BreakOverlayPalette::secondaryText(qreal onBlurOpacity, qreal onDarkOpaci
     return onBlur() ? label(secondary, onBlurOpacity) : white(onDarkOpacity);
 }
 
+QColor BreakOverlayPalette::clockText() const
+{
+    const qreal secondary =
+        m_scheme == ColorScheme::dark ? secondaryLabelDark : secondaryLabelLight;
+    // The line's own share goes into the grey's opacity, so that on the blur material the
+    // vibrant ink is chosen for what is finally drawn.
+    return onBlur() ? label(secondary, clockShare) : white(clockOnDark);
+}
+
 QColor BreakOverlayPalette::tertiaryText() const
 {
-    return onBlur() ? label(tertiaryLabel, 0.96) : white(0.34);
+    return onBlur() ? label(tertiaryLabel, 0.96) : white(tertiaryOnDark);
 }
 
 QColor BreakOverlayPalette::quaternaryText() const
 {
-    return onBlur() ? label(quaternaryLabel, 0.95) : white(0.24);
+    return onBlur() ? label(quaternaryLabel, 0.95) : white(quaternaryOnDark);
 }
 
 // A line, not a text: the separator grey stays as faint on the material as on a flat colour.

@@ -7,7 +7,8 @@
 
 // The break overlay's colours. On the blur backdrop, which is tinted light or dark with the
 // desktop, text takes the label greys of that scheme; every other backdrop is dark, and text
-// on it is white at the stated opacities.
+// on it is white at the stated opacities. Every text of 14 pixels or less stands out from
+// any of the backdrops at 4.5:1 at least.
 class BreakOverlayPalette
 {
 public:
@@ -15,9 +16,12 @@ public:
 
     // The title of the "Break complete" panel.
     QColor primaryText() const;
-    // Message, countdown, clock, ring and bar fill: `onBlur` is the opacity over the blur
+    // Message, countdown, ring and bar fill: `onBlur` is the opacity over the blur
     // backdrop, `onDark` the white's over the others.
     QColor secondaryText(qreal onBlur, qreal onDark) const;
+    // The clock line: a share of the secondary grey, but on the dark backdrops strong enough
+    // for its small size.
+    QColor clockText() const;
     // The Escape hint.
     QColor tertiaryText() const;
     // The strict-mode hint.

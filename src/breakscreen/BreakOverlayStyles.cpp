@@ -19,9 +19,7 @@ BreakTextStyle BreakOverlayStyles::clockLine(const BreakOverlayPalette &palette)
 {
     BreakTextStyle style;
     style.font = BreakOverlayFont::font(10.5, QFont::Medium, 0.35);
-    // The line's own 0.82 goes into the grey's opacity, so that on the blur material the
-    // vibrant ink is chosen for what is finally drawn.
-    style.colour = palette.secondaryText(0.92 * 0.82, 0.58 * 0.82);
+    style.colour = palette.clockText();
     return style;
 }
 

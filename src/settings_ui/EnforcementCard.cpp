@@ -150,7 +150,7 @@ void EnforcementCard::paintTexts(QPainter &painter, const QRectF &area)
     const bool selected = isSelected();
     const QColor primary = NamedColors::color(NamedColor::label, scheme);
     const QColor secondary = NamedColors::color(NamedColor::secondaryLabel, scheme);
-    const QColor tertiary = NamedColors::color(NamedColor::tertiaryLabel, scheme);
+    const QColor tertiary = NamedColors::textColor(NamedColor::tertiaryLabel, scheme);
     const qreal share = selectionProgress();
     const QFont title = titleFont(selected);
     const qreal titleHeight = QFontMetricsF(title).height();

@@ -4,7 +4,9 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -28,7 +30,7 @@ const std::array<Pair, 16> pairs = {{
     {QColor(142, 142, 147), QColor(152, 152, 157)},        // gray
     {QColor(0, 122, 255), QColor(10, 132, 255)},           // accent
     {QColor(29, 29, 31), QColor(236, 236, 238)},           // label
-    {QColor(60, 60, 67, 153), QColor(235, 235, 245, 153)}, // secondaryLabel
+    {QColor(60, 60, 67, 204), QColor(235, 235, 245, 153)}, // secondaryLabel
     {QColor(60, 60, 67, 76), QColor(235, 235, 245, 76)},   // tertiaryLabel
     {QColor(0, 0, 0, 26), QColor(255, 255, 255, 26)},      // separator
     {QColor(255, 255, 255), QColor(30, 30, 30)},           // textBackground
@@ -36,6 +38,36 @@ const std::array<Pair, 16> pairs = {{
 
 // How far a tint moves towards the label colour as text on a light ground.
 constexpr qreal textDarkening = 0.25;
+// Text stands out from the window's ground at least so much. The cards are lighter than the
+// window in the light scheme and darker in the dark one, so on them it stands out further.
+constexpr double textContrastFloor = 4.5;
+// How far a text colour moves further towards the label colour in each step that it still
+// falls short.
+constexpr qreal textStep = 0.02;
+
+double linearLight(float encoded)
+{
+    return encoded <= 0.04045f ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor &colour)
+{
+    return 0.2126 * linearLight(colour.redF()) + 0.7152 * linearLight(colour.greenF())
+           + 0.0722 * linearLight(colour.blueF());
+}
+
+// The contrast `ink` reaches laid over the opaque `ground`.
+double contrastOver(const QColor &ink, const QColor &ground)
+{
+    const float alpha = ink.alphaF();
+    const auto channel = [alpha](float a, float b) { return a * alpha + b * (1 - alpha); };
+    const QColor drawn = QColor::fromRgbF(channel(ink.redF(), ground.redF()),
+                                          channel(ink.greenF(), ground.greenF()),
+                                          channel(ink.blueF(), ground.blueF()));
+    const double first = luminance(drawn);
+    const double second = luminance(ground);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
 
 // How much whiter the top of a gradient is than its foot.
 constexpr float gradientLift = 0.16f;
@@ -56,9 +88,12 @@ QColor NamedColors::color(NamedColor name, const QWidget *widget)
 QColor NamedColors::textColor(NamedColor name, ColorScheme scheme)
 {
     const QColor colour = color(name, scheme);
-    if (scheme == ColorScheme::dark)
-        return colour;
-    return blend(colour, color(NamedColor::label, scheme), textDarkening);
+    const QColor label = color(NamedColor::label, scheme);
+    const QColor ground = SettingsPalette::palette(scheme).color(QPalette::Window);
+    qreal share = scheme == ColorScheme::dark ? 0 : textDarkening;
+    while (share < 1 && contrastOver(blend(colour, label, share), ground) < textContrastFloor)
+        share += textStep;
+    return blend(colour, label, std::min<qreal>(share, 1));
 }
 
 QColor NamedColors::withOpacity(QColor colour, qreal opacity)

@@ -23,7 +23,9 @@ public:
     // The colour for the scheme the widget is drawn in (SettingsPalette::schemeOf).
     static QColor color(NamedColor name, const QWidget *widget);
     // The colour as the colour of text: on a light ground the bright tints read too faintly,
-    // so there they are taken a quarter of the way towards the label colour.
+    // so there they are taken a quarter of the way towards the label colour; and in either
+    // scheme any colour that would still stand out from the window's ground at less than
+    // 4.5:1 goes on towards the label colour until it does.
     static QColor textColor(NamedColor name, ColorScheme scheme);
     static QColor withOpacity(QColor colour, qreal opacity);
     // `from` moved `share` (0 to 1) of the way to `to`, opacity included: the look of a

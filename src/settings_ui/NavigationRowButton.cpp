@@ -90,7 +90,7 @@ void NavigationRowButton::paintEvent(QPaintEvent *)
         const qreal detailWidth = std::min(QFontMetricsF(font).horizontalAdvance(m_detail) + 1,
                                            textRight / 2);
         painter.setFont(font);
-        painter.setPen(NamedColors::color(NamedColor::tertiaryLabel, scheme));
+        painter.setPen(NamedColors::textColor(NamedColor::tertiaryLabel, scheme));
         painter.drawText(QRectF(textRight - detailWidth, 0, detailWidth, height()),
                          Qt::AlignRight | Qt::AlignVCenter,
                          QFontMetricsF(font).elidedText(m_detail, Qt::ElideRight, detailWidth));

@@ -53,9 +53,10 @@ SchemeLabel *PaneLabels::secondary(const QString &text, qreal size, QFont::Weigh
     return PaneLabels::text(text, size, weight, NamedColor::secondaryLabel);
 }
 
+// The tertiary grey is for marks; as text it is taken as strong as reading needs.
 SchemeLabel *PaneLabels::tertiary(const QString &text, qreal size, QFont::Weight weight)
 {
-    return PaneLabels::text(text, size, weight, NamedColor::tertiaryLabel);
+    return tinted(text, size, weight, NamedColor::tertiaryLabel);
 }
 
 SchemeLabel *PaneLabels::tinted(const QString &text, qreal size, QFont::Weight weight, NamedColor tint)

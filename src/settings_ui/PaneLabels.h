@@ -25,8 +25,9 @@ public:
                              qreal tracking = 0);
     static SchemeLabel *primary(const QString &text, qreal size, QFont::Weight weight = QFont::Normal);
     static SchemeLabel *secondary(const QString &text, qreal size, QFont::Weight weight = QFont::Normal);
+    // In the tertiary grey's text colour, lighter than the secondary yet readable.
     static SchemeLabel *tertiary(const QString &text, qreal size, QFont::Weight weight = QFont::Normal);
-    // In the tint's text colour, which reads better on the light scheme than the tint itself.
+    // In the tint's text colour (NamedColors::textColor), which reads where the tint would not.
     static SchemeLabel *tinted(const QString &text, qreal size, QFont::Weight weight, NamedColor tint);
     // A section's label over its card: 12 pixels, medium, secondary.
     static SchemeLabel *section(const QString &text);

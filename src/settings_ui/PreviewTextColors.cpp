@@ -11,6 +11,9 @@ constexpr qreal secondaryLevelLight = 0.50;
 constexpr qreal secondaryLevelDark = 0.55;
 constexpr qreal tertiaryLevel = 0.26;
 constexpr qreal separatorLevel = 0.12;
+// The Esc hint's white on the dark backgrounds, as the break screen draws it: fainter, it
+// would sink under 4.5:1.
+constexpr qreal hintOnDark = 0.56;
 
 QColor white(qreal opacity)
 {
@@ -50,7 +53,7 @@ QColor PreviewTextColors::track() const
 
 QColor PreviewTextColors::hint() const
 {
-    return onBlur() ? label(tertiaryLevel, 0.86) : white(0.25);
+    return onBlur() ? label(tertiaryLevel, 0.86) : white(hintOnDark);
 }
 
 QColor PreviewTextColors::pillMaterial() const

@@ -24,6 +24,11 @@ SettingCard::SettingCard(QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
+QColor SettingCard::fill(ColorScheme scheme)
+{
+    return scheme == ColorScheme::dark ? darkFill : NamedColors::color(NamedColor::textBackground, scheme);
+}
+
 void SettingCard::addRow(QWidget *row)
 {
     m_rows->addWidget(row);
@@ -33,12 +38,11 @@ void SettingCard::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const bool dark = SettingsPalette::isDark(this);
     // Stroked inside the border: the half-pixel inset keeps the line whole.
     const QRectF shape = QRectF(rect()).adjusted(borderWidth / 2, borderWidth / 2,
                                                  -borderWidth / 2, -borderWidth / 2);
     QPainterPath path;
     path.addRoundedRect(shape, cornerRadius - borderWidth / 2, cornerRadius - borderWidth / 2);
-    painter.fillPath(path, dark ? darkFill : NamedColors::color(NamedColor::textBackground, this));
+    painter.fillPath(path, fill(SettingsPalette::schemeOf(this)));
     painter.strokePath(path, QPen(NamedColors::color(NamedColor::separator, this), borderWidth));
 }

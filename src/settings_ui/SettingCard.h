@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/AppTheme.h"
+
+#include <QColor>
 #include <QWidget>
 
 class QVBoxLayout;
@@ -15,6 +18,9 @@ public:
     static constexpr qreal cornerRadius = 12;
 
     explicit SettingCard(QWidget *parent = nullptr);
+
+    // What a card is filled with in `scheme`.
+    static QColor fill(ColorScheme scheme);
 
     // Adds a row below the others; the card takes it.
     void addRow(QWidget *row);

@@ -101,14 +101,6 @@ QPainterPath wrenchAndScrewdriver(qreal w)
     return unite({turned(screwdriver, 45), turned(wrench, -45)});
 }
 
-QPainterPath command(qreal w)
-{
-    return unite({ring({6.6, 6.6}, 2.4, w), ring({17.4, 6.6}, 2.4, w), ring({17.4, 17.4}, 2.4, w),
-                  ring({6.6, 17.4}, 2.4, w), polyline({{9.0, 6.6}, {9.0, 17.4}}, w),
-                  polyline({{15.0, 6.6}, {15.0, 17.4}}, w), polyline({{6.6, 9.0}, {17.4, 9.0}}, w),
-                  polyline({{6.6, 15.0}, {17.4, 15.0}}, w)});
-}
-
 QPainterPath chartBar(qreal w)
 {
     return unite({strokeOf(roundedRect(QRectF(3.4, 13.0, 4.4, 7.6), 1.2), w * 0.85),
@@ -178,7 +170,6 @@ const QHash<QString, Design> &ShellSymbols::designs()
         {QStringLiteral("bell.fill"), bellFill},
         {QStringLiteral("play.rectangle.fill"), playRectangleFill},
         {QStringLiteral("wrench.and.screwdriver"), wrenchAndScrewdriver},
-        {QStringLiteral("command"), command},
         {QStringLiteral("chart.bar"), chartBar},
         {QStringLiteral("ant.fill"), antFill},
         {QStringLiteral("person.crop.circle"), personCropCircle},

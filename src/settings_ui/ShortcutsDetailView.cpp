@@ -19,7 +19,7 @@
 
 namespace {
 
-const QColor commandTile = QColor::fromRgbF(0.34f, 0.72f, 0.54f);
+const QColor shortcutsTile = QColor::fromRgbF(0.34f, 0.72f, 0.54f);
 const QMargins switchRowMargins(16, 12, 16, 12);
 const QMargins listRowMargins(16, 10, 16, 10);
 
@@ -82,7 +82,7 @@ QWidget *ShortcutsDetailView::buildSwitchCard()
         control->setChecked(m_shortcutsEnabled);
     }
     connect(control, &QAbstractButton::clicked, this, &ShortcutsDetailView::setShortcutsEnabled);
-    auto *tile = new SymbolTile(QStringLiteral("command"), 16.8, QFont::Medium, QSize(28, 28), commandTile, 6);
+    auto *tile = new SymbolTile(QStringLiteral("keyboard"), 16.8, QFont::Medium, QSize(28, 28), shortcutsTile, 6);
     auto *card = new SettingCard;
     card->addRow(new BreaksSettingRow(tile, title,
                                       QStringLiteral("Control Lumenpause from anywhere with keyboard shortcuts"),

@@ -21,7 +21,7 @@ constexpr std::array<SectionFacts, 12> facts = {{
     {"Meetings", "video.fill", 0.32f, 0.76f, 0.52f},
     {"Media", "play.rectangle.fill", 0.42f, 0.72f, 0.35f},
     {"Advanced", "wrench.and.screwdriver", 0.38f, 0.68f, 0.56f},
-    {"Shortcuts", "command", 0.34f, 0.72f, 0.54f},
+    {"Shortcuts", "keyboard", 0.34f, 0.72f, 0.54f},
     {"Statistics", "chart.bar", 0.36f, 0.70f, 0.58f},
     {"Debug", "ant.fill", 0.50f, 0.58f, 0.62f},
     {"About", "person.crop.circle", 0.52f, 0.56f, 0.64f},

@@ -22,15 +22,17 @@ namespace {
 
 using namespace glyph;
 
+// Few, well-spaced keys, staggered as on a real board: at the size of a sidebar tile each
+// key still stands apart, where a full row of small ones would blur into a grey bar.
 QPainterPath keyboard(qreal w)
 {
     QPainterPath keys;
-    for (int column = 0; column < 5; ++column)
-        keys.addRoundedRect(QRectF(5.3 + 2.9 * column, 8.6, 1.7, 1.7), 0.4, 0.4);
     for (int column = 0; column < 4; ++column)
-        keys.addRoundedRect(QRectF(6.75 + 2.9 * column, 11.3, 1.7, 1.7), 0.4, 0.4);
-    return unite({strokeOf(roundedRect(QRectF(2.4, 5.6, 19.2, 12.8), 2.6), w), big(keys),
-                  polyline({{8.2, 15.3}, {15.8, 15.3}}, std::max(1.4, w * 0.8))});
+        keys.addRoundedRect(QRectF(5.0 + 3.8 * column, 8.2, 2.4, 2.2), 0.5, 0.5);
+    for (int column = 0; column < 3; ++column)
+        keys.addRoundedRect(QRectF(6.9 + 3.8 * column, 11.4, 2.4, 2.2), 0.5, 0.5);
+    return unite({strokeOf(roundedRect(QRectF(1.8, 5.2, 20.4, 13.6), 2.8), w), big(keys),
+                  polyline({{8.2, 15.8}, {15.8, 15.8}}, std::max(1.6, w))});
 }
 
 QPainterPath eye(qreal w)

@@ -3,14 +3,35 @@
 #include "core/ThemeManager.h"
 #include "settings_ui/SettingsPalette.h"
 
+#include <QApplication>
 #include <QChildEvent>
+#include <QToolTip>
 #include <QWidget>
+
+namespace {
+
+// Menus (a picker's drop-down list is drawn as one) and tool tips open in windows of their
+// own, which take their colours from the application's palette for their kind rather than
+// from the window that opened them; so they are given the scheme's palette there. Every
+// themed window follows the same theme, so all agree on it. The application's own palette
+// stays the desktop's: the "System" theme reads it.
+void dressPopups(ColorScheme scheme)
+{
+    const QPalette palette = SettingsPalette::palette(scheme);
+    if (QApplication::palette("QMenu") != palette)
+        QApplication::setPalette(palette, "QMenu");
+    if (QToolTip::palette() != palette)
+        QToolTip::setPalette(palette);
+}
+
+} // namespace
 
 WindowTheme::WindowTheme(QWidget *root, ThemeManager &theme)
     : QObject(root)
     , m_root(root)
     , m_scheme(theme.effectiveScheme())
 {
+    dressPopups(m_scheme);
     m_root->setPalette(SettingsPalette::palette(m_scheme));
     adopt(m_root);
     connect(&theme, &ThemeManager::effectiveSchemeChanged, this, &WindowTheme::applyScheme);
@@ -31,9 +52,12 @@ void WindowTheme::adopt(QWidget *widget)
 
 bool WindowTheme::eventFilter(QObject *watched, QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    // A new palette of the desktop's drops the palettes set for kinds of widget.
+    if (type == QEvent::ApplicationPaletteChange && watched == m_root)
+        dressPopups(m_scheme);
     // A widget is added to its parent while its own constructor still runs; it is dressed
     // once it is polished (before it first shows), or at once when it comes polished already.
-    const QEvent::Type type = event->type();
     if (type == QEvent::ChildAdded || type == QEvent::ChildPolished) {
         QObject *child = static_cast<QChildEvent *>(event)->child();
         if (child->isWidgetType()) {
@@ -48,6 +72,9 @@ bool WindowTheme::eventFilter(QObject *watched, QEvent *event)
 void WindowTheme::applyScheme(ColorScheme scheme)
 {
     m_scheme = scheme;
+    // Before the root's: a picker takes its list's colours from the menus' palette as the
+    // root's change reaches it.
+    dressPopups(scheme);
     // Children take the palette from the root, and each repaints for the change.
     m_root->setPalette(SettingsPalette::palette(scheme));
 }

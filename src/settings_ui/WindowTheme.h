@@ -9,8 +9,9 @@ class ThemeManager;
 
 // Dresses one of our windows: the Fusion style on every widget of its tree, those added
 // later included, and our palette for the scheme in effect, switched as the user's theme or,
-// under "System", the desktop changes. A widget's style does not pass to its children the
-// way a palette does, hence the watch on the tree. Lives as long as its root widget.
+// under "System", the desktop changes; the menus, drop-down lists and tool tips it opens
+// take that scheme too. A widget's style does not pass to its children the way a palette
+// does, hence the watch on the tree. Lives as long as its root widget.
 class WindowTheme : public QObject
 {
     Q_OBJECT

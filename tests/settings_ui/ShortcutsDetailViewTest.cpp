@@ -1,14 +1,20 @@
 #include "menubar/HotKeyDefinition.h"
 #include "settings_ui/BreaksSettingRow.h"
+#include "settings_ui/ContentView.h"
 #include "settings_ui/InfoTip.h"
 #include "settings_ui/KeyCapLabel.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsPanes.h"
 #include "settings_ui/ShortcutsDetailView.h"
+#include "settings_ui/SidebarSection.h"
+#include "settings_ui/SymbolGlyphs.h"
+#include "settings_ui/SymbolTile.h"
 #include "settings_ui/ToggleSwitch.h"
+#include "support/PaintedTexts.h"
 #include "support/SettingsPaneFixture.h"
 #include "support/WindowShortcutRig.h"
 
+#include <QApplication>
 #include <QJsonDocument>
 #include <QSignalSpy>
 #include <QTest>
@@ -133,4 +139,32 @@ TEST_F(ShortcutsDetailViewTest, EveryRowShowsAKeyTheControllerGrabs)
     // The fourth is worded for the tray; the controller's own name for it stays in its messages.
     EXPECT_EQ(labels, QStringList({"Pause / Resume", "Skip break", "Take a break now", "Toggle timer in the tray",
                                    "Open Lumenpause"}));
+}
+
+// A Linux desktop has no Command or Option key: the pane and its sidebar row show a keyboard,
+// and no glyph of those keys is drawn anywhere in the window.
+TEST_F(ShortcutsDetailViewTest, AKeyboardStandsForShortcutsAndNoMacKeyIsDrawn)
+{
+    shortcuts.startRuntime();
+    EXPECT_EQ(sidebarSectionSymbol(SidebarSection::shortcuts).toStdString(), "keyboard");
+    const auto pane = openPane();
+    QStringList symbols;
+    for (const SymbolTile *tile : pane->findChildren<SymbolTile *>())
+        symbols << tile->symbol();
+    EXPECT_EQ(symbols.value(0).toStdString(), "keyboard") << "the switch card's tile";
+    for (const QString macKey : {"command", "option", "shift", "control"}) {
+        EXPECT_FALSE(symbols.contains(macKey)) << macKey.toStdString();
+        EXPECT_FALSE(SymbolGlyphs::contains(macKey)) << macKey.toStdString();
+    }
+    ContentView window(shortcuts.services());
+    window.resize(880, 820);
+    window.show();
+    window.setSelectedSection(SidebarSection::shortcuts);
+    QApplication::processEvents();
+    QStringList drawn;
+    for (const PaintedText &text : paintedTexts(window))
+        drawn << text.text;
+    EXPECT_TRUE(drawn.contains("Super+Alt+P")) << drawn.join(" | ").toStdString();
+    for (const QChar macKey : {QChar(0x2318), QChar(0x2325), QChar(0x21E7), QChar(0x2303)})
+        EXPECT_FALSE(drawn.join(QString()).contains(macKey)) << drawn.join(" | ").toStdString();
 }

@@ -15,7 +15,7 @@ const QStringList usedSymbols = {
     // The sidebar's sections, its badge, the back and navigation chevrons, the tips and the
     // enforcement cards.
     "gearshape", "brain.head.profile", "heart.text.square", "bell.fill", "video.fill",
-    "play.rectangle.fill", "wrench.and.screwdriver", "command", "chart.bar", "ant.fill",
+    "play.rectangle.fill", "wrench.and.screwdriver", "chart.bar", "ant.fill",
     "person.crop.circle", "pause.fill", "chevron.left", "forward.fill", "slash.circle",
     "lightbulb.fill",
     // The Breaks pane, its pages, the planned-break list and sheets, and a break's icons.

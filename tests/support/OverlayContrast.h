@@ -2,10 +2,10 @@
 
 #include "breakscreen/BreakScreenChoices.h"
 #include "core/AppTheme.h"
+#include "support/InkContrast.h"
 
 #include <QImage>
 #include <QList>
-#include <QString>
 
 class BreakOverlayView;
 
@@ -13,17 +13,7 @@ class BreakOverlayView;
 // contrast ratio between the text's colour laid over the backdrop and the backdrop itself,
 // at the worst place within the text's box. The backdrop is `background` in `scheme` composed
 // over `desktop` (which is also the screen it shows); the drifting leaves, text shadows and
-// the controls' faint capsules are left out.
-struct TextContrast
-{
-    QString text;
-    double ratio = 0;
-    // 3:1 for the countdown's digits, 4.5:1 for every other text.
-    double floor = 0;
-
-    bool meetsFloor() const { return ratio >= floor; }
-};
-
+// the controls' faint capsules are left out. Each text's floor is InkContrast::floorFor's.
 // `view` must be laid out at the desktop's size; texts hidden or faded out are skipped.
 QList<TextContrast> measureTextContrast(const BreakOverlayView &view, const QImage &desktop,
                                         BreakBG background, ColorScheme scheme);

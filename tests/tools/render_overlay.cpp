@@ -4,9 +4,9 @@
 // five-minute break. Then the moments a live break passes through: the controls just in,
 // the final fifth with "End Break", the snooze menu open, strict mode, a long break, and
 // "Break complete" waiting for Resume. The blur backdrop is shown over a made-up desktop,
-// as a virtual X server's screen is plain black. Last, the blur backdrop over each sample
-// desktop (light, dark, plain white, plain black) with the scenes that hold every text,
-// printing the contrast each text reaches against the floor it must meet.
+// as a virtual X server's screen is plain black. Last, every backdrop (the blur one over each
+// sample desktop: light, dark, plain white, plain black) with the scenes that hold every
+// text, printing the contrast each text reaches against the floor it must meet.
 //
 // Usage: render_overlay <output folder>
 
@@ -156,46 +156,51 @@ bool renderMoments(const QDir &folder, AppTheme theme)
 }
 
 // Prints one line per text and returns whether every text met its floor.
-bool reportContrast(const BreakOverlayView &view, const QString &scene, SampleDesktop desktop,
-                    AppTheme theme)
+bool reportContrast(const BreakOverlayView &view, const QString &scene, BreakBG background,
+                    SampleDesktop desktop, AppTheme theme)
 {
     const ColorScheme scheme = theme == AppTheme::dark ? ColorScheme::dark : ColorScheme::light;
     bool met = true;
     for (const TextContrast &text : measureTextContrast(
-             view, sampleDesktop(screenSize, 1.0, desktop), BreakBG::blur, scheme)) {
+             view, sampleDesktop(screenSize, 1.0, desktop), background, scheme)) {
         met &= text.meetsFloor();
-        std::printf("%-26s %-44s %5.2f:1 (floor %.1f:1)%s\n", qPrintable(scene),
+        std::printf("%-34s %-44s %5.2f:1 (floor %.1f:1)%s\n", qPrintable(scene),
                     qPrintable(QLatin1Char('"') + text.text.left(40) + QLatin1Char('"')), text.ratio,
                     text.floor, text.meetsFloor() ? "" : "  MISSED");
     }
+    std::fflush(stdout);
     return met;
 }
 
-// The blur backdrop's scenes that show every text: message, clock, controls and hint with
-// the timer and with the ring; strict mode with the bar; "Break complete".
-bool renderBlurContrast(const QDir &folder, AppTheme theme, SampleDesktop desktop, bool &met)
+// The scenes that show every text on `background`: message, clock, controls and hint with
+// the timer and with the ring; strict mode with the bar; "Break complete". The blur backdrop
+// is shown over each sample desktop; the others cover the screen whatever it shows.
+bool renderContrast(const QDir &folder, AppTheme theme, BreakBG background, SampleDesktop desktop,
+                    bool &met)
 {
-    const QString name = QStringLiteral("contrast-%1-%2-").arg(sampleDesktopName(desktop));
-    const QString suffix = schemeName(theme);
+    QString name = QStringLiteral("contrast-") + rawValue(background).toLower() + QLatin1Char('-');
+    if (background == BreakBG::blur)
+        name += sampleDesktopName(desktop) + QLatin1Char('-');
+    const QString suffix = QLatin1Char('-') + schemeName(theme);
     bool written = true;
     auto keep = [&](BreakOverlayView &view, const QString &scene) {
-        written &= savePng(render(view, desktop), folder, name.arg(scene) + suffix);
-        met &= reportContrast(view, name.arg(scene) + suffix, desktop, theme);
+        written &= savePng(render(view, desktop), folder, name + scene + suffix);
+        met &= reportContrast(view, name + scene + suffix, background, desktop, theme);
     };
     for (BreakCountdown style : {BreakCountdown::timer, BreakCountdown::ring}) {
-        Scene scene(BreakBG::blur, style, theme, desktop);
+        Scene scene(background, style, theme, desktop);
         auto view = scene.show(BreakOverlayMode::preview(300));
         scene.clock.advance(96);
         keep(*view, rawValue(style).toLower());
     }
-    Scene strict(BreakBG::blur, BreakCountdown::bar, theme, desktop);
+    Scene strict(background, BreakCountdown::bar, theme, desktop);
     strict.settings.setEnforcement(QStringLiteral("Hardcore"));
     strict.settings.setEndBreakEarly(true);
     strict.settings.setBreakDuration(60);
     auto strictView = strict.show(BreakOverlayMode::live());
     strict.clock.advance(55);
     keep(*strictView, QStringLiteral("strict"));
-    Scene complete(BreakBG::blur, BreakCountdown::timer, theme, desktop);
+    Scene complete(background, BreakCountdown::timer, theme, desktop);
     complete.settings.setLongBreakDuration(600);
     complete.settings.setLongBreakResume(QStringLiteral("confirm"));
     auto completeView = complete.show(BreakOverlayMode::live(), true);
@@ -221,8 +226,13 @@ int main(int argc, char **argv)
     for (AppTheme theme : {AppTheme::light, AppTheme::dark}) {
         written &= renderGrid(folder, theme);
         written &= renderMoments(folder, theme);
-        for (SampleDesktop desktop : allSampleDesktops())
-            written &= renderBlurContrast(folder, theme, desktop, met);
+        for (BreakBG background : allBreakBGs()) {
+            const QList<SampleDesktop> desktops = background == BreakBG::blur
+                                                      ? allSampleDesktops()
+                                                      : QList<SampleDesktop>{SampleDesktop::light};
+            for (SampleDesktop desktop : desktops)
+                written &= renderContrast(folder, theme, background, desktop, met);
+        }
     }
     std::printf(met ? "every text meets its contrast floor\n"
                     : "some texts miss their contrast floor\n");

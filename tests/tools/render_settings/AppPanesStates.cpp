@@ -1,8 +1,8 @@
 // The General, Advanced, About and Shortcuts panes whole, as the detail area lays them out:
 // General as it opens, with the countdown off and with the launch-at-login tip; Advanced as it
 // opens, with the battery threshold's row, while a reset runs, after a reset that failed, and
-// its question before a reset; About as it opens and just after Share; Shortcuts on, off and
-// with a key another application holds.
+// its question before a reset; About as it opens and just after Share, printing the contrast
+// of each of its small texts; Shortcuts on, off and with a key another application holds.
 
 #include "SettingsRenderStates.h"
 
@@ -135,9 +135,10 @@ bool renderAbout(SettingsRenderContext &context)
     const auto render = [&](const QString &name, bool share) {
         SettingsWindowRig rig;
         auto *pane = new AboutDetailView(rig.services());
-        return context.save(name, context.pane(pane, [pane, share] {
+        return context.save(name, context.pane(pane, [&context, name, pane, share] {
             if (share)
                 pane->findChild<QAbstractButton *>(QStringLiteral("share"))->click();
+            context.reportContrast(name, *pane->window());
         }));
     };
     const bool written = render(QStringLiteral("about"), false) & render(QStringLiteral("about-copied"), true);

@@ -5,10 +5,13 @@
 #include "settings_ui/WindowTheme.h"
 #include "support/PngOutput.h"
 #include "support/RenderTool.h"
+#include "support/SettingsTextContrast.h"
 #include "support/SettingsWindowRig.h"
 
 #include <QPainter>
 #include <QVBoxLayout>
+
+#include <cstdio>
 
 namespace {
 
@@ -20,6 +23,11 @@ constexpr int detailWidth = 660;
 AppTheme themeFor(ColorScheme scheme)
 {
     return scheme == ColorScheme::dark ? AppTheme::dark : AppTheme::light;
+}
+
+QString schemeName(ColorScheme scheme)
+{
+    return scheme == ColorScheme::dark ? QStringLiteral("dark") : QStringLiteral("light");
 }
 
 } // namespace
@@ -95,8 +103,21 @@ bool SettingsRenderContext::savePanes(const PaneMaker &make, std::initializer_li
 
 bool SettingsRenderContext::save(const QString &name, const QImage &image)
 {
-    const QString scheme = m_scheme == ColorScheme::dark ? QStringLiteral("dark") : QStringLiteral("light");
-    return savePng(image, m_folder, name + QLatin1Char('-') + scheme);
+    return savePng(image, m_folder, name + QLatin1Char('-') + schemeName(m_scheme));
+}
+
+bool SettingsRenderContext::reportContrast(const QString &name, QWidget &root) const
+{
+    const QString scene = name + QLatin1Char('-') + schemeName(m_scheme);
+    bool met = true;
+    for (const TextContrast &text : measureSmallTextContrast(root)) {
+        met &= text.meetsFloor();
+        std::printf("%-22s %-44s %5.2f:1 (floor %.1f:1)%s\n", qPrintable(scene),
+                    qPrintable(QLatin1Char('"') + text.text.left(40) + QLatin1Char('"')), text.ratio,
+                    text.floor, text.meetsFloor() ? "" : "  MISSED");
+    }
+    std::fflush(stdout);
+    return met;
 }
 
 SettingsRenderStates::Registration::Registration(const char *name, Renderer renderer)

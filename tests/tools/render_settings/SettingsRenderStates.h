@@ -45,6 +45,9 @@ public:
                    const std::function<void(const QString &name, QWidget *pane)> &onScreen = {});
     // Writes <name>-<light|dark>.png and prints its path.
     bool save(const QString &name, const QImage &image);
+    // Prints the contrast each small text of `root` (shown and laid out) reaches against its
+    // floor, one line each under <name>-<light|dark>; false when one misses it.
+    bool reportContrast(const QString &name, QWidget &root) const;
 
 private:
     QDir m_folder;
