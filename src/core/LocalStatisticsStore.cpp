@@ -85,9 +85,11 @@ void LocalStatisticsStore::setDays(const QList<DayStat> &days)
 void LocalStatisticsStore::record(const Mutation &mutation)
 {
     const QString key = dayKey(today());
-    // A day kept aside as later than today may have become today by now.
-    QList<DayStat> days = prune(storedDays());
-    m_laterDays = laterThanToday(m_laterDays);
+    // Both ways across today: a day kept aside as later may have become today, and with the
+    // clock set back a day of the window may now lie after today; it is kept aside then.
+    const QList<DayStat> stored = storedDays();
+    QList<DayStat> days = prune(stored);
+    m_laterDays = laterThanToday(stored);
     auto it = std::find_if(days.begin(), days.end(),
                            [&](const DayStat &day) { return day.date == key; });
     if (it == days.end()) {

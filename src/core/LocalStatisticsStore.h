@@ -18,8 +18,8 @@ class Clock;
 // record and saves the whole history at once. Day keys are "yyyy-MM-dd" in the time zone
 // given at creation: a later change of the system's zone does not move recorded days.
 // Records dated after today (a clock that is behind, for now) are kept as they are: not
-// shown, not counted, never pruned, and written back with every save, so a wrong clock at
-// start-up cannot wipe the history. Main thread only.
+// shown, not counted, never pruned, and written back with every save, so a clock that is
+// wrong at start-up or set back while running cannot wipe the history. Main thread only.
 class LocalStatisticsStore : public QObject
 {
     Q_OBJECT

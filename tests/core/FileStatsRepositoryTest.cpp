@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include <sys/stat.h>
 
 namespace {
@@ -262,3 +265,68 @@ TEST_F(FileStatsRepositoryTest, AReadOnlyFolderKeepsItsModeAndFile)
     EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
     ::chmod(QFile::encodeName(folder()).constData(), 0700);
 }
+
+// A clock set back ten days while the application runs (a user fixing the date by hand, a
+// time server with a wrong answer): the days after the new "today" leave the window but
+// never the file, through recordings and hourly prunings, and are back in the window once
+// the clock is right again.
+TEST_F(FileStatsRepositoryTest, AClockSetBackWhileRunningKeepsEveryLaterDayInTheFile)
+{
+    auto utcAt = [](int month, int day, int hour) {
+        return QDateTime(QDate(2025, month, day), QTime(hour, 0), QTimeZone::utc());
+    };
+    const QStringList week = {"2025-02-26", "2025-02-27", "2025-02-28", "2025-03-01",
+                              "2025-03-02", "2025-03-03", "2025-03-04"};
+    auto savedDates = [this] {
+        QStringList dates;
+        for (const DayStat &day : decodeDayStats(readBytes(path())).value_or(QList<DayStat>{}))
+            dates.append(day.date);
+        return dates.join(' ').toStdString();
+    };
+    FakeClock clock(utcAt(2, 26, 9));
+    FileStatsRepository stats(fileName, clock, [this] { return base(); });
+    LocalStatisticsStore store(stats, clock, QTimeZone::utc(), true);
+    for (int day = 0; day < week.size(); ++day) {
+        if (day > 0)
+            clock.advance(24 * 3600);
+        store.record(LocalStatisticsStore::applySkippedBreak());
+    }
+    ASSERT_EQ(savedDates(), week.join(' ').toStdString());
+
+    struct Step
+    {
+        const char *what;
+        std::function<void()> act;
+        QStringList window;
+    };
+    const Step timeline[] = {
+        {"set back ten days, then a break recorded", [&] {
+             clock.setNow(utcAt(2, 22, 10));
+             store.record(LocalStatisticsStore::applySkippedBreak());
+         }, {"2025-02-22"}},
+        {"hourly prunings", [&] { clock.advance(3 * 3600); }, {"2025-02-22"}},
+        {"the next day", [&] {
+             clock.advance(24 * 3600);
+             store.record(LocalStatisticsStore::applySnoozedBreak());
+         }, {"2025-02-22", "2025-02-23"}},
+        {"the clock right again", [&] {
+             clock.setNow(utcAt(3, 4, 18));
+             store.record(LocalStatisticsStore::applySkippedBreak());
+         }, QStringList{"2025-02-22", "2025-02-23"} + week},
+    };
+    for (const Step &step : timeline) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        QStringList stored = step.window + week;
+        stored.removeDuplicates();
+        std::sort(stored.begin(), stored.end());
+        EXPECT_EQ(savedDates(), stored.join(' ').toStdString());
+        QStringList shown;
+        for (const DayStat &day : store.days())
+            shown.append(day.date);
+        EXPECT_EQ(shown.join(' ').toStdString(), step.window.join(' ').toStdString());
+    }
+    EXPECT_EQ(store.days().constLast(), skippedOn("2025-03-04", 2))
+        << "the day recorded before the clock went back counts on";
+}
+
