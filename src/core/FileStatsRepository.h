@@ -38,12 +38,12 @@ public:
     QUrl fileURL() const;
 
     QList<DayStat> load() override;
-    bool save(const QList<DayStat> &days) override;
+    SaveResult save(const QList<DayStat> &days) override;
     ClearResult clear() override;
 
 private:
     void setAsideUnusableFile(const QString &path, const QString &reason);
-    bool saveFailed(const QString &error);
+    SaveResult saveFailed(const QString &error);
     void saveSucceeded();
 
     QString m_fileName;

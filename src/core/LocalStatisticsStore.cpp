@@ -214,6 +214,7 @@ StatsRepository::ClearResult LocalStatisticsStore::clearAll()
         return result;
     m_laterDays.clear();
     m_unsaved = false;
+    setSaveError({}); // nothing is left unstored
     setDays({});
     return result;
 }
@@ -226,7 +227,20 @@ void LocalStatisticsStore::flush()
 
 void LocalStatisticsStore::save()
 {
-    m_unsaved = !m_repository.save(storedDays());
+    const StatsRepository::SaveResult result = m_repository.save(storedDays());
+    m_unsaved = !result.saved;
+    if (result.saved)
+        setSaveError({});
+    else
+        setSaveError(result.reason.isEmpty() ? QStringLiteral("the reason is unknown") : result.reason);
+}
+
+void LocalStatisticsStore::setSaveError(const QString &reason)
+{
+    if (reason == m_saveError)
+        return;
+    m_saveError = reason;
+    emit saveErrorChanged();
 }
 
 QList<DayStat> LocalStatisticsStore::prune(const QList<DayStat> &days) const

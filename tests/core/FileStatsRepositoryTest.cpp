@@ -209,8 +209,8 @@ TEST_F(FileStatsRepositoryTest, SaveFailuresAreWarnedOncePerReasonAndTheRecovery
     QFile::rename(base() + QStringLiteral("/placeholder"), folder());
     LogCapture log;
     FileStatsRepository stats = repository();
-    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 1)}));
-    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 2)}));
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 1)}).saved);
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 2)}).saved);
     EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
     EXPECT_TRUE(log.messages("StatsRepo").value(0).startsWith("Save failed: "));
 
@@ -218,13 +218,13 @@ TEST_F(FileStatsRepositoryTest, SaveFailuresAreWarnedOncePerReasonAndTheRecovery
     QFile::remove(folder());
     QDir().mkpath(folder());
     ::chmod(QFile::encodeName(folder()).constData(), 0500);
-    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 3)}));
-    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 4)}));
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 3)}).saved);
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 4)}).saved);
     EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 2);
 
     ::chmod(QFile::encodeName(folder()).constData(), 0700);
-    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 5)}));
-    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 6)}));
+    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 5)}).saved);
+    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 6)}).saved);
     EXPECT_EQ(log.messages("StatsRepo").filter("stats_saved_again"),
               QStringList{QStringLiteral("stats_saved_again | failedSaves=4")});
     EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 2);
