@@ -81,7 +81,7 @@ StatsRepository::SaveResult FileStatsRepository::save(const QList<DayStat> &days
         return {false, blockedFileReason()};
     }
     QString error;
-    if (!AtomicFile::write(path, encodeDayStats(days), &error))
+    if (!AtomicFile::write(path, encodeDayStats(days), maxFileBytes, &error))
         return saveFailed(error);
     saveSucceeded();
     return {};
@@ -104,7 +104,7 @@ StatsRepository::ClearResult FileStatsRepository::clear()
     // Whatever stopped the removal, the statistics must not survive a clear: an empty
     // history in its place says the same as no file.
     QString emptyingError;
-    if (AtomicFile::write(path, QByteArrayLiteral("[]"), &emptyingError))
+    if (AtomicFile::write(path, QByteArrayLiteral("[]"), maxFileBytes, &emptyingError))
         return {};
     logInfo(logCategory,
             QStringLiteral("Clear failed: cannot empty the file either: ") + emptyingError);

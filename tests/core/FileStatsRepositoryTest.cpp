@@ -330,3 +330,40 @@ TEST_F(FileStatsRepositoryTest, AClockSetBackWhileRunningKeepsEveryLaterDayInThe
         << "the day recorded before the clock went back counts on";
 }
 
+// Hand-made files of days after today, each record as short as it may be: written back in
+// full, every record grows about twentyfold. What the next start reads is written; what it
+// would refuse is not, and the file as it was stays while the store says why.
+TEST_F(FileStatsRepositoryTest, AHistoryIsWrittenBackOnlyWhenItCanBeReadBack)
+{
+    struct Case
+    {
+        int laterDays;
+        bool rewritten;
+    };
+    const Case cases[] = {{20000, true}, {45000, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.laterDays);
+        QDir(folder()).removeRecursively();
+        QByteArray handMade = "[";
+        for (int offset = 1; offset <= c.laterDays; ++offset) {
+            handMade += (offset == 1 ? "{\"date\":\"" : ",{\"date\":\"")
+                + m_clock.now().date().addDays(offset).toString(Qt::ISODate).toLatin1() + "\"}";
+        }
+        handMade += "]";
+        writeBytes(path(), handMade);
+        LogCapture log;
+        FileStatsRepository stats = repository();
+        LocalStatisticsStore store(stats, m_clock, QTimeZone::systemTimeZone(), false);
+        store.record(LocalStatisticsStore::applySkippedBreak());
+
+        const QByteArray written = readBytes(path());
+        EXPECT_EQ(written == handMade, !c.rewritten);
+        EXPECT_LE(written.size(), FileStatsRepository::maxFileBytes);
+        EXPECT_EQ(store.saveError().isEmpty(), c.rewritten) << store.saveError().toStdString();
+        EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), c.rewritten ? 0 : 1);
+        LocalStatisticsStore reopened(stats, m_clock, QTimeZone::systemTimeZone(), false);
+        EXPECT_TRUE(setAside().isEmpty());
+        EXPECT_EQ(reopened.laterDays().size(), c.laterDays);
+        EXPECT_EQ(reopened.days().size(), c.rewritten ? 1 : 0);
+    }
+}
