@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -126,6 +127,14 @@ AtomicFile::ReadResult unusable(const QString &reason)
     return result;
 }
 
+// Without the size itself, so that a content that keeps growing keeps the same reason and
+// is reported once.
+QString tooLargeToReadBack(qint64 maxBytes)
+{
+    return QStringLiteral("too large to be read back (more than %1)")
+        .arg(QLocale::c().formattedDataSize(maxBytes, 0, QLocale::DataSizeTraditionalFormat));
+}
+
 QString stepFailed(const QString &step, int errorCode)
 {
     return step + QLatin1String(": ") + qt_error_string(errorCode);
@@ -203,8 +212,14 @@ AtomicFile::ReadResult AtomicFile::read(const QString &path, qint64 maxBytes)
     return result;
 }
 
-bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *error)
+bool AtomicFile::write(const QString &path, const QByteArray &bytes, qint64 maxBytes,
+                       QString *error)
 {
+    if (bytes.size() > maxBytes) {
+        if (error)
+            *error = tooLargeToReadBack(maxBytes);
+        return false;
+    }
     const QFileInfo target(path);
     const QByteArray targetPath = QFile::encodeName(target.absoluteFilePath());
     if (!folderAcceptsWrites(QFile::encodeName(target.absolutePath()), error))

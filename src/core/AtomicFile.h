@@ -34,8 +34,11 @@ public:
     // exists), syncs it and renames it over the target. On failure the target is untouched,
     // the temporary file is gone and the reason is put in *error (when given). A folder
     // without the owner's write permission is never written into, whatever the process's
-    // privileges: the user made it read-only.
-    static bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+    // privileges: the user made it read-only. More than maxBytes is refused before anything
+    // is touched: given the limit the file's reader passes to read(), nothing is ever
+    // written that the next start would set aside as too large.
+    static bool write(const QString &path, const QByteArray &bytes, qint64 maxBytes,
+                      QString *error = nullptr);
 
     // Moves a file the program cannot use out of the way, as
     // "<path>.corrupt-<yyyyMMdd-HHmmss>" (with "-2", "-3"... when that name is taken), so

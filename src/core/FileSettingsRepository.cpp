@@ -52,6 +52,28 @@ QVariant fromJson(const QJsonValue &value)
     }
 }
 
+// A value as compact JSON text; Qt writes documents only, so it goes through a one-element
+// array.
+QByteArray compactJson(const QJsonValue &value)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+// One setting a line, as a person reads and edits the file, each value compact within its
+// line: indenting the inside of a long list (thousands of planned breaks) more than doubles
+// the file. Any JSON reader takes it, and files written indented throughout read as well.
+QByteArray encodeDomain(const QVariantMap &domain)
+{
+    const QJsonObject object = QJsonObject::fromVariantMap(domain);
+    QByteArray bytes = "{\n";
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        bytes += "    " + compactJson(it.key()) + ": " + compactJson(it.value());
+        bytes += std::next(it) == object.end() ? "\n" : ",\n";
+    }
+    return bytes + "}\n";
+}
+
 } // namespace
 
 FileSettingsRepository::FileSettingsRepository(QString filePath, Clock &clock, QObject *parent)
@@ -260,11 +282,12 @@ void FileSettingsRepository::writeIfDirty()
         snapshot = m_store;
         m_dirty = false;
     }
-    const QByteArray bytes = QJsonDocument(QJsonObject::fromVariantMap(snapshot))
-                                 .toJson(QJsonDocument::Indented);
+    const QByteArray bytes = encodeDomain(snapshot);
     QString error;
+    // A domain too large to be read back is refused like a full disk: the last file that can
+    // be read stays, and memory goes on with every value.
     if (AtomicFile::makePrivateFolder(QFileInfo(m_filePath).absolutePath(), &error)
-        && AtomicFile::write(m_filePath, bytes, &error)) {
+        && AtomicFile::write(m_filePath, bytes, maxFileBytes, &error)) {
         m_writeFailureLogged = false;
         return;
     }

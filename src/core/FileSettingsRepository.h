@@ -8,19 +8,24 @@
 #include <mutex>
 
 // The application's user-defaults store on disk: the persistent domain as one readable JSON
-// object in $XDG_CONFIG_HOME/lumenpause/local.lumenpause.app.json (mode 0600, folder 0700).
-// Assignments change memory at once; the file is rewritten atomically at most once per
-// second, and at once by flush(). A file that cannot be read or parsed, and anything that
-// is not a regular file of sensible size, is set aside as "<name>.corrupt-<timestamp>" and
-// the domain starts empty; it is never overwritten.
+// object, a setting a line, in $XDG_CONFIG_HOME/lumenpause/local.lumenpause.app.json (mode
+// 0600, folder 0700). Assignments change memory at once; the file is rewritten atomically at
+// most once per second, and at once by flush(). A file that cannot be read or parsed, and
+// anything that is not a regular file of sensible size, is set aside as
+// "<name>.corrupt-<timestamp>" and the domain starts empty; it is never overwritten. A
+// domain grown past what would be read back is not written: the last good file stays.
 class FileSettingsRepository : public QObject, public SettingsRepository
 {
     Q_OBJECT
 
 public:
     static constexpr double flushDelaySeconds = 1.0;
-    // Far beyond any real settings file; a larger one is not read into memory.
-    static constexpr qint64 maxFileBytes = 4 * 1024 * 1024;
+    // The largest file read, and so the largest written. The settings window bounds every
+    // value but the number of planned breaks: a break takes about 260 bytes with its
+    // fired-today entry, at most about 1.1 kB with the longest name the field can hold, so
+    // 20,000 breaks take 5 MB and even 20,000 of the longest 22 MB. A larger file is not read
+    // into memory.
+    static constexpr qint64 maxFileBytes = 32 * 1024 * 1024;
 
     FileSettingsRepository(QString filePath, Clock &clock, QObject *parent = nullptr);
     ~FileSettingsRepository() override; // flushes what is pending

@@ -19,6 +19,11 @@ bool somethingAt(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
+QString blockedFileReason()
+{
+    return QStringLiteral("the file could not be read and is left as it is");
+}
+
 } // namespace
 
 FileStatsRepository::FileStatsRepository(QString fileName, Clock &clock, BaseFolder baseFolder)
@@ -66,18 +71,20 @@ QList<DayStat> FileStatsRepository::load()
     return *std::move(days);
 }
 
-bool FileStatsRepository::save(const QList<DayStat> &days)
+StatsRepository::SaveResult FileStatsRepository::save(const QList<DayStat> &days)
 {
     const QString path = fileURL().toLocalFile();
     if (path.isEmpty())
         return saveFailed(QStringLiteral("there is no data folder"));
-    if (path == m_blockedPath)
-        return false; // already reported when it was found; the history stays in memory
+    if (path == m_blockedPath) {
+        // Logged when it was found; the history stays in memory.
+        return {false, blockedFileReason()};
+    }
     QString error;
-    if (!AtomicFile::write(path, encodeDayStats(days), &error))
+    if (!AtomicFile::write(path, encodeDayStats(days), maxFileBytes, &error))
         return saveFailed(error);
     saveSucceeded();
-    return true;
+    return {};
 }
 
 StatsRepository::ClearResult FileStatsRepository::clear()
@@ -86,7 +93,7 @@ StatsRepository::ClearResult FileStatsRepository::clear()
     if (path.isEmpty() || !somethingAt(path))
         return {};
     if (path == m_blockedPath) {
-        const QString reason = QStringLiteral("the file could not be read and is left as it is");
+        const QString reason = blockedFileReason();
         logInfo(logCategory, QStringLiteral("Clear failed: ") + reason);
         return {false, reason};
     }
@@ -97,7 +104,7 @@ StatsRepository::ClearResult FileStatsRepository::clear()
     // Whatever stopped the removal, the statistics must not survive a clear: an empty
     // history in its place says the same as no file.
     QString emptyingError;
-    if (AtomicFile::write(path, QByteArrayLiteral("[]"), &emptyingError))
+    if (AtomicFile::write(path, QByteArrayLiteral("[]"), maxFileBytes, &emptyingError))
         return {};
     logInfo(logCategory,
             QStringLiteral("Clear failed: cannot empty the file either: ") + emptyingError);
@@ -107,14 +114,14 @@ StatsRepository::ClearResult FileStatsRepository::clear()
 
 // Every completed break of the run is lost while saves fail, so the user must hear of it;
 // a failure that repeats itself on every recording is said once.
-bool FileStatsRepository::saveFailed(const QString &error)
+StatsRepository::SaveResult FileStatsRepository::saveFailed(const QString &error)
 {
     ++m_failedSaves;
     if (error != m_reportedSaveError) {
         m_reportedSaveError = error;
         logWarn(logCategory, QStringLiteral("Save failed: ") + error);
     }
-    return false;
+    return {false, error};
 }
 
 void FileStatsRepository::saveSucceeded()

@@ -14,14 +14,19 @@ class Clock;
 // file 0600. A file that exists but cannot be read or decoded is moved aside as
 // "<name>.corrupt-<timestamp>" and the history starts empty; when it cannot even be moved,
 // it is left exactly as it is and nothing is written over it for the rest of the run. A save
-// that fails is a WARN, once for each different reason, and the first save that works again
-// says so. A clear removes the file, or empties it where it cannot be removed; when it can do
-// neither, or the file is one it could not read, it says why. Main thread only.
+// that fails, or that would write more than is ever read back, is a WARN, once for each
+// different reason, and the first save that works again says so. A clear removes the file,
+// or empties it where it cannot be removed; when it can do neither, or the file is one it
+// could not read, it says why. Main thread only.
 class FileStatsRepository : public StatsRepository
 {
 public:
-    // Thirty days take a few kilobytes; a larger file is not read into memory.
-    static constexpr qint64 maxFileBytes = 4 * 1024 * 1024;
+    // The largest file read, and so the largest written. Thirty days take at most 21 kB; the
+    // rest is room for the days kept after today, which only a clock set back or a
+    // hand-made file brings: a decade of them takes under 3 MB, and the sparsest hand-made
+    // records grow about twentyfold when written out whole. A larger file is not read into
+    // memory.
+    static constexpr qint64 maxFileBytes = 16 * 1024 * 1024;
 
     // The folder that receives the application's folder; empty when there is none.
     using BaseFolder = std::function<QString()>;
@@ -38,12 +43,12 @@ public:
     QUrl fileURL() const;
 
     QList<DayStat> load() override;
-    bool save(const QList<DayStat> &days) override;
+    SaveResult save(const QList<DayStat> &days) override;
     ClearResult clear() override;
 
 private:
     void setAsideUnusableFile(const QString &path, const QString &reason);
-    bool saveFailed(const QString &error);
+    SaveResult saveFailed(const QString &error);
     void saveSucceeded();
 
     QString m_fileName;

@@ -10,10 +10,10 @@ QList<DayStat> InMemoryStatsRepository::load()
     return m_days;
 }
 
-bool InMemoryStatsRepository::save(const QList<DayStat> &days)
+StatsRepository::SaveResult InMemoryStatsRepository::save(const QList<DayStat> &days)
 {
     m_days = days;
-    return true;
+    return {};
 }
 
 StatsRepository::ClearResult InMemoryStatsRepository::clear()

@@ -10,7 +10,7 @@ public:
     explicit InMemoryStatsRepository(QList<DayStat> days = {});
 
     QList<DayStat> load() override;
-    bool save(const QList<DayStat> &days) override;
+    SaveResult save(const QList<DayStat> &days) override;
     ClearResult clear() override;
 
     const QList<DayStat> &days() const { return m_days; }

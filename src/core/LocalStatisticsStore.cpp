@@ -85,9 +85,11 @@ void LocalStatisticsStore::setDays(const QList<DayStat> &days)
 void LocalStatisticsStore::record(const Mutation &mutation)
 {
     const QString key = dayKey(today());
-    // A day kept aside as later than today may have become today by now.
-    QList<DayStat> days = prune(storedDays());
-    m_laterDays = laterThanToday(m_laterDays);
+    // Both ways across today: a day kept aside as later may have become today, and with the
+    // clock set back a day of the window may now lie after today; it is kept aside then.
+    const QList<DayStat> stored = storedDays();
+    QList<DayStat> days = prune(stored);
+    m_laterDays = laterThanToday(stored);
     auto it = std::find_if(days.begin(), days.end(),
                            [&](const DayStat &day) { return day.date == key; });
     if (it == days.end()) {
@@ -212,6 +214,7 @@ StatsRepository::ClearResult LocalStatisticsStore::clearAll()
         return result;
     m_laterDays.clear();
     m_unsaved = false;
+    setSaveError({}); // nothing is left unstored
     setDays({});
     return result;
 }
@@ -224,7 +227,20 @@ void LocalStatisticsStore::flush()
 
 void LocalStatisticsStore::save()
 {
-    m_unsaved = !m_repository.save(storedDays());
+    const StatsRepository::SaveResult result = m_repository.save(storedDays());
+    m_unsaved = !result.saved;
+    if (result.saved)
+        setSaveError({});
+    else
+        setSaveError(result.reason.isEmpty() ? QStringLiteral("the reason is unknown") : result.reason);
+}
+
+void LocalStatisticsStore::setSaveError(const QString &reason)
+{
+    if (reason == m_saveError)
+        return;
+    m_saveError = reason;
+    emit saveErrorChanged();
 }
 
 QList<DayStat> LocalStatisticsStore::prune(const QList<DayStat> &days) const

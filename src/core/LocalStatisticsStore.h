@@ -18,12 +18,13 @@ class Clock;
 // record and saves the whole history at once. Day keys are "yyyy-MM-dd" in the time zone
 // given at creation: a later change of the system's zone does not move recorded days.
 // Records dated after today (a clock that is behind, for now) are kept as they are: not
-// shown, not counted, never pruned, and written back with every save, so a wrong clock at
-// start-up cannot wipe the history. Main thread only.
+// shown, not counted, never pruned, and written back with every save, so a clock that is
+// wrong at start-up or set back while running cannot wipe the history. Main thread only.
 class LocalStatisticsStore : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QList<DayStat> days READ days WRITE setDays NOTIFY daysChanged)
+    Q_PROPERTY(QString saveError READ saveError NOTIFY saveErrorChanged)
 
 public:
     using Mutation = std::function<void(DayStat &)>;
@@ -72,6 +73,9 @@ public:
     StatsRepository::ClearResult clearAll();
     // Saves again when the last save failed; nothing else is ever waiting to be written.
     void flush();
+    // Why the last save could not store the history, in words fit to show the user; empty
+    // while saves work. What is counted meanwhile lives in memory only.
+    const QString &saveError() const { return m_saveError; }
 
     // The records dated inside the window as of now, one per day (duplicates added
     // together), in date order; records with a date that is not a real "yyyy-MM-dd" go.
@@ -84,6 +88,7 @@ public:
 
 signals:
     void daysChanged();
+    void saveErrorChanged();
 
 private:
     QDate today() const;
@@ -94,6 +99,7 @@ private:
     // What the file holds: the window, then the days after today.
     QList<DayStat> storedDays() const { return m_days + m_laterDays; }
     void save();
+    void setSaveError(const QString &reason);
 
     StatsRepository &m_repository;
     Clock &m_clock;
@@ -101,5 +107,6 @@ private:
     QList<DayStat> m_days;
     QList<DayStat> m_laterDays;
     bool m_unsaved = false; // the last save failed
+    QString m_saveError;
     CancellableHandle m_retentionTimer; // cancelled with the store, so it never fires late
 };

@@ -192,7 +192,7 @@ bool LoginItem::systemEntryWouldStart() const
 bool LoginItem::writeEntry(const QByteArray &text, QString *error) const
 {
     return makeFolderIfMissing(QFileInfo(m_entryPath).absolutePath(), error)
-        && AtomicFile::write(m_entryPath, text, error);
+        && AtomicFile::write(m_entryPath, text, maxEntryBytes, error);
 }
 
 QByteArray LoginItem::entryText() const

@@ -13,8 +13,16 @@ public:
     virtual ~StatsRepository() = default;
 
     virtual QList<DayStat> load() = 0;
-    // Replaces what is stored by the given list; false when it could not be stored.
-    virtual bool save(const QList<DayStat> &days) = 0;
+    // What a save did: whether the list is stored now and, when it is not, why, in words fit
+    // to show the user.
+    struct SaveResult
+    {
+        bool saved = true;
+        QString reason;
+    };
+
+    // Replaces what is stored by the given list.
+    virtual SaveResult save(const QList<DayStat> &days) = 0;
     // What a clear left behind. The history counts as gone when nothing holds it any more,
     // whether the file went or was emptied in place; when it is still stored, `reason` says
     // why, in words fit to show the user.

@@ -163,6 +163,8 @@ void PlannedBreakScheduler::setBreaks(const QList<PlannedBreak> &breaks)
     if (breaks == m_breaks)
         return;
     m_breaks = breaks;
+    m_timetable.setBreaks(m_breaks);
+    m_firedDatesPrunedFor.clear();
     emit breaksChanged();
 }
 

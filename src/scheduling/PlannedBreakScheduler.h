@@ -6,6 +6,7 @@
 #include "scheduling/PlannedBreak.h"
 #include "scheduling/PlannedBreakSchedulerServices.h"
 #include "scheduling/PlannedBreakStore.h"
+#include "scheduling/PlannedBreakTimetable.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -94,8 +95,8 @@ private:
     double headsUpLeadSeconds() const;
     void pruneDueBreaks();
     void pruneFiredDates(const QString &dayKey);
-    void markDue(const PlannedBreak &planned, const QDateTime &now, double headsUpLead,
-                 const QString &dayKey);
+    void markDue(const PlannedBreak &planned, const QDateTime &scheduled, const QDateTime &now,
+                 double headsUpLead, const QString &dayKey);
     void expireStaleDueBreaks(const QDateTime &now);
     std::optional<QUuid> earliestDueBreak() const;
     const PlannedBreak *findBreak(const QUuid &id) const;
@@ -119,8 +120,12 @@ private:
     PlannedBreakSchedulerServices m_services;
     PlannedBreakStore m_store;
     QList<PlannedBreak> m_breaks;
+    PlannedBreakTimetable m_timetable; // follows m_breaks
     CancellableHandle m_checkTimer;
     QMap<QString, QString> m_lastFiredDates;
+    // The day for which m_lastFiredDates holds nothing to prune; empty when a change of the
+    // list or a new entry may have left something.
+    QString m_firedDatesPrunedFor;
     QMap<QUuid, QDateTime> m_dueBreaks;
     QSet<QUuid> m_headsUpShown;
     QMap<QUuid, double> m_sensitivityDelayAccumulated;

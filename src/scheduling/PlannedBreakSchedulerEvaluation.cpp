@@ -25,8 +25,10 @@ void PlannedBreakScheduler::evaluate()
     const double headsUpLead = headsUpLeadSeconds();
     pruneDueBreaks();
     pruneFiredDates(dayKey);
-    for (const PlannedBreak &planned : std::as_const(m_breaks))
-        markDue(planned, now, headsUpLead, dayKey);
+    // Only a break whose time is near can become due; thousands of others are not looked at.
+    for (const PlannedBreakTimetable::Occurrence &occurrence :
+         m_timetable.near(now, maximumLateness, headsUpLead))
+        markDue(m_breaks[occurrence.position], occurrence.scheduled, now, headsUpLead, dayKey);
     expireStaleDueBreaks(now);
     // Most passes of the day find nothing due and need not ask the gate at all.
     if (m_dueBreaks.isEmpty() || !isRuntimeActive())
@@ -69,21 +71,23 @@ void PlannedBreakScheduler::pruneDueBreaks()
 {
     QMap<QUuid, QDateTime> kept;
     for (auto it = m_dueBreaks.cbegin(); it != m_dueBreaks.cend(); ++it) {
-        if (findBreak(it.key()))
+        if (m_timetable.positionOf(it.key()) >= 0)
             kept.insert(it.key(), it.value());
     }
     m_dueBreaks = kept;
 }
 
 // Entries of earlier days and of removed breaks fall away; the store is written only when
-// something did.
+// something did. Pruned once more only after a new day, a change of the list or a new entry:
+// nothing else can leave an entry to drop.
 void PlannedBreakScheduler::pruneFiredDates(const QString &dayKey)
 {
+    if (dayKey == m_firedDatesPrunedFor)
+        return;
+    m_firedDatesPrunedFor = dayKey;
     QMap<QString, QString> kept;
     for (auto it = m_lastFiredDates.cbegin(); it != m_lastFiredDates.cend(); ++it) {
-        const bool known = std::any_of(m_breaks.cbegin(), m_breaks.cend(),
-                                       [&](const PlannedBreak &b) { return b.idKey() == it.key(); });
-        if (known && it.value() == dayKey)
+        if (m_timetable.containsIdKey(it.key()) && it.value() == dayKey)
             kept.insert(it.key(), it.value());
     }
     if (kept == m_lastFiredDates)
@@ -94,15 +98,13 @@ void PlannedBreakScheduler::pruneFiredDates(const QString &dayKey)
 
 // A break first seen more than the maximum lateness after its time never becomes due that
 // day; one already due keeps the first scheduled time it was given.
-void PlannedBreakScheduler::markDue(const PlannedBreak &planned, const QDateTime &now,
-                                    double headsUpLead, const QString &dayKey)
+void PlannedBreakScheduler::markDue(const PlannedBreak &planned, const QDateTime &scheduled,
+                                    const QDateTime &now, double headsUpLead,
+                                    const QString &dayKey)
 {
-    if (!planned.isPlannedOn(now.date()) || m_lastFiredDates.value(planned.idKey()) == dayKey)
+    if (m_lastFiredDates.value(planned.idKey()) == dayKey)
         return;
-    const std::optional<QDateTime> scheduled = planned.scheduledTimeOn(now);
-    if (!scheduled)
-        return;
-    const double lateness = secondsBetween(*scheduled, now);
+    const double lateness = secondsBetween(scheduled, now);
     if (lateness < -headsUpLead || lateness > maximumLateness)
         return;
     if (m_dueBreaks.contains(planned.id))
@@ -111,7 +113,7 @@ void PlannedBreakScheduler::markDue(const PlannedBreak &planned, const QDateTime
              {{QStringLiteral("lateness"), formatSecondsForLog(std::max(lateness, 0.0))},
               {QStringLiteral("name"), planned.name},
               {QStringLiteral("scheduledAt"), planned.scheduledAtText()}});
-    m_dueBreaks.insert(planned.id, *scheduled);
+    m_dueBreaks.insert(planned.id, scheduled);
 }
 
 // An expired break is not recorded as fired: it stays out because it stays too late.
@@ -135,11 +137,16 @@ std::optional<QUuid> PlannedBreakScheduler::earliestDueBreak() const
 {
     std::optional<QUuid> chosen;
     QDateTime chosenTime;
-    for (const PlannedBreak &planned : m_breaks) {
-        const auto due = m_dueBreaks.constFind(planned.id);
-        if (due != m_dueBreaks.cend() && (!chosen || due.value() < chosenTime)) {
-            chosen = planned.id;
+    qsizetype chosenPosition = -1;
+    for (auto due = m_dueBreaks.cbegin(); due != m_dueBreaks.cend(); ++due) {
+        const qsizetype position = m_timetable.positionOf(due.key());
+        if (position < 0)
+            continue;
+        if (!chosen || due.value() < chosenTime
+            || (due.value() == chosenTime && position < chosenPosition)) {
+            chosen = due.key();
             chosenTime = due.value();
+            chosenPosition = position;
         }
     }
     return chosen;
@@ -147,9 +154,8 @@ std::optional<QUuid> PlannedBreakScheduler::earliestDueBreak() const
 
 const PlannedBreak *PlannedBreakScheduler::findBreak(const QUuid &id) const
 {
-    const auto found = std::find_if(m_breaks.cbegin(), m_breaks.cend(),
-                                    [&](const PlannedBreak &b) { return b.id == id; });
-    return found == m_breaks.cend() ? nullptr : &*found;
+    const qsizetype position = m_timetable.positionOf(id);
+    return position < 0 ? nullptr : &m_breaks[position];
 }
 
 void PlannedBreakScheduler::writeFiredDates()

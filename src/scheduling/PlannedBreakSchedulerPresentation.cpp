@@ -145,6 +145,7 @@ void PlannedBreakScheduler::recordFired(const PlannedBreak &planned)
 {
     const QDateTime occurrence = m_dueBreaks.value(planned.id, m_services.clock.now());
     m_lastFiredDates.insert(planned.idKey(), formatPlannedDayKey(occurrence));
+    m_firedDatesPrunedFor.clear(); // an occurrence held past midnight is yesterday's
     forgetState(planned.id);
     writeFiredDates();
     logEvent(LogLevel::Info, QStringLiteral("presented"),

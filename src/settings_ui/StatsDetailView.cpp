@@ -45,6 +45,9 @@ StatsDetailView::StatsDetailView(LocalStatisticsStore &statistics, QWidget *pare
     stack->addWidget(m_footer);
     connect(m_footer, &StatsFooter::clearRequested, this, &StatsDetailView::askToClear);
     connect(&m_statistics, &LocalStatisticsStore::daysChanged, this, &StatsDetailView::refresh);
+    connect(&m_statistics, &LocalStatisticsStore::saveErrorChanged, this,
+            [this] { m_footer->setSaveError(m_statistics.saveError()); });
+    m_footer->setSaveError(m_statistics.saveError());
     refresh();
 }
 

@@ -14,7 +14,21 @@
 namespace {
 
 constexpr qreal noteSize = 10;
+constexpr qreal reasonSize = 11;
+// How far the light scheme's warning orange moves towards the label colour.
+constexpr qreal warningDarkening = 0.5;
 const QString errorPrefix = QStringLiteral("Statistics could not be cleared: ");
+const QString saveErrorPrefix = QStringLiteral("Statistics can't be saved: ");
+
+// A line that says why, as plain text: the reason comes from the file system.
+QLabel *reasonLine(const QString &name, const QColor &light, const QColor &dark)
+{
+    QLabel *line = new SchemeLabel(QString(), SettingsFont::font(reasonSize), light, dark);
+    line->setObjectName(name);
+    line->setWordWrap(true);
+    line->hide();
+    return line;
+}
 
 QWidget *privacyNote()
 {
@@ -41,14 +55,15 @@ StatsFooter::StatsFooter(QWidget *parent)
     : QWidget(parent)
     , m_clear(new HoverSymbolButton(QStringLiteral("trash"), NamedColor::red,
                                QStringLiteral("Clear local statistics")))
+    , m_saveError(reasonLine(QStringLiteral("saveError"), saveErrorColour(ColorScheme::light),
+                             saveErrorColour(ColorScheme::dark)))
     // Red as text is drawn: on a light ground the bright red alone reads too faintly.
-    , m_error(PaneLabels::tinted(QString(), 11, QFont::Normal, NamedColor::red))
+    , m_error(reasonLine(QStringLiteral("clearError"),
+                         NamedColors::textColor(NamedColor::red, ColorScheme::light),
+                         NamedColors::textColor(NamedColor::red, ColorScheme::dark)))
 {
     m_clear->setObjectName(QStringLiteral("clearStatistics"));
     connect(m_clear, &QAbstractButton::clicked, this, &StatsFooter::clearRequested);
-    m_error->setObjectName(QStringLiteral("clearError"));
-    m_error->setWordWrap(true);
-    m_error->hide();
 
     auto *row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
@@ -60,7 +75,27 @@ StatsFooter::StatsFooter(QWidget *parent)
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(6);
     stack->addLayout(row);
+    stack->addWidget(m_saveError);
     stack->addWidget(m_error);
+}
+
+QColor StatsFooter::saveErrorColour(ColorScheme scheme)
+{
+    if (scheme == ColorScheme::dark)
+        return NamedColors::textColor(NamedColor::orange, scheme);
+    return NamedColors::blend(NamedColors::color(NamedColor::orange, scheme),
+                              NamedColors::color(NamedColor::label, scheme), warningDarkening);
+}
+
+void StatsFooter::setSaveError(const QString &reason)
+{
+    m_saveError->setText(reason.isEmpty() ? QString() : saveErrorPrefix + reason);
+    m_saveError->setVisible(!reason.isEmpty());
+}
+
+QString StatsFooter::saveError() const
+{
+    return m_saveError->text();
 }
 
 void StatsFooter::setClearError(const QString &reason)

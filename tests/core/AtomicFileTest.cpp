@@ -18,6 +18,7 @@ QStringList entries(const QString &folder)
 }
 
 const QDateTime brokenAt(QDate(2025, 3, 4), QTime(9, 5, 7));
+constexpr qint64 limit = 1024;
 
 } // namespace
 
@@ -34,7 +35,7 @@ TEST(AtomicFileTest, WriteReplacesTheWholeFileWithAnOwnerOnlyFile)
     // Even a umask that takes the owner's write bit away leaves the file at exactly 0600.
     const mode_t savedMask = ::umask(0277);
     QString error;
-    const bool written = AtomicFile::write(path, "[]", &error);
+    const bool written = AtomicFile::write(path, "[]", limit, &error);
     ::umask(savedMask);
 
     ASSERT_TRUE(written) << error.toStdString();
@@ -50,14 +51,41 @@ TEST(AtomicFileTest, AFailedWriteReportsWhyAndLeavesNothingBehind)
     const QString target = dir.filePath("settings.json");
     QDir().mkpath(target + "/keep");
     QString error;
-    EXPECT_FALSE(AtomicFile::write(target, "{}", &error));
+    EXPECT_FALSE(AtomicFile::write(target, "{}", limit, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(entries(dir.path()), QStringList("settings.json"));
     EXPECT_TRUE(QFileInfo(target + "/keep").isDir());
 
     error.clear();
-    EXPECT_FALSE(AtomicFile::write(dir.filePath("missing/settings.json"), "{}", &error));
+    EXPECT_FALSE(AtomicFile::write(dir.filePath("missing/settings.json"), "{}", limit, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+// What is written is read back with the same limit: a content past it would be set aside at
+// the next start, so it is refused and the last good file stays.
+TEST(AtomicFileTest, AWriteOfMoreThanTheReadLimitIsRefusedAndTheFileStays)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.json");
+    writeBytes(path, "{\"kept\": true}");
+    const qint64 sizes[] = {limit - 1, limit, limit + 1, 4 * limit};
+    for (qint64 size : sizes) {
+        SCOPED_TRACE(size);
+        const QByteArray content(size, 'x');
+        QString error;
+        const bool written = AtomicFile::write(path, content, limit, &error);
+        const AtomicFile::ReadResult readBack = AtomicFile::read(path, limit);
+        ASSERT_EQ(readBack.status, AtomicFile::ReadResult::Status::read);
+        if (size <= limit) {
+            EXPECT_TRUE(written) << error.toStdString();
+            EXPECT_EQ(readBack.bytes, content);
+        } else {
+            EXPECT_FALSE(written);
+            EXPECT_EQ(error.toStdString(), "too large to be read back (more than 1 kB)");
+        }
+    }
+    EXPECT_EQ(readBytes(path), QByteArray(limit, 'x')) << "the last write that fitted";
+    EXPECT_EQ(entries(dir.path()), QStringList("settings.json")) << "no temporary file is left";
 }
 
 TEST(AtomicFileTest, SetAsideKeepsTheContentAndNeverReplacesAnEarlierCopy)

@@ -242,6 +242,73 @@ TEST_F(FileSettingsRepositoryTest, AFailedWriteIsLoggedOnceAndRetriedAtTheNextFl
     EXPECT_EQ(fileObject().value("skipsPerDay"), 5);
 }
 
+// A hand-made file of 3.6 MB: 20,000 planned breaks. The next change of any setting writes
+// it back in a form the next start reads, one setting a line and every value compact.
+TEST_F(FileSettingsRepositoryTest, AFileOfTwentyThousandPlannedBreaksSurvivesTheNextChange)
+{
+    constexpr int breakCount = 20000;
+    QByteArray handMade = R"({"hasCompletedOnboarding": true, "plannedBreaks": [)";
+    for (int index = 0; index < breakCount; ++index) {
+        handMade += QStringLiteral(R"(%1{"id":"00000000-0000-4000-8000-%2","name":"Stretch %3",)"
+                                   R"("emoji":"figure.walk","hour":%4,"minute":%5,)"
+                                   R"("durationSeconds":300,"days":[true,true,true,true,true,)"
+                                   R"(false,false],"enabled":true})")
+                        .arg(index == 0 ? "" : ",")
+                        .arg(index, 12, 10, QLatin1Char('0'))
+                        .arg(index)
+                        .arg(index / 60 % 24)
+                        .arg(index % 60)
+                        .toUtf8();
+    }
+    handMade += "]}";
+    ASSERT_GT(handMade.size(), 3'500'000);
+    writeBytes(path(), handMade);
+    {
+        auto store = open();
+        ASSERT_EQ(store->array("plannedBreaks").value_or(QVariantList{}).size(), breakCount);
+        store->setInteger("breakInterval", 25);
+        store->flush();
+    }
+    const QByteArray written = readBytes(path());
+    EXPECT_LE(written.size(), handMade.size() + breakCount) << "no larger than by hand";
+    EXPECT_TRUE(written.contains("\n    \"breakInterval\": 25,\n"));
+    EXPECT_TRUE(written.contains(R"(,"minute":59,"name":"Stretch 19979"})"));
+    auto reopened = open();
+    EXPECT_TRUE(setAsideFiles().isEmpty());
+    EXPECT_EQ(reopened->array("plannedBreaks").value_or(QVariantList{}).size(), breakCount);
+    EXPECT_EQ(reopened->integer("breakInterval"), 25);
+}
+
+// More than the next start would read is never written: one warning, the last good file
+// stays, and memory goes on with every value until the domain fits again.
+TEST_F(FileSettingsRepositoryTest, ADomainPastTheReadLimitIsNotWrittenUntilItFitsAgain)
+{
+    // Escaped as six bytes each, a control character makes the limit in a few megabytes.
+    const QString huge(FileSettingsRepository::maxFileBytes / 6 + 1, QChar(0x01));
+    LogCapture log;
+    auto store = open();
+    store->setInteger("breakInterval", 25);
+    store->flush();
+    const QByteArray lastGood = readBytes(path());
+
+    store->setString("customMessage", huge);
+    store->flush();
+    store->setInteger("skipsPerDay", 5);
+    store->flush();
+    EXPECT_EQ(readBytes(path()), lastGood);
+    EXPECT_EQ(store->string("customMessage"), huge);
+    EXPECT_EQ(store->integer("skipsPerDay"), 5);
+    ASSERT_EQ(log.warnings(QStringLiteral("Settings")), 1);
+    EXPECT_TRUE(log.messages("Settings").value(0).contains("too large to be read back"))
+        << log.messages("Settings").value(0).toStdString();
+
+    store->removeObject("customMessage");
+    store->flush();
+    EXPECT_EQ(fileObject().value("skipsPerDay"), 5);
+    EXPECT_FALSE(fileObject().contains("customMessage"));
+    EXPECT_TRUE(setAsideFiles().isEmpty());
+}
+
 TEST_F(FileSettingsRepositoryTest, RemovingTheDomainDeletesTheFileAndDropsPendingWrites)
 {
     auto store = open();

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include <sys/stat.h>
 
 namespace {
@@ -206,8 +209,8 @@ TEST_F(FileStatsRepositoryTest, SaveFailuresAreWarnedOncePerReasonAndTheRecovery
     QFile::rename(base() + QStringLiteral("/placeholder"), folder());
     LogCapture log;
     FileStatsRepository stats = repository();
-    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 1)}));
-    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 2)}));
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 1)}).saved);
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 2)}).saved);
     EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
     EXPECT_TRUE(log.messages("StatsRepo").value(0).startsWith("Save failed: "));
 
@@ -215,13 +218,13 @@ TEST_F(FileStatsRepositoryTest, SaveFailuresAreWarnedOncePerReasonAndTheRecovery
     QFile::remove(folder());
     QDir().mkpath(folder());
     ::chmod(QFile::encodeName(folder()).constData(), 0500);
-    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 3)}));
-    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 4)}));
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 3)}).saved);
+    EXPECT_FALSE(stats.save({skippedOn("2025-03-04", 4)}).saved);
     EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 2);
 
     ::chmod(QFile::encodeName(folder()).constData(), 0700);
-    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 5)}));
-    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 6)}));
+    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 5)}).saved);
+    EXPECT_TRUE(stats.save({skippedOn("2025-03-04", 6)}).saved);
     EXPECT_EQ(log.messages("StatsRepo").filter("stats_saved_again"),
               QStringList{QStringLiteral("stats_saved_again | failedSaves=4")});
     EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 2);
@@ -261,4 +264,106 @@ TEST_F(FileStatsRepositoryTest, AReadOnlyFolderKeepsItsModeAndFile)
     EXPECT_EQ(readBytes(path()), stored);
     EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), 1);
     ::chmod(QFile::encodeName(folder()).constData(), 0700);
+}
+
+// A clock set back ten days while the application runs (a user fixing the date by hand, a
+// time server with a wrong answer): the days after the new "today" leave the window but
+// never the file, through recordings and hourly prunings, and are back in the window once
+// the clock is right again.
+TEST_F(FileStatsRepositoryTest, AClockSetBackWhileRunningKeepsEveryLaterDayInTheFile)
+{
+    auto utcAt = [](int month, int day, int hour) {
+        return QDateTime(QDate(2025, month, day), QTime(hour, 0), QTimeZone::utc());
+    };
+    const QStringList week = {"2025-02-26", "2025-02-27", "2025-02-28", "2025-03-01",
+                              "2025-03-02", "2025-03-03", "2025-03-04"};
+    auto savedDates = [this] {
+        QStringList dates;
+        for (const DayStat &day : decodeDayStats(readBytes(path())).value_or(QList<DayStat>{}))
+            dates.append(day.date);
+        return dates.join(' ').toStdString();
+    };
+    FakeClock clock(utcAt(2, 26, 9));
+    FileStatsRepository stats(fileName, clock, [this] { return base(); });
+    LocalStatisticsStore store(stats, clock, QTimeZone::utc(), true);
+    for (int day = 0; day < week.size(); ++day) {
+        if (day > 0)
+            clock.advance(24 * 3600);
+        store.record(LocalStatisticsStore::applySkippedBreak());
+    }
+    ASSERT_EQ(savedDates(), week.join(' ').toStdString());
+
+    struct Step
+    {
+        const char *what;
+        std::function<void()> act;
+        QStringList window;
+    };
+    const Step timeline[] = {
+        {"set back ten days, then a break recorded", [&] {
+             clock.setNow(utcAt(2, 22, 10));
+             store.record(LocalStatisticsStore::applySkippedBreak());
+         }, {"2025-02-22"}},
+        {"hourly prunings", [&] { clock.advance(3 * 3600); }, {"2025-02-22"}},
+        {"the next day", [&] {
+             clock.advance(24 * 3600);
+             store.record(LocalStatisticsStore::applySnoozedBreak());
+         }, {"2025-02-22", "2025-02-23"}},
+        {"the clock right again", [&] {
+             clock.setNow(utcAt(3, 4, 18));
+             store.record(LocalStatisticsStore::applySkippedBreak());
+         }, QStringList{"2025-02-22", "2025-02-23"} + week},
+    };
+    for (const Step &step : timeline) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        QStringList stored = step.window + week;
+        stored.removeDuplicates();
+        std::sort(stored.begin(), stored.end());
+        EXPECT_EQ(savedDates(), stored.join(' ').toStdString());
+        QStringList shown;
+        for (const DayStat &day : store.days())
+            shown.append(day.date);
+        EXPECT_EQ(shown.join(' ').toStdString(), step.window.join(' ').toStdString());
+    }
+    EXPECT_EQ(store.days().constLast(), skippedOn("2025-03-04", 2))
+        << "the day recorded before the clock went back counts on";
+}
+
+// Hand-made files of days after today, each record as short as it may be: written back in
+// full, every record grows about twentyfold. What the next start reads is written; what it
+// would refuse is not, and the file as it was stays while the store says why.
+TEST_F(FileStatsRepositoryTest, AHistoryIsWrittenBackOnlyWhenItCanBeReadBack)
+{
+    struct Case
+    {
+        int laterDays;
+        bool rewritten;
+    };
+    const Case cases[] = {{20000, true}, {45000, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.laterDays);
+        QDir(folder()).removeRecursively();
+        QByteArray handMade = "[";
+        for (int offset = 1; offset <= c.laterDays; ++offset) {
+            handMade += (offset == 1 ? "{\"date\":\"" : ",{\"date\":\"")
+                + m_clock.now().date().addDays(offset).toString(Qt::ISODate).toLatin1() + "\"}";
+        }
+        handMade += "]";
+        writeBytes(path(), handMade);
+        LogCapture log;
+        FileStatsRepository stats = repository();
+        LocalStatisticsStore store(stats, m_clock, QTimeZone::systemTimeZone(), false);
+        store.record(LocalStatisticsStore::applySkippedBreak());
+
+        const QByteArray written = readBytes(path());
+        EXPECT_EQ(written == handMade, !c.rewritten);
+        EXPECT_LE(written.size(), FileStatsRepository::maxFileBytes);
+        EXPECT_EQ(store.saveError().isEmpty(), c.rewritten) << store.saveError().toStdString();
+        EXPECT_EQ(log.warnings(QStringLiteral("StatsRepo")), c.rewritten ? 0 : 1);
+        LocalStatisticsStore reopened(stats, m_clock, QTimeZone::systemTimeZone(), false);
+        EXPECT_TRUE(setAside().isEmpty());
+        EXPECT_EQ(reopened.laterDays().size(), c.laterDays);
+        EXPECT_EQ(reopened.days().size(), c.rewritten ? 1 : 0);
+    }
 }

@@ -4,6 +4,8 @@
 #include "settings_ui/ContentView.h"
 #include "settings_ui/DetailView.h"
 #include "settings_ui/Motion.h"
+#include "settings_ui/NamedColors.h"
+#include "settings_ui/SettingsPalette.h"
 #include "settings_ui/SegmentedControl.h"
 #include "settings_ui/StatsActivityCard.h"
 #include "settings_ui/StatsBreakdownRow.h"
@@ -24,14 +26,19 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -323,6 +330,63 @@ TEST_F(StatsDetailViewTest, AFileThatCannotBeRemovedIsReportedAndKeptWithItsByte
     EXPECT_TRUE(view.showsFigures()) << "what is still stored is still shown";
     EXPECT_EQ(text("breaksTaken"), "4");
     EXPECT_TRUE(clearEnabled()) << "the clear can be tried again";
+}
+
+// With the data folder made read-only, what is counted shows but is not kept: the footer says
+// so, in the warning colour, from the first failed save until one works again.
+TEST_F(StatsDetailViewTest, WhileSavesFailTheFooterSaysWhyUntilOneWorks)
+{
+    StatsDetailView &view = open();
+    const QByteArray folder = QFile::encodeName(QFileInfo(path()).absolutePath());
+    ASSERT_EQ(readBytes(path()), "[]");
+    ::chmod(folder.constData(), 0500);
+    QSignalSpy changes(&store(), &LocalStatisticsStore::saveErrorChanged);
+    auto completeBreak = [this] {
+        store().record(LocalStatisticsStore::applyCompletedBreak(
+            20, false, false, BreakStatisticsSource::routine));
+    };
+    for (int count = 0; count < 3; ++count)
+        completeBreak();
+
+    const auto *line = view.findChild<QLabel *>("saveError");
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(text("saveError").toStdString(),
+              "Statistics can't be saved: the folder is read-only: Permission denied");
+    EXPECT_EQ(line->palette().color(QPalette::WindowText),
+              StatsFooter::saveErrorColour(ColorScheme::light));
+    EXPECT_EQ(line->textFormat(), Qt::PlainText);
+    EXPECT_EQ(changes.count(), 1) << "three failures for one reason are one change";
+    EXPECT_EQ(text("breaksTaken"), "3");
+    EXPECT_EQ(readBytes(path()), "[]");
+
+    ::chmod(folder.constData(), 0700);
+    completeBreak();
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_EQ(changes.count(), 2);
+    EXPECT_EQ(decodeDayStats(readBytes(path())).value_or(QList<DayStat>{}).value(0).breaksCompleted, 4);
+}
+
+// The warning is small text: it reads at 4.5:1 or better on the window's ground, in either
+// scheme, and is orange, the colour warnings are given.
+TEST(StatsFooterTest, TheSaveWarningIsOrangeAndReadsOnBothGrounds)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+            + 0.0722 * linear(colour.blueF());
+    };
+    for (ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
+        SCOPED_TRACE(int(scheme));
+        const QColor text = StatsFooter::saveErrorColour(scheme);
+        const QColor ground = SettingsPalette::palette(scheme).color(QPalette::Window);
+        const double lighter = std::max(luminance(text), luminance(ground));
+        const double darker = std::min(luminance(text), luminance(ground));
+        EXPECT_GE((lighter + 0.05) / (darker + 0.05), 4.5);
+        EXPECT_NEAR(text.hslHueF() * 360, 35, 5);
+    }
 }
 
 TEST_F(StatsDetailViewTest, ABreakRecordedWhileOpenShowsAtOnce)

@@ -1,7 +1,7 @@
 // The Statistics pane: in the window with nothing recorded and with a month of use, and
 // whole, as the detail area lays it out, over 7 and 30 days of that month, with four-digit
-// counts, the question before a clear, and after a clear that could not remove the stored
-// history.
+// counts, the question before a clear, after a clear that could not remove the stored
+// history, and while what is counted cannot be saved.
 
 #include "SettingsRenderStates.h"
 
@@ -71,6 +71,17 @@ public:
     }
 };
 
+// A history that cannot be stored: every save fails as it does in a read-only data folder.
+class ReadOnlyStatsRepository : public InMemoryStatsRepository {
+public:
+    using InMemoryStatsRepository::InMemoryStatsRepository;
+
+    SaveResult save(const QList<DayStat> &) override
+    {
+        return {false, QStringLiteral("the folder is read-only: Permission denied")};
+    }
+};
+
 // The pane as the detail area shows it: padded, at the area's width, as tall as it is.
 QImage paneSheet(SettingsRenderContext &context, StatsRepository &repository, StatRange range,
                  const std::function<void(StatsDetailView &)> &prepare = {})
@@ -132,6 +143,9 @@ bool renderStats(SettingsRenderContext &context)
     written &= context.save(QStringLiteral("stats-clear-error"),
                             paneSheet(context, pinned, StatRange::week,
                                       [](StatsDetailView &pane) { pane.clearStatistics(); }));
+    ReadOnlyStatsRepository readOnly(monthOfUse(today, 1));
+    written &= context.save(QStringLiteral("stats-save-error"),
+                            paneSheet(context, readOnly, StatRange::week));
     return written;
 }
 
