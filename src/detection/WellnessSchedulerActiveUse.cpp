@@ -126,12 +126,16 @@ void WellnessScheduler::resetCounter(ActiveDurationCounter &counter,
 
 // Reading the pointer asks the display server for its idle counter; recent typing settles
 // the question without it. The display is asked last, only when input says the user is there.
+// Without an idle reading nobody is seen at the machine: taken for present, the user would be
+// reminded every few minutes all day, away or not.
 bool WellnessScheduler::isUserActive() const
 {
     if (m_breakTimer && m_breakTimer->isScreenLocked())
         return false;
-    const double threshold = idleThresholdSeconds();
     const InputStateProvider &input = m_services.inputState;
+    if (!input.hasReading())
+        return false;
+    const double threshold = idleThresholdSeconds();
     if (input.secondsSinceKeyboardActivity() >= threshold
         && input.secondsSincePointerActivity() >= threshold)
         return false;

@@ -163,6 +163,7 @@ private:
     bool presentBreak(qint64 durationSeconds, bool isLong, BreakStatisticsSource source,
                       const std::optional<QString> &scheduledName);
     void updateLongBreakCadence(bool isLong);
+    void takeBackLongBreakCadence(const ActiveBreakContext &snoozed);
     void showHeadsUp(qint64 secondsLeft);
 
     // Outcomes (BreakSchedulerOutcome.cpp)
@@ -226,6 +227,8 @@ private:
     std::optional<PauseReason> m_currentPauseReason;
     CancellableHandle m_timer;
     double m_deliveryDelayAccumulated = 0;
+    // The short-break count before the break on screen advanced it; none for a planned break.
+    std::optional<qint64> m_shortBreaksSinceLongBeforeBreak;
     bool m_isScreenLocked = false;
     QString m_statusMessage;
     int m_maxScreenCountThisSession = 0;

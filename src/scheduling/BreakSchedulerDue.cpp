@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -194,8 +195,11 @@ bool BreakScheduler::presentBreak(qint64 requestedSeconds, bool isLong,
         return false;
     }
     // A planned break stands outside the short/long rhythm.
-    if (source != BreakStatisticsSource::planned)
+    m_shortBreaksSinceLongBeforeBreak.reset();
+    if (source != BreakStatisticsSource::planned) {
+        m_shortBreaksSinceLongBeforeBreak = m_services.settings.shortBreaksSinceLong();
         updateLongBreakCadence(isLong);
+    }
     return true;
 }
 
@@ -211,6 +215,20 @@ void BreakScheduler::updateLongBreakCadence(bool isLong)
     const qint64 untilLong = std::max<qint64>(settings.longBreakFrequency() - count, 0);
     logInfo(QStringLiteral("BreakScheduler"),
             QStringLiteral("Short break #%1 - next long break in %2").arg(count).arg(untilLong));
+}
+
+// A snoozed break comes back as what it was and is counted once, when it ends for good: the
+// step it took in the rhythm is given back, so the re-armed break is due as the same kind.
+void BreakScheduler::takeBackLongBreakCadence(const ActiveBreakContext &snoozed)
+{
+    const std::optional<qint64> before = std::exchange(m_shortBreaksSinceLongBeforeBreak, {});
+    if (!before)
+        return; // a planned break took no step
+    AppSettings &settings = m_services.settings;
+    if (snoozed.isLong)
+        settings.setShortBreaksSinceLong(*before);
+    else
+        settings.setShortBreaksSinceLong(std::max<qint64>(settings.shortBreaksSinceLong() - 1, 0));
 }
 
 bool BreakScheduler::takeBreakNow()

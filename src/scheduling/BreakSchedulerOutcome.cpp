@@ -86,6 +86,7 @@ void BreakScheduler::handleSnoozed(const BreakDismissalOutcome::Snoozed &snoozed
               {QStringLiteral("outcome"), QStringLiteral("snoozed")},
               {QStringLiteral("source"), breakSourceLogName(context->source)}});
     m_services.settings.recordSnoozeUsed();
+    takeBackLongBreakCadence(*context);
     rearmAfterSnooze(double(delay));
     startPostBreakCooldown();
 }

@@ -67,6 +67,7 @@ TEST(WellnessSchedulerActiveUseTest, PresenceNeedsRecentInputAnUnlockedSessionAn
     struct Row
     {
         const char *name;
+        bool hasReading;
         double keyboardIdle;
         double pointerIdle;
         qint64 idleTimeoutMinutes;
@@ -76,19 +77,22 @@ TEST(WellnessSchedulerActiveUseTest, PresenceNeedsRecentInputAnUnlockedSessionAn
         int pointerReadings;
     };
     const Row rows[] = {
-        {"typing: the pointer is not read", 0, 600, 2, false, true, true, 0},
-        {"pointing while the keyboard rests", 600, 5, 2, false, true, true, 1},
-        {"away for the two-minute timeout", 120, 120, 2, false, true, false, 1},
-        {"just under the timeout", 119, 600, 2, false, true, true, 0},
-        {"a zero timeout counts as one minute", 60, 60, 0, false, true, false, 1},
-        {"under the one minute", 59, 600, 0, false, true, true, 0},
-        {"a hand-edited endless timeout", 1e9, 1e9, qint64(1) << 62, false, true, true, 0},
-        {"locked session, recent input", 0, 0, 2, true, true, false, 0},
-        {"display off, recent input", 0, 0, 2, false, false, false, 0},
+        {"typing: the pointer is not read", true, 0, 600, 2, false, true, true, 0},
+        {"pointing while the keyboard rests", true, 600, 5, 2, false, true, true, 1},
+        {"away for the two-minute timeout", true, 120, 120, 2, false, true, false, 1},
+        {"just under the timeout", true, 119, 600, 2, false, true, true, 0},
+        {"a zero timeout counts as one minute", true, 60, 60, 0, false, true, false, 1},
+        {"under the one minute", true, 59, 600, 0, false, true, true, 0},
+        {"a hand-edited endless timeout", true, 1e9, 1e9, qint64(1) << 62, false, true, true, 0},
+        {"locked session, recent input", true, 0, 0, 2, true, true, false, 0},
+        {"display off, recent input", true, 0, 0, 2, false, false, false, 0},
+        // A desktop without an idle source reads zeros that mean nothing.
+        {"no idle reading", false, 0, 0, 2, false, true, false, 0},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         ActiveUseRig rig({{"idleTimeoutMinutes", integer(row.idleTimeoutMinutes)}});
+        rig.input.setHasReading(row.hasReading);
         rig.input.setSecondsSinceKeyboardActivity(row.keyboardIdle);
         rig.input.setSecondsSincePointerActivity(row.pointerIdle);
         rig.display.setMainDisplayActive(row.displayOn);
@@ -98,6 +102,23 @@ TEST(WellnessSchedulerActiveUseTest, PresenceNeedsRecentInputAnUnlockedSessionAn
         EXPECT_EQ(rig.wellness.isUserActive(), row.active);
         EXPECT_EQ(rig.input.pointerReadings() - readingsBefore, row.pointerReadings);
     }
+}
+
+TEST(WellnessSchedulerActiveUseTest, WithoutAnIdleReadingNoUseIsCountedAndNoReminderComes)
+{
+    ActiveUseRig rig({{"blinkEnabled", true}});
+    rig.startRuntime();
+    rig.clock.advance(60);
+    rig.input.setHasReading(false);
+    rig.clock.advance(8 * 3600);
+    EXPECT_EQ(rig.wellness.postureCounter().elapsed, 60.0);
+    EXPECT_EQ(rig.wellness.blinkCounter().elapsed, 60.0);
+    EXPECT_TRUE(rig.reminderLines().isEmpty());
+
+    // The source answers again: counting goes on from where it stood.
+    rig.input.setHasReading(true);
+    rig.clock.advance(240);
+    EXPECT_EQ(rig.reminderLines(), QStringList({"Blink reminder #1 queued"}));
 }
 
 TEST(WellnessSchedulerActiveUseTest, ClockRunsOnlyWhileRemindersCanBecomeDue)

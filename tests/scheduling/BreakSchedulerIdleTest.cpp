@@ -307,3 +307,30 @@ TEST(BreakSchedulerIdleTest, AfterABreakTheQuietTimeOfTheBreakIsNotTimeAway)
     EXPECT_EQ(rig.scheduler.measuredIdleSeconds(), 0.5);
     EXPECT_EQ(rig.scheduler.syntheticIdleBaseline(), 0.0);
 }
+
+// An hour-long call sat through without touching anything: the quiet time of the call is no
+// absence once it ends, and the first key press after it is no return from one.
+TEST(BreakSchedulerIdleTest, AfterALongCallItsQuietTimeIsNotTimeAway)
+{
+    AwayRig rig;
+    rig.scheduler.start();
+    rig.clock.advance(100);
+    rig.scheduler.pause(PauseReason::meeting);
+    rig.input.setIdleSeconds(3600);
+    rig.clock.advance(3600);
+    rig.scheduler.resume(PauseReason::meeting);
+
+    for (int second = 1; second <= 10; ++second) {
+        rig.input.setIdleSeconds(3600 + second);
+        rig.clock.advance(1);
+        EXPECT_FALSE(rig.scheduler.isSystemIdle()) << second << " s after the call";
+    }
+    EXPECT_EQ(rig.scheduler.timeRemaining(), 1390.0);
+    rig.comeBack();
+    EXPECT_FALSE(rig.scheduler.isSystemIdle());
+    EXPECT_EQ(rig.scheduler.timeRemaining(), 1389.0);
+    EXPECT_TRUE(rig.events("idle_started").isEmpty());
+    EXPECT_TRUE(rig.events("idle_completed").isEmpty());
+    EXPECT_EQ(rig.today().idleBreaks, 0);
+    EXPECT_TRUE(rig.noticeTitles().isEmpty());
+}

@@ -209,3 +209,89 @@ TEST(BreakSchedulerOutcomeTest, TheHiddenBreakScreenSetsTheIdleBaseline)
     EXPECT_EQ(rig.events("post_break_idle_baseline_set"),
               QStringList({"post_break_idle_baseline_set | baseline=300s"}));
 }
+
+// The short/long rhythm advances when a break is shown; a snooze gives that step back, so the
+// break comes back as what it was and is counted once, when it ends for good.
+TEST(BreakSchedulerOutcomeTest, ASnoozedBreakGivesBackItsStepOfTheRhythm)
+{
+    enum class Road { routine, manual, planned };
+    struct Row
+    {
+        const char *name;
+        Road road;
+        qint64 storedCount;
+        std::optional<qint64> countSetDuringBreak;
+        bool firstIsLong;
+        qint64 countAfterSnooze;
+        bool returnsLong;
+    };
+    const Row rows[] = {
+        {"routine long", Road::routine, 3, std::nullopt, true, 3, true},
+        {"routine short", Road::routine, 1, std::nullopt, false, 1, false},
+        {"short just before a long one", Road::routine, 2, std::nullopt, false, 2, false},
+        {"manual long", Road::manual, 4, std::nullopt, true, 4, true},
+        {"manual short", Road::manual, 0, std::nullopt, false, 0, false},
+        {"planned: outside the rhythm", Road::planned, 3, std::nullopt, false, 3, true},
+        {"short, count set back meanwhile", Road::routine, 1, 0, false, 0, false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        BreakSchedulerRig rig({{"longBreakFrequency", integer(3)},
+                               {"shortBreaksSinceLong", integer(row.storedCount)},
+                               {"longBreakDuration", integer(300)}});
+        if (row.road == Road::routine) {
+            rig.runToFirstBreak();
+        } else {
+            rig.scheduler.start();
+            rig.clock.advance(10);
+            if (row.road == Road::manual)
+                ASSERT_TRUE(rig.scheduler.takeBreakNow());
+            else
+                ASSERT_TRUE(rig.scheduler.presentPlannedBreak(QStringLiteral("Lunch"), 900));
+        }
+        ASSERT_EQ(rig.presented, QList<bool>({row.firstIsLong}));
+        if (row.countSetDuringBreak)
+            rig.settings.setShortBreaksSinceLong(*row.countSetDuringBreak);
+
+        rig.scheduler.handleBreakDismissal(BreakDismissalOutcome::snoozed(60));
+        EXPECT_EQ(rig.settings.shortBreaksSinceLong(), row.countAfterSnooze);
+        rig.clock.advance(61);
+        EXPECT_EQ(rig.presented, QList<bool>({row.firstIsLong, row.returnsLong}));
+        ASSERT_TRUE(rig.scheduler.activeBreakContext().has_value());
+        EXPECT_EQ(rig.scheduler.activeBreakContext()->durationSeconds,
+                  row.returnsLong ? 300 : 20);
+    }
+}
+
+TEST(BreakSchedulerOutcomeTest, ASnoozedLongBreakIsTakenAndCountedAsALongOne)
+{
+    BreakSchedulerRig rig({{"longBreakFrequency", integer(2)},
+                           {"shortBreaksSinceLong", integer(1)},
+                           {"longBreakDuration", integer(300)}});
+    // A short break, snoozed, comes back short and counts once toward the long one.
+    rig.runToFirstBreak();
+    rig.scheduler.handleBreakDismissal(BreakDismissalOutcome::snoozed(60));
+    rig.clock.advance(61);
+    rig.clock.advance(20);
+    rig.scheduler.handleBreakDismissal(BreakDismissalOutcome::completed(20, false, false));
+    EXPECT_EQ(rig.settings.shortBreaksSinceLong(), 2);
+
+    // The long break, snoozed for a minute, comes back as the same long break.
+    rig.clock.advance(61);
+    rig.scheduler.handleBreakDismissal(BreakDismissalOutcome::snoozed(60));
+    rig.clock.advance(61);
+    EXPECT_EQ(rig.presented, QList<bool>({false, false, true, true}));
+    EXPECT_EQ(rig.scheduler.activeBreakContext(),
+              (ActiveBreakContext{300, true, BreakStatisticsSource::routine}));
+    EXPECT_EQ(rig.events("long_break_due").size(), 2);
+    rig.clock.advance(300);
+    rig.scheduler.handleBreakDismissal(BreakDismissalOutcome::completed(300, false, false));
+
+    const DayStat today = rig.today();
+    EXPECT_EQ(today.breaksCompleted, 2);
+    EXPECT_EQ(today.routineBreaksCompleted, 2);
+    EXPECT_EQ(today.longBreaksTaken, 1);
+    EXPECT_EQ(today.breaksSnoozed, 2);
+    EXPECT_EQ(today.totalBreakSeconds, 320);
+    EXPECT_EQ(rig.settings.shortBreaksSinceLong(), 0);
+}
