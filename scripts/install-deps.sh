@@ -21,7 +21,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox wmdocker imagemagick
-  pulseaudio pulseaudio-utils dbus dbus-bin libglib2.0-bin python3-dbusmock
+  pulseaudio pulseaudio-utils dbus dbus-bin libglib2.0-bin python3-dbusmock at-spi2-core
   desktop-file-utils appstream
 )
 

@@ -5,10 +5,10 @@
 #
 # The command sees a throw-away home and XDG folders, an X server with a window manager,
 # private session and "system" D-Bus buses (the system one carrying logind and UPower
-# mocks) and a PulseAudio server with a null sink and source, which a test may stop and
-# start again (tests/support/TestAudioServer.h). The script exits with the command's exit
-# code; when a service does not come up it prints that service's log and fails without
-# running the command.
+# mocks), the desktop's accessibility bus and a PulseAudio server with a null sink and
+# source, which a test may stop and start again (tests/support/TestAudioServer.h). The
+# script exits with the command's exit code; when a service does not come up it prints that
+# service's log and fails without running the command.
 set -euo pipefail
 
 readonly STARTUP_TIMEOUT_S=15
@@ -169,6 +169,21 @@ start_session_bus() {
     say "session bus up ($(elapsed_since "$started") s)"
 }
 
+accessibility_bus_address() {
+    [[ $(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+        --method org.a11y.Bus.GetAddress) == "('unix:"* ]]
+}
+
+# The bus screen readers use, as a desktop session runs it. Left off (IsEnabled false), so
+# only an application started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 joins it. The
+# launcher stops the bus it started when it is stopped itself.
+start_accessibility_bus() {
+    local started=$(now_us)
+    launch accessibility-bus /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=0
+    wait_ready accessibility-bus accessibility_bus_address
+    say "accessibility bus up ($(elapsed_since "$started") s)"
+}
+
 start_system_bus() {
     local started=$(now_us)
     launch_bus system-bus
@@ -249,6 +264,7 @@ start_services() {
     local started=$(now_us)
     start_run_folder
     start_session_bus
+    start_accessibility_bus
     start_system_bus
     start_logind_mock
     start_upower_mock

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -166,6 +167,10 @@ void SettingsWindowController::createWindow()
     auto *layout = new QVBoxLayout(m_window.get());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_content);
+    // The desktop's close command closes the window as its title bar's button does.
+    auto *close = new QShortcut(QKeySequence::Close, m_window.get());
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, m_window.get(), &QWidget::close);
     m_window->installEventFilter(this);
 }
 

@@ -5,6 +5,7 @@
 #include "breakscreen/BreakOverlayFont.h"
 #include "breakscreen/BreakOverlayTexts.h"
 #include "breakscreen/OverlayTransition.h"
+#include "breakscreen/PartedWidgetAccessible.h"
 #include "breakscreen/SnoozeMenu.h"
 
 #include <QMouseEvent>
@@ -31,6 +32,8 @@ constexpr int scaleRoom = 2;
 constexpr int hoverMs = 120;
 constexpr int menuMs = 250;
 constexpr int menuRowCloseMs = 150;
+// The chevron shows no text; screen readers name it so.
+const QString optionsName = QStringLiteral("Snooze options");
 
 QFont labelFont()
 {
@@ -47,6 +50,7 @@ SnoozeButton::SnoozeButton(const QColor &foreground, const QList<SnoozeOption> &
     , m_hover(new OverlayTransition(hoverMs, QEasingCurve::OutQuad, false, this))
     , m_menuOpen(new OverlayTransition(menuMs, QEasingCurve::OutCubic, false, this))
 {
+    PartedWidgetAccessible::install<SnoozeButton, QAccessible::Grouping>();
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     measure();
@@ -122,6 +126,16 @@ int SnoozeButton::roomAbove() const
 {
     const int menuTop = menuLift + m_menu->panelSize().height() + m_menu->shadowMargins().top();
     return std::max(scaleRoom, menuTop - capsuleSize().height());
+}
+
+QList<AccessiblePart::Description> SnoozeButton::accessibleParts()
+{
+    return {
+        {BreakOverlayTexts::snoozeDefault, QAccessible::Button, [this] { return mainHalfRect().toAlignedRect(); },
+         [this] { emit snoozeClicked(); }, {}},
+        {optionsName, QAccessible::ButtonMenu, [this] { return chevronRect().toAlignedRect(); },
+         [this] { setShowOptions(!m_menuOpen->isShown(), false); }, [this] { return m_menuOpen->isShown(); }},
+    };
 }
 
 QSize SnoozeButton::sizeHint() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "breakscreen/AccessiblePart.h"
 #include "breakscreen/SnoozeOption.h"
 
 #include <QColor>
@@ -15,7 +16,8 @@ class SnoozeMenu;
 // pill brightens all of it and lifts it a little; while the menu is open the pill keeps its
 // active fill and the chevron points down. The widget holds the room the menu rises into,
 // but takes clicks only on the pill and the open menu. Its shadow is drawn by the row
-// beneath (shadowOpacity()).
+// beneath (shadowOpacity()). Screen readers find the main half by its label, the chevron as
+// "Snooze options" and the menu's rows by theirs, each pressable as a click.
 class SnoozeButton : public QWidget
 {
     Q_OBJECT
@@ -43,6 +45,8 @@ public:
     qreal shadowOpacity() const;
     // How far the widget reaches above the pill, for the menu.
     int roomAbove() const;
+    // The main half and the chevron, as screen readers see them.
+    QList<AccessiblePart::Description> accessibleParts();
 
     QSize sizeHint() const override;
 

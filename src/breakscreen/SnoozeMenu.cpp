@@ -2,6 +2,7 @@
 
 #include "breakscreen/BreakControlCapsule.h"
 #include "breakscreen/BreakOverlayFont.h"
+#include "breakscreen/PartedWidgetAccessible.h"
 #include "breakscreen/SoftShadow.h"
 
 #include <QMouseEvent>
@@ -42,6 +43,7 @@ SnoozeMenu::SnoozeMenu(const QList<SnoozeOption> &options, QWidget *parent)
     : QWidget(parent)
     , m_options(options)
 {
+    PartedWidgetAccessible::install<SnoozeMenu, QAccessible::PopupMenu>();
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -99,6 +101,16 @@ QRect SnoozeMenu::rowRect(int index) const
     const qreal top = panel.top() + paddingY + index * (rowHeight() + rowSpacing);
     return QRectF(panel.left() + paddingX, top, panel.width() - 2 * paddingX, rowHeight())
         .toAlignedRect();
+}
+
+QList<AccessiblePart::Description> SnoozeMenu::accessibleParts()
+{
+    QList<AccessiblePart::Description> parts;
+    for (int index = 0; index < m_options.size(); ++index) {
+        parts.append({m_options[index].label, QAccessible::MenuItem, [this, index] { return rowRect(index); },
+                      [this, index] { emit optionChosen(m_options[index].value); }, {}});
+    }
+    return parts;
 }
 
 int SnoozeMenu::rowAt(const QPoint &pos) const

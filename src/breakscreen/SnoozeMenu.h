@@ -1,5 +1,6 @@
 #pragma once
 
+#include "breakscreen/AccessiblePart.h"
 #include "breakscreen/SnoozeOption.h"
 
 #include <QColor>
@@ -11,7 +12,8 @@
 // option, in order, on a frosted rounded panel with a thin border and a soft shadow. A row
 // shows a faint highlight only while pressed, and reports its value when released over it.
 // It grows from its bottom edge as it opens (setAppearance). The widget reaches past the
-// panel by the shadow's room: place it with setPanelGeometry.
+// panel by the shadow's room: place it with setPanelGeometry. Screen readers see a popup
+// menu whose items, named by their labels, press as a click on the row does.
 class SnoozeMenu : public QWidget
 {
     Q_OBJECT
@@ -34,6 +36,8 @@ public:
     int pressedRow() const { return m_pressedRow; }
     // The shadow's room around the panel.
     QMargins shadowMargins() const;
+    // One item per row, as screen readers see them.
+    QList<AccessiblePart::Description> accessibleParts();
 
 signals:
     void optionChosen(int value);

@@ -5,6 +5,7 @@
 #include "settings_ui/SettingsPalette.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -16,6 +17,13 @@ OnboardingChoiceButton::OnboardingChoiceButton(const QString &text, QWidget *par
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
+    connect(this, &QAbstractButton::clicked, this, &OnboardingChoiceButton::chosen);
+    // A click never checks the button (nextCheckState does nothing); only a screen reader's
+    // toggle does, and it comes without a click.
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (checked && !m_showingSelection)
+            emit chosen();
+    });
     connect(m_selection, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) {
         m_selectedAmount = value.toDouble();
         update();
@@ -28,9 +36,11 @@ void OnboardingChoiceButton::setSelected(bool selected, const MotionCurve &curve
     // exclusive radio button refuses to be unchecked while it is its group's only checked
     // one. Exclusive it stays otherwise, which is what names it a radio button to screen
     // readers and lets the arrow keys move between the choices.
+    m_showingSelection = true;
     setAutoExclusive(false);
     setChecked(selected);
     setAutoExclusive(true);
+    m_showingSelection = false;
     const qreal target = selected ? 1 : 0;
     if (m_selection->state() == QAbstractAnimation::Running
             ? m_selection->endValue().toDouble() == target
@@ -87,6 +97,20 @@ void OnboardingChoiceButton::focusOutEvent(QFocusEvent *event)
 {
     m_keyboardFocus = false;
     QRadioButton::focusOutEvent(event);
+}
+
+void OnboardingChoiceButton::keyPressEvent(QKeyEvent *event)
+{
+    // Return and Enter choose as Space does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
 }
 
 QColor OnboardingChoiceButton::mixed(const QColor &unselected, const QColor &selected) const

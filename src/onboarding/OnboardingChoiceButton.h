@@ -9,11 +9,13 @@ class QPainter;
 
 // The common ground of the flow's value tiles and mode rows: a button without platform
 // chrome, painted by its subclass, that screen readers know as a radio button named by its
-// text and checked while it shows the selection. Its owner decides what is selected: a
-// click only reports itself (clicked), and the owner calls setSelected(), whose change the
-// look follows under the owner's spring. It tracks the pointer for the hover fill, takes
-// keyboard focus with a visible ring, and answers Space; the arrow keys move to the
-// neighbouring choice and choose it, as in any group of radio buttons.
+// text and checked while it shows the selection. Its owner decides what is selected: the
+// user's choice only reports itself (chosen), and the owner calls setSelected(), whose
+// change the look follows under the owner's spring. A choice is a click, Space, Return or
+// Enter, or a screen reader's toggle of the radio button (which checks it without a click).
+// It tracks the pointer for the hover fill and takes keyboard focus with a visible ring;
+// the arrow keys move to the neighbouring choice and choose it, as in any group of radio
+// buttons.
 class OnboardingChoiceButton : public QRadioButton
 {
     Q_OBJECT
@@ -28,6 +30,9 @@ public:
     // The whole control's opacity, for a selector shown dimmed.
     void setGroupOpacity(qreal opacity);
 
+signals:
+    void chosen();
+
 protected:
     // Paints the face in `rect` with the painter's opacity already set.
     virtual void paintFace(QPainter &painter, bool dark) = 0;
@@ -41,6 +46,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
     // The unselected and selected value of a colour, mixed by the selected amount.
     QColor mixed(const QColor &unselected, const QColor &selected) const;
@@ -48,6 +54,7 @@ protected:
 private:
     bool m_hovering = false;
     bool m_keyboardFocus = false;
+    bool m_showingSelection = false;
     qreal m_selectedAmount = 0;
     qreal m_groupOpacity = 1;
     CurveAnimation *m_selection;

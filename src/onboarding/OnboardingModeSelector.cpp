@@ -20,7 +20,12 @@ OnboardingModeSelector::OnboardingModeSelector(const OnboardingModeOptions &opti
         auto *row = new OnboardingModeChoice(option, this);
         column->addWidget(row);
         m_rows.append(row);
-        connect(row, &QAbstractButton::clicked, this, [this, value = option.value] { emit chosen(value); });
+        connect(row, &OnboardingChoiceButton::chosen, this, [this, value = option.value] {
+            emit chosen(value);
+            // A screen reader's toggle checked the row itself: the checked states show the
+            // selection again, whatever the owner made of the choice.
+            setSelection(m_selection);
+        });
     }
 }
 

@@ -8,7 +8,8 @@ class OnboardingModeChoice;
 
 // A column of rows for picking one mode by its text value. The row whose value equals the
 // selection shows selected, none for a value of no option; the change runs under a spring.
-// A click reports the row's value (chosen) and writes nothing itself.
+// Choosing a row (pointer, keyboard or screen reader) reports its value (chosen) and writes
+// nothing itself.
 class OnboardingModeSelector : public QWidget
 {
     Q_OBJECT

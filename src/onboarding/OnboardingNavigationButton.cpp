@@ -30,7 +30,9 @@ OnboardingNavigationButton::OnboardingNavigationButton(Kind kind, const QString 
     setText(title);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
 }
 
 void OnboardingNavigationButton::setShowsArrow(bool shows)
@@ -45,6 +47,9 @@ void OnboardingNavigationButton::setShowsArrow(bool shows)
 void OnboardingNavigationButton::setOpacity(qreal opacity)
 {
     m_opacity = opacity;
+    // Faded out, the button is not there for screen readers or Tab either; it keeps its
+    // place in the bar.
+    setVisible(opacity > 0);
     update();
 }
 

@@ -19,8 +19,11 @@ public:
     void setShowsArrow(bool shows);
     bool showsArrow() const { return m_showsArrow; }
     // The whole button's opacity: "Back" is invisible on the first step but keeps its place.
+    // At 0 the button is hidden.
     qreal opacity() const { return m_opacity; }
     void setOpacity(qreal opacity);
+    // Whether the focus ring is drawn now: focus the keyboard brought.
+    bool showsFocusRing() const { return hasFocus() && m_keyboardFocus; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

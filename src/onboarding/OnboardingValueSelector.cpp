@@ -52,7 +52,12 @@ OnboardingValueSelector::OnboardingValueSelector(const QString &icon, const QStr
         auto *tile = new OnboardingValueChoice(label, this);
         row->addWidget(tile, 1);
         m_tiles.append(tile);
-        connect(tile, &QAbstractButton::clicked, this, [this, value = value] { emit chosen(value); });
+        connect(tile, &OnboardingChoiceButton::chosen, this, [this, value = value] {
+            emit chosen(value);
+            // A screen reader's toggle checked the tile itself: the checked states show the
+            // selection again, whatever the owner made of the choice.
+            setSelection(m_selection);
+        });
     }
     connect(m_dimming, &QVariantAnimation::valueChanged, this,
             [this](const QVariant &value) { applyOpacity(value.toDouble()); });

@@ -9,9 +9,10 @@ class OnboardingValueChoice;
 
 // A titled row of tiles for picking one whole number: a heading (symbol and title) over
 // tiles that share the row's width. The tile whose value equals the selection shows
-// selected, none when no tile has it; the change of look runs under a spring. A click on a
-// tile reports its value (chosen), the one already selected too, and writes nothing itself:
-// the step that owns the value stores it and hands it back through setSelection.
+// selected, none when no tile has it; the change of look runs under a spring. Choosing a
+// tile (pointer, keyboard or screen reader) reports its value (chosen), the one already
+// selected too, and writes nothing itself: the step that owns the value stores it and hands
+// it back through setSelection.
 class OnboardingValueSelector : public QWidget
 {
     Q_OBJECT

@@ -64,6 +64,7 @@ OnboardingView::OnboardingView(OnboardingServices services, std::function<void()
     // The content comes in with the entrance; until then only the backdrop shows.
     setContentOpacity(0);
     showStep(0);
+    m_navigation->back()->setOpacity(0);
 }
 
 OnboardingView::~OnboardingView()
@@ -117,8 +118,13 @@ bool OnboardingView::focusNextPrevChild(bool next)
         return QWidget::focusNextPrevChild(next);
     const qsizetype at = order.indexOf(QApplication::focusWidget());
     const qsizetype count = order.size();
-    const qsizetype target = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
-    order[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    const qsizetype index = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    QWidget *target = order[index];
+    // The only stop of the round (the first page's "Next") stays where it is, and is now
+    // focused by the keyboard: it takes the focus again, to show its ring.
+    if (target->hasFocus())
+        target->clearFocus();
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

@@ -44,7 +44,7 @@ BreakScreenCustomizeView::BreakScreenCustomizeView(CustomizerServices services,
     root->addWidget(buildBody(), 1);
     new WindowTheme(this, services.theme);
     // The desktop's close command for a window, beside the back button.
-    auto *close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+    auto *close = new QShortcut(QKeySequence::Close, this);
     close->setContext(Qt::WindowShortcut);
     connect(close, &QShortcut::activated, this, [this] { m_onBack(); });
     watchEdits();

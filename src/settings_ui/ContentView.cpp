@@ -11,6 +11,7 @@
 #include "settings_ui/WindowTheme.h"
 
 #include <QAbstractAnimation>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -99,6 +100,12 @@ void ContentView::presentOnboarding()
     m_onboarding->setGeometry(rect());
     m_onboarding->show();
     m_onboarding->raise();
+    // What the flow covers is out of reach while it shows: no screen reader finds it, no
+    // Tab lands in it, no press behind the flow changes a setting.
+    m_shell->hide();
+    // Qt leaves the keyboard on a hidden widget when nothing else takes it.
+    if (m_shell->isAncestorOf(QApplication::focusWidget()))
+        m_onboarding->setFocus(Qt::OtherFocusReason);
     if (fade)
         FadingSnapshot::fadeOut(before, rect(), this, MotionCurve::easeInOut(overlayFadeSeconds));
 }
@@ -107,6 +114,7 @@ void ContentView::removeOnboarding()
 {
     if (!m_onboarding)
         return;
+    m_shell->show();
     if (isVisible())
         FadingSnapshot::fadeOut(m_onboarding, this, MotionCurve::easeInOut(overlayFadeSeconds));
     // Deleted later: the flow may be what is running now, closing itself.

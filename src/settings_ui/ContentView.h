@@ -18,10 +18,11 @@ class SettingsSidebar;
 // nothing.
 //
 // While showOnboarding is true it lays the first-run flow over its whole content, fading it
-// in and out. The flag starts as the negation of "hasCompletedOnboarding", read once when
-// the view is built; the flow clears it when it finishes, and "showOnboarding" sets it
-// again. When the window hides, pending debounced saves under it run and its animations
-// land, so nothing of it keeps running. Main thread only.
+// in and out, and hides the content beneath meanwhile. The flag starts as the negation of
+// "hasCompletedOnboarding", read once when the view is built; the flow clears it when it
+// finishes, and "showOnboarding" sets it again. When the window hides, pending debounced
+// saves under it run and its animations land, so nothing of it keeps running. Main thread
+// only.
 class ContentView : public QWidget
 {
     Q_OBJECT

@@ -129,9 +129,9 @@ QWidget *GeneralDetailView::buildTrayCard()
 QWidget *GeneralDetailView::buildStartupCard()
 {
     m_launchAtLogin = PaneRows::newSwitch(QStringLiteral("launchAtLogin"), ToggleSwitch::Size::small);
-    // Only the user's click asks the desktop for a change; the switch set from what it
-    // reports (below) never does.
-    connect(m_launchAtLogin, &QAbstractButton::clicked, this, &GeneralDetailView::setLaunchAtLogin);
+    // Only the user's turn of the switch (pointer, key or screen reader) asks the desktop for
+    // a change; the switch set from what it reports (below, under a blocker) never does.
+    connect(m_launchAtLogin, &QAbstractButton::toggled, this, &GeneralDetailView::setLaunchAtLogin);
     ToggleSwitch *wake = PaneRows::newSwitch(QStringLiteral("startAfterWake"), ToggleSwitch::Size::small);
     SettingBinding::bindSwitch(wake, &m_settings, &AppSettings::startAfterWake, &AppSettings::setStartAfterWake,
                                &AppSettings::startAfterWakeChanged);

@@ -56,7 +56,7 @@ QWidget *HeadsUpCard::buildSwitchRow()
         PaneRows::titled(title, QFont::DemiBold, QStringLiteral("Receive a reminder before the break begins.")), 1);
     m_switch = PaneRows::newSwitch(QStringLiteral("headsUpSeconds"), ToggleSwitch::Size::mini);
     m_switch->setAccessibleName(title);
-    connect(m_switch, &QAbstractButton::clicked, this, &HeadsUpCard::switchTurned);
+    connect(m_switch, &QAbstractButton::toggled, this, &HeadsUpCard::switchTurned);
     layout->addWidget(m_switch, 0, Qt::AlignTop);
     return row;
 }

@@ -64,7 +64,7 @@ QWidget *NotificationsDetailView::buildMasterCard()
     m_masterSwitch = PaneRows::newSwitch(QStringLiteral("notificationsEnabled"), ToggleSwitch::Size::small);
     m_masterSwitch->setAccessibleName(title);
     m_masterSwitch->setChecked(m_notificationsEnabled);
-    connect(m_masterSwitch, &QAbstractButton::clicked, this, &NotificationsDetailView::setNotificationsEnabled);
+    connect(m_masterSwitch, &QAbstractButton::toggled, this, &NotificationsDetailView::setNotificationsEnabled);
     layout->addWidget(m_masterSwitch);
     card->addRow(row);
     return card;

@@ -58,7 +58,7 @@ void OfficeHoursDayRow::buildRow()
 
 void OfficeHoursDayRow::connectEdits()
 {
-    connect(m_switch, &QAbstractButton::clicked, this, [this](bool checked) {
+    connect(m_switch, &QAbstractButton::toggled, this, [this](bool checked) {
         m_day.isEnabled = checked;
         showEnabled();
         emit dayEdited(m_day);

@@ -64,7 +64,7 @@ QWidget *OfficeHoursView::buildSwitchCard()
                                        QStringLiteral("Working hours"),
                                        m_workingHoursEnabled ? onSubtitle : offSubtitle, m_switch,
                                        QMargins(16, 12, 16, 12));
-    connect(m_switch, &QAbstractButton::clicked, this, &OfficeHoursView::setWorkingHoursEnabled);
+    connect(m_switch, &QAbstractButton::toggled, this, &OfficeHoursView::setWorkingHoursEnabled);
     auto *card = new SettingCard;
     card->addRow(m_switchRow);
     return card;

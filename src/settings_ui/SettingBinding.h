@@ -8,8 +8,8 @@
 // Ties a control of a pane to one property of a model (AppSettings and its kind):
 // - the control is set from the model under a QSignalBlocker, so building a pane writes
 //   nothing;
-// - only the user's own signal (a click, a pick) calls the model's setter, so persistence
-//   and side effects stay in the model;
+// - only the user's own signal (a switch turned by pointer, key or screen reader, a pick)
+//   calls the model's setter, so persistence and side effects stay in the model;
 // - the control follows the model's change signal, whoever changed it.
 // The connections end with the control.
 class SettingBinding
@@ -24,7 +24,7 @@ public:
             control->setChecked(bool((model->*getter)()));
         };
         show();
-        QObject::connect(control, &QAbstractButton::clicked, model,
+        QObject::connect(control, &QAbstractButton::toggled, model,
                          [model, setter](bool checked) { (model->*setter)(checked); });
         QObject::connect(model, changed, control, show);
     }

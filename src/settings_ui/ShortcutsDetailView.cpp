@@ -81,7 +81,7 @@ QWidget *ShortcutsDetailView::buildSwitchCard()
         const QSignalBlocker block(control);
         control->setChecked(m_shortcutsEnabled);
     }
-    connect(control, &QAbstractButton::clicked, this, &ShortcutsDetailView::setShortcutsEnabled);
+    connect(control, &QAbstractButton::toggled, this, &ShortcutsDetailView::setShortcutsEnabled);
     auto *tile = new SymbolTile(QStringLiteral("keyboard"), 16.8, QFont::Medium, QSize(28, 28), shortcutsTile, 6);
     auto *card = new SettingCard;
     card->addRow(new BreaksSettingRow(tile, title,

@@ -137,7 +137,7 @@ QWidget *SmartPauseDetailView::buildIdleSwitchRow()
     ToggleSwitch *control = PaneRows::newSwitch(QStringLiteral("idleDetectionEnabled"), ToggleSwitch::Size::small);
     control->setAccessibleName(title);
     control->setChecked(m_idleDetectionEnabled);
-    connect(control, &QAbstractButton::clicked, this, &SmartPauseDetailView::setIdleDetectionEnabled);
+    connect(control, &QAbstractButton::toggled, this, &SmartPauseDetailView::setIdleDetectionEnabled);
     layout->addWidget(control, 0, Qt::AlignVCenter);
     return row;
 }

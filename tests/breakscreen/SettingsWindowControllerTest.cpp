@@ -5,9 +5,11 @@
 #include "support/BreakScreenRig.h"
 #include "support/LogCapture.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -121,23 +123,36 @@ TEST_F(SettingsWindowControllerTest, HidingDuringABreakIsRefusedAndChangesNothin
 
 TEST_F(SettingsWindowControllerTest, ClosingTheWindowLeavesTheSettingsExceptDuringABreak)
 {
-    controller.show();
-    window()->close();
-    EXPECT_EQ(appState.current(), AppState::background);
-    EXPECT_EQ(activation.activationPolicy(), ActivationPolicy::accessory);
-    EXPECT_TRUE(log.contains("SettingsWindow", "handleClose() called"));
+    const std::pair<const char *, std::function<void()>> closings[] = {
+        {"title bar", [this] { window()->close(); }},
+        {"the desktop's Close shortcut", [this] {
+             QApplication::setActiveWindow(window());
+             QTest::keyClick(window(), Qt::Key_W, Qt::ControlModifier);
+         }},
+    };
+    for (const auto &[way, close] : closings) {
+        SCOPED_TRACE(way);
+        const int closed = log.count("SettingsWindow", "handleClose() called");
+        const int refused = log.count("SettingsWindow", "handleClose() ignored — break is running");
+        controller.show();
+        close();
+        EXPECT_FALSE(window()->isVisible());
+        EXPECT_EQ(appState.current(), AppState::background);
+        EXPECT_EQ(activation.activationPolicy(), ActivationPolicy::accessory);
+        EXPECT_EQ(log.count("SettingsWindow", "handleClose() called"), closed + 1);
 
-    controller.show();
-    appState.transition(AppState::breakRunning);
-    window()->close();
-    EXPECT_FALSE(window()->isVisible()) << "the window closes either way";
-    EXPECT_EQ(appState.current(), AppState::breakRunning);
-    EXPECT_TRUE(log.contains("SettingsWindow", "handleClose() ignored — break is running"));
+        controller.show();
+        appState.transition(AppState::breakRunning);
+        close();
+        EXPECT_FALSE(window()->isVisible()) << "the window closes either way";
+        EXPECT_EQ(appState.current(), AppState::breakRunning);
+        EXPECT_EQ(log.count("SettingsWindow", "handleClose() ignored — break is running"), refused + 1);
 
-    appState.transition(AppState::background); // the break is over
-    controller.show(); // and the window comes back
-    EXPECT_TRUE(window()->isVisible());
-    EXPECT_EQ(appState.current(), AppState::settings);
+        appState.transition(AppState::background); // the break is over
+        controller.show(); // and the window comes back
+        EXPECT_TRUE(window()->isVisible());
+        EXPECT_EQ(appState.current(), AppState::settings);
+    }
 }
 
 TEST(SettingsWindowCustomizerFrame, IsThePreferredSizeCentredOrWhatFitsInsideTheMargins)

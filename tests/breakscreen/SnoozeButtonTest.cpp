@@ -1,6 +1,8 @@
 #include "breakscreen/SnoozeButton.h"
 #include "breakscreen/SnoozeMenu.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QImage>
@@ -121,4 +123,69 @@ TEST(SnoozeButtonTest, AMenuRowHighlightsOnlyWhilePressedAndAPressThatSlidesOffC
     click(&menu, menu.rowRect(0).center());
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen.at(0).at(0).toInt(), 0) << "\"30 sec\" reports 0, the overlay makes it 30 s";
+}
+
+// What a screen reader finds of the control: the main half by its label, the chevron as
+// "Snooze options", and the menu's rows by theirs, each pressed as a click presses it. A row
+// of the closed menu is not there to press.
+TEST(SnoozeButtonTest, AScreenReaderFindsEveryPartByItsNameAndPressesItAsAClickDoes)
+{
+    QWidget row;
+    row.resize(300, 300);
+    SnoozeButton button(Qt::white, snoozeOptions(), &row);
+    row.show();
+    QSignalSpy snoozed(&button, &SnoozeButton::snoozeClicked);
+    QSignalSpy chosen(&button, &SnoozeButton::snoozeChosen);
+    QAccessibleInterface *control = QAccessible::queryAccessibleInterface(&button);
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(button.menu());
+    const auto find = [](QAccessibleInterface *parent, const QString &name) -> QAccessibleInterface * {
+        for (int index = 0; index < parent->childCount(); ++index) {
+            QAccessibleInterface *child = parent->child(index);
+            if (child && child->text(QAccessible::Name) == name) {
+                EXPECT_EQ(parent->indexOfChild(child), index);
+                EXPECT_EQ(child->parent(), parent);
+                return child;
+            }
+        }
+        ADD_FAILURE() << "nothing named " << name.toStdString();
+        return nullptr;
+    };
+    const auto press = [](QAccessibleInterface *node) {
+        ASSERT_EQ(node->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+    };
+
+    QAccessibleInterface *main = find(control, "Snooze 5m");
+    QAccessibleInterface *options = find(control, "Snooze options");
+    ASSERT_TRUE(main && options);
+    EXPECT_EQ(main->role(), QAccessible::Button);
+    EXPECT_EQ(main->rect().topLeft(), button.mapToGlobal(button.mainHalfRect().toAlignedRect().topLeft()));
+    EXPECT_EQ(control->childAt(options->rect().center().x(), options->rect().center().y()), options);
+    EXPECT_EQ(control->indexOfChild(menu), 2) << "the menu follows the two halves";
+    press(main);
+    EXPECT_EQ(snoozed.count(), 1);
+    EXPECT_FALSE(button.showOptions());
+
+    QAccessibleInterface *closedRow = find(menu, "30 sec");
+    ASSERT_NE(closedRow, nullptr);
+    EXPECT_TRUE(closedRow->state().invisible);
+    press(closedRow);
+    EXPECT_EQ(chosen.count(), 0) << "a row of the closed menu";
+
+    for (const SnoozeOption &option : snoozeOptions()) {
+        SCOPED_TRACE(option.label.toStdString());
+        EXPECT_FALSE(options->state().expanded);
+        press(options);
+        EXPECT_TRUE(options->state().expanded);
+        QAccessibleInterface *item = find(menu, option.label);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->role(), QAccessible::MenuItem);
+        EXPECT_FALSE(item->state().invisible);
+        press(item);
+        ASSERT_FALSE(chosen.isEmpty());
+        EXPECT_EQ(chosen.takeLast().value(0).toInt(), option.value);
+        EXPECT_FALSE(button.showOptions()) << "choosing closes the menu";
+    }
+    EXPECT_EQ(snoozed.count(), 1) << "rows never snooze by default";
 }

@@ -1,3 +1,4 @@
+#include "onboarding/OnboardingNavigationButton.h"
 #include "onboarding/OnboardingRhythmPreview.h"
 #include "onboarding/OnboardingRhythmStep.h"
 #include "onboarding/OnboardingSettingHeader.h"
@@ -10,6 +11,7 @@
 #include <QAbstractAnimation>
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QTest>
 #include <QScrollArea>
@@ -278,4 +280,82 @@ TEST(OnboardingFlowTest, TabGoesRoundThePageInReadingOrderThenBackAndNext)
     EXPECT_EQ(focused(), "longBreakDuration:900");
     press(Qt::Key_Space);
     EXPECT_EQ(rig.flow()->state().longBreakDuration(), 900);
+}
+
+// A screen reader's "Toggle" of a tile or a row checks it without a click: the flow takes
+// the choice as from a click, and the checked states show the flow's choice, one per group.
+TEST(OnboardingFlowTest, AScreenReadersToggleChoosesAsAClickDoes)
+{
+    struct Case
+    {
+        QString choice;
+        QString others;
+        std::function<QString(const OnboardingState &)> chosen;
+    };
+    using State = const OnboardingState &;
+    const Case cases[] = {
+        {"selectedInterval:30", "selectedInterval:20", [](State s) { return QString::number(s.selectedInterval()); }},
+        {"selectedDuration:45", "selectedDuration:20", [](State s) { return QString::number(s.selectedDuration()); }},
+        {"longBreakFrequency:5", "longBreakFrequency:3", [](State s) { return QString::number(s.longBreakFrequency()); }},
+        {"selectedEnforcement:Balanced", "selectedEnforcement:Casual", [](State s) { return s.selectedEnforcement(); }},
+        {"selectedSensitivity:Normal", "selectedSensitivity:Gentle", [](State s) { return s.selectedSensitivity(); }},
+    };
+    OnboardingRig rig;
+    rig.showWindow();
+    const auto toggle = [&](const QString &objectName) {
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(rig.button(objectName));
+        ASSERT_TRUE(node->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        node->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    const auto checked = [&](const QString &objectName) {
+        return QAccessible::queryAccessibleInterface(rig.button(objectName))->state().checked;
+    };
+    rig.click(next);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.choice.toStdString());
+        if (c.choice.startsWith("selectedEnforcement") && rig.flow()->step() == 1)
+            rig.click(next);
+        toggle(c.choice);
+        EXPECT_EQ(c.chosen(rig.flow()->state()), c.choice.section(':', 1));
+        EXPECT_TRUE(checked(c.choice));
+        EXPECT_FALSE(checked(c.others)) << "the earlier choice is no longer checked";
+        toggle(c.choice); // the checked one again: it stays the choice
+        EXPECT_TRUE(checked(c.choice));
+        EXPECT_EQ(c.chosen(rig.flow()->state()), c.choice.section(':', 1));
+    }
+    rig.click(next);
+    rig.advance(0.2);
+    const QVariantMap file = rig.file();
+    EXPECT_EQ(file.value("breakInterval").toInt(), 30);
+    EXPECT_EQ(file.value("breakDuration").toInt(), 45);
+    EXPECT_EQ(file.value("enforcement").toString(), "Balanced");
+    EXPECT_EQ(file.value("reminderSensitivity").toString(), "Normal");
+}
+
+TEST(OnboardingFlowTest, TheKeyboardShowsWhereItIsAndReturnOrEnterChooseAsSpaceDoes)
+{
+    OnboardingRig rig;
+    rig.showWindow();
+    QApplication::setActiveWindow(rig.window());
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    auto *nextButton = qobject_cast<OnboardingNavigationButton *>(rig.button(next));
+    EXPECT_FALSE(nextButton->showsFocusRing()) << "focused on opening, not by the keyboard";
+    EXPECT_FALSE(rig.button(back)->isVisible()) << "the invisible \"Back\" is not there to find";
+    press(Qt::Key_Tab); // "Next" is the first page's only stop
+    EXPECT_TRUE(nextButton->showsFocusRing());
+
+    press(Qt::Key_Space);
+    rig.button("selectedInterval:45")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_EQ(rig.flow()->state().selectedInterval(), 45);
+    rig.button("selectedDuration:30")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(rig.flow()->state().selectedDuration(), 30);
+    rig.click(next);
+    rig.button("selectedEnforcement:Hardcore")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_EQ(rig.flow()->state().selectedEnforcement(), "Hardcore");
+    EXPECT_EQ(rig.flow()->step(), 2) << "Return chose; it did not go on";
 }

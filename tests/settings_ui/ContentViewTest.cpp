@@ -12,6 +12,8 @@
 #include "support/SettingsPaneFixture.h"
 
 #include <QAbstractAnimation>
+#include <QAccessible>
+#include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QPointer>
@@ -295,4 +297,44 @@ TEST_F(ContentViewTest, AHiddenWindowLeavesNoTimerAnimationOrClockWorkRunning)
     EXPECT_EQ(running(), 0);
     EXPECT_TRUE(rig.clock.scheduledBlocks().isEmpty());
     EXPECT_EQ(saves, 1) << "the pending save ran as the window hid";
+}
+
+// Under the flow the window's own content is out of reach: no screen reader finds it, Tab
+// never lands in it. It is back when the flow goes, and gone again when the flow is asked
+// for over a window already on screen.
+TEST_F(ContentViewTest, WhileTheFlowShowsNothingBeneathItIsExposedOrReachableByTab)
+{
+    rig.store.setBool("hasCompletedOnboarding", false);
+    const auto view = openWindow();
+    QApplication::setActiveWindow(view.get());
+    const auto reachable = [&] {
+        QStringList found;
+        for (QWidget *widget : view->shell()->findChildren<QWidget *>()) {
+            QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+            if (node && !node->state().invisible && widget->focusPolicy() != Qt::NoFocus)
+                found.append(node->text(QAccessible::Name));
+        }
+        return found;
+    };
+    const auto tabbedIntoShell = [&] {
+        for (int press = 0; press < 5; ++press) {
+            QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : view.get();
+            QTest::keyClick(focus, Qt::Key_Tab);
+            if (view->shell()->isAncestorOf(QApplication::focusWidget()))
+                return true;
+        }
+        return false;
+    };
+
+    EXPECT_EQ(reachable(), QStringList()) << "a first run";
+    EXPECT_FALSE(tabbedIntoShell());
+    dismiss();
+    BreakScreenRig::flushDeletions();
+    EXPECT_TRUE(reachable().contains("Breaks")) << "the flow has gone";
+    EXPECT_TRUE(tabbedIntoShell());
+
+    emit rig.notifier.showOnboarding();
+    EXPECT_EQ(reachable(), QStringList()) << "asked for again";
+    EXPECT_FALSE(view->shell()->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_FALSE(tabbedIntoShell());
 }

@@ -32,6 +32,7 @@ public:
     QString log();
     bool hasLog(const QString &text);
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
+    qint64 pid() const { return m_process.processId(); }
     int exitCode() const { return m_process.exitCode(); }
     bool exitedNormally() const { return m_process.exitStatus() == QProcess::NormalExit; }
 

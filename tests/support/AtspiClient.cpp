@@ -1,0 +1,189 @@
+#include "support/AtspiClient.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QUuid>
+
+namespace {
+
+constexpr int callTimeoutMs = 3000;
+const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
+const QString actionInterface = QStringLiteral("org.a11y.atspi.Action");
+// Where every application on the bus keeps its root object.
+const QString applicationRootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
+
+QDBusMessage call(const QDBusConnection &bus, const QString &service, const QString &path,
+                  const QString &interface, const QString &method, const QVariantList &arguments = {})
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    return bus.call(message, QDBus::Block, callTimeoutMs);
+}
+
+QVariant firstResult(const QDBusMessage &reply)
+{
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return {};
+    return reply.arguments().constFirst();
+}
+
+QString busAddress()
+{
+    const QDBusMessage reply = call(QDBusConnection::sessionBus(), QStringLiteral("org.a11y.Bus"),
+                                    QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus"),
+                                    QStringLiteral("GetAddress"));
+    return firstResult(reply).toString();
+}
+
+} // namespace
+
+AtspiClient::AtspiClient()
+    : m_connectionName(QStringLiteral("atspi-client-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+    const QString address = busAddress();
+    if (address.isEmpty()) {
+        m_error = QStringLiteral("no accessibility bus: org.a11y.Bus is not on the session bus");
+        return;
+    }
+    const QDBusConnection bus = QDBusConnection::connectToBus(address, m_connectionName);
+    if (!bus.isConnected()) {
+        m_error = QStringLiteral("cannot connect to the accessibility bus at %1: %2")
+                      .arg(address, bus.lastError().message());
+        return;
+    }
+    m_bus = bus;
+}
+
+AtspiClient::~AtspiClient()
+{
+    m_bus.reset();
+    QDBusConnection::disconnectFromBus(m_connectionName);
+}
+
+std::optional<AtspiObject> AtspiClient::application(qint64 pid) const
+{
+    if (!m_bus)
+        return std::nullopt;
+    const QString daemon = QStringLiteral("org.freedesktop.DBus");
+    const QStringList names = firstResult(call(*m_bus, daemon, QStringLiteral("/org/freedesktop/DBus"), daemon,
+                                               QStringLiteral("ListNames")))
+                                  .toStringList();
+    for (const QString &name : names) {
+        if (!name.startsWith(u':'))
+            continue;
+        const QVariant owner = firstResult(call(*m_bus, daemon, QStringLiteral("/org/freedesktop/DBus"), daemon,
+                                                QStringLiteral("GetConnectionUnixProcessID"), {name}));
+        if (owner.isValid() && owner.toLongLong() == pid)
+            return AtspiObject{name, applicationRootPath};
+    }
+    return std::nullopt;
+}
+
+QList<AtspiObject> AtspiClient::children(const AtspiObject &object) const
+{
+    QList<AtspiObject> found;
+    const QVariant result =
+        firstResult(call(*m_bus, object.service, object.path, accessibleInterface, QStringLiteral("GetChildren")));
+    if (!result.canConvert<QDBusArgument>())
+        return found;
+    const QDBusArgument list = result.value<QDBusArgument>();
+    list.beginArray();
+    while (!list.atEnd()) {
+        AtspiObject child;
+        QDBusObjectPath path;
+        list.beginStructure();
+        list >> child.service >> path;
+        list.endStructure();
+        child.path = path.path();
+        found.append(child);
+    }
+    list.endArray();
+    return found;
+}
+
+AtspiElement AtspiClient::element(const AtspiObject &object) const
+{
+    AtspiElement element{object, {}, {}, 0};
+    if (!m_bus)
+        return element;
+    const QVariant name = firstResult(call(*m_bus, object.service, object.path,
+                                           QStringLiteral("org.freedesktop.DBus.Properties"),
+                                           QStringLiteral("Get"), {accessibleInterface, QStringLiteral("Name")}));
+    element.name = name.value<QDBusVariant>().variant().toString();
+    element.role =
+        firstResult(call(*m_bus, object.service, object.path, accessibleInterface, QStringLiteral("GetRoleName")))
+            .toString();
+    const QVariant states =
+        firstResult(call(*m_bus, object.service, object.path, accessibleInterface, QStringLiteral("GetState")));
+    if (states.canConvert<QDBusArgument>()) {
+        // Two 32-bit words, the low one first.
+        QList<uint> words;
+        states.value<QDBusArgument>() >> words;
+        for (qsizetype index = 0; index < words.size() && index < 2; ++index)
+            element.states |= quint64(words[index]) << (32 * index);
+    }
+    return element;
+}
+
+void AtspiClient::walk(const AtspiObject &object, bool showingOnly, QList<AtspiElement> &found) const
+{
+    for (const AtspiObject &child : children(object)) {
+        const AtspiElement read = element(child);
+        if (showingOnly && !read.has(AtspiState::showing))
+            continue;
+        found.append(read);
+        walk(child, showingOnly, found);
+    }
+}
+
+QList<AtspiElement> AtspiClient::elements(const AtspiObject &root, bool showingOnly) const
+{
+    QList<AtspiElement> found;
+    if (m_bus)
+        walk(root, showingOnly, found);
+    return found;
+}
+
+std::optional<AtspiElement> AtspiClient::findShowing(const AtspiObject &root, const QString &name,
+                                                     const QString &role) const
+{
+    for (const AtspiElement &candidate : elements(root, true)) {
+        if (candidate.name == name && candidate.role == role)
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+QStringList AtspiClient::actions(const AtspiObject &object) const
+{
+    QStringList names;
+    if (!m_bus)
+        return names;
+    const QVariant result =
+        firstResult(call(*m_bus, object.service, object.path, actionInterface, QStringLiteral("GetActions")));
+    if (!result.canConvert<QDBusArgument>())
+        return names;
+    const QDBusArgument list = result.value<QDBusArgument>();
+    list.beginArray();
+    while (!list.atEnd()) {
+        QString name, description, keyBinding;
+        list.beginStructure();
+        list >> name >> description >> keyBinding;
+        list.endStructure();
+        names.append(name);
+    }
+    list.endArray();
+    return names;
+}
+
+bool AtspiClient::doAction(const AtspiObject &object, const QString &action) const
+{
+    const qsizetype index = actions(object).indexOf(action);
+    if (index < 0)
+        return false;
+    return firstResult(call(*m_bus, object.service, object.path, actionInterface, QStringLiteral("DoAction"),
+                            {int(index)}))
+        .toBool();
+}

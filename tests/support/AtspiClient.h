@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One object on the accessibility bus: the connection that serves it and its path there.
+struct AtspiObject
+{
+    QString service;
+    QString path;
+
+    bool operator==(const AtspiObject &other) const = default;
+};
+
+// The states a test reads; the values are the bit numbers of the accessibility bus.
+enum class AtspiState {
+    checked = 4,
+    enabled = 8,
+    focusable = 11,
+    focused = 12,
+    sensitive = 24,
+    showing = 25,
+    visible = 30,
+};
+
+// What a screen reader reads of one object, read once.
+struct AtspiElement
+{
+    AtspiObject object;
+    QString name;
+    // As the bus names it: "push button", "check box", "radio button", ...
+    QString role;
+    quint64 states = 0;
+
+    bool has(AtspiState state) const { return states & (quint64(1) << int(state)); }
+};
+
+// The desktop's accessibility bus as a screen reader sees it: the applications on it, their
+// trees of objects with name, role and states, and the actions ("Press", "Toggle") a screen
+// reader performs on them. The bus address comes from the session bus, where the test
+// services run the accessibility bus launcher; an application appears on it when started
+// with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1. Blocking calls, each with a short deadline.
+class AtspiClient
+{
+public:
+    AtspiClient();
+    ~AtspiClient();
+
+    // Empty when connected; else what went wrong.
+    QString error() const { return m_error; }
+
+    // The root of the application that the process runs, once it is on the bus.
+    std::optional<AtspiObject> application(qint64 pid) const;
+    // The objects under `root`, depth first, `root` itself excluded. With `showingOnly` the
+    // walk leaves out what is not showing, and all beneath it.
+    QList<AtspiElement> elements(const AtspiObject &root, bool showingOnly) const;
+    // The first showing object under `root` with that name and role.
+    std::optional<AtspiElement> findShowing(const AtspiObject &root, const QString &name,
+                                            const QString &role) const;
+    AtspiElement element(const AtspiObject &object) const;
+    QStringList actions(const AtspiObject &object) const;
+    // Performs the named action; false when the object has no such action or refused it.
+    bool doAction(const AtspiObject &object, const QString &action) const;
+
+private:
+    QList<AtspiObject> children(const AtspiObject &object) const;
+    void walk(const AtspiObject &object, bool showingOnly, QList<AtspiElement> &found) const;
+
+    QString m_connectionName;
+    std::optional<QDBusConnection> m_bus;
+    QString m_error;
+};
