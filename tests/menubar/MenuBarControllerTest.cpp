@@ -213,7 +213,7 @@ TEST_F(MenuBarControllerTest, AfterALongSleepTheTimedPauseEndsOnWake)
     rig.controller.pauseForDuration(15);
 
     rig.timer.scheduler.systemWillSleep();
-    rig.timer.clock.setNow(rig.timer.clock.now().addSecs(3 * 3600));
+    rig.timer.clock.skipAhead(3 * 3600);
     rig.timer.scheduler.systemDidWake();
     rig.timer.sessionEvents.emitSystemDidWake();
     QCoreApplication::processEvents();
@@ -230,7 +230,7 @@ TEST_F(MenuBarControllerTest, WithoutAWakeNoticeTheNextRefreshEndsAnOverduePause
     MenuBarRig rig;
     startAndInstall(rig);
     rig.controller.pauseForDuration(30);
-    rig.timer.clock.setNow(rig.timer.clock.now().addSecs(45 * 60));
+    rig.timer.clock.skipAhead(45 * 60);
     rig.timer.clock.advance(1);
     EXPECT_FALSE(pausedByHand(rig));
     EXPECT_TRUE(rig.timer.scheduler.isRunning());
