@@ -80,7 +80,7 @@ QString BreakOverlayModel::chooseMessage()
         return randomBreakMessage(breakMessages());
     case BreakScreenMessage::custom:
         return m_config.customMessage().isEmpty() ? QStringLiteral("Take a break")
-                                                  : m_config.customMessage();
+                                                  : m_config.shownCustomMessage();
     default:
         return rawValue(m_config.message());
     }
