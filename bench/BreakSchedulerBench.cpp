@@ -37,6 +37,7 @@ public:
     {
     }
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 monotonicMs() const override { return m_scheduler.monotonicMs(); }
     CancellableHandle schedule(double intervalSeconds, bool repeats,
                                std::function<void()> block) override
     {

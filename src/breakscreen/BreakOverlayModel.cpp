@@ -80,7 +80,7 @@ QString BreakOverlayModel::chooseMessage()
         return randomBreakMessage(breakMessages());
     case BreakScreenMessage::custom:
         return m_config.customMessage().isEmpty() ? QStringLiteral("Take a break")
-                                                  : m_config.customMessage();
+                                                  : m_config.shownCustomMessage();
     default:
         return rawValue(m_config.message());
     }
@@ -131,19 +131,21 @@ void BreakOverlayModel::disappear()
 }
 
 // The end is fixed once, so the countdown follows the clock: a late timer or time spent
-// asleep shortens what is left instead of stretching the break.
+// asleep shortens what is left instead of stretching the break. It is fixed on the
+// monotonic reading: setting the time of day during a break neither keeps the screen up
+// for an hour nor ends the break at once.
 void BreakOverlayModel::startCountdown()
 {
     logInfo(kCategory, QStringLiteral("Starting countdown: %1s, isLong: %2")
                            .arg(QString::number(m_countdown), formatBoolForLog(m_isLongBreak)));
     m_countdownTimer.reset();
-    m_countdownEnd = m_clock.now().addSecs(std::max<qint64>(m_countdown, 0));
+    m_countdownEndMs = m_clock.monotonicMs() + std::max<qint64>(m_countdown, 0) * 1000;
     m_countdownTimer = m_clock.schedule(kTickSeconds, true, [this] { countdownTick(); });
 }
 
 qint64 BreakOverlayModel::secondsLeft() const
 {
-    const double left = double(m_clock.now().msecsTo(m_countdownEnd)) / 1000.0;
+    const double left = double(m_countdownEndMs - m_clock.monotonicMs()) / 1000.0;
     return qint64(std::ceil(left - kEarlyFiringToleranceSeconds));
 }
 

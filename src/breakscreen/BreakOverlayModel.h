@@ -6,7 +6,6 @@
 #include "core/Cancellable.h"
 #include "scheduling/BreakDismissalOutcome.h"
 
-#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -165,7 +164,7 @@ private:
     bool m_appeared = false;
     Derived m_lastDerived;
 
-    QDateTime m_countdownEnd;
+    qint64 m_countdownEndMs = 0; // on the clock's monotonic reading
     CancellableHandle m_countdownTimer;
     CancellableHandle m_messageFadeTimer;
     CancellableHandle m_buttonsTimer;

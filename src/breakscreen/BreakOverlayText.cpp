@@ -61,7 +61,10 @@ void BreakOverlayText::layoutLines()
     shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
     m_layout = std::make_unique<QTextLayout>(shown, m_style.font);
     QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(m_style.maxWidth > 0 ? QTextOption::WordWrap : QTextOption::NoWrap);
+    // A word wider than the line breaks where it must: a message of one long word would
+    // otherwise run off the screen and be drawn whole into a picture many screens wide.
+    option.setWrapMode(m_style.maxWidth > 0 ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                            : QTextOption::NoWrap);
     m_layout->setTextOption(option);
     m_layout->beginLayout();
     qreal width = 0;

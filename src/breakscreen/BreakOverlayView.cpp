@@ -52,7 +52,7 @@ BreakOverlayView::BreakOverlayView(BreakScreenConfig &config, bool isLongBreak,
                                     services.settings, services.clock, this))
     , m_escapeKeys(new EscapeKeyCapture([this] { return m_model->handleEscape(); }, this))
     , m_leaves(services.leafRandom)
-    , m_leavesStart(services.clock.now())
+    , m_leavesStartMs(services.clock.monotonicMs())
 {
     // The screen is read once, before the panel covers it; a later switch to the blur
     // backdrop falls back to its translucent fill.
@@ -268,9 +268,10 @@ void BreakOverlayView::refreshClock()
                          + m_clock.now().toString(QStringLiteral("h:mm AP")));
 }
 
+// On the monotonic reading: the leaves neither freeze nor leap when the time of day is set.
 double BreakOverlayView::leafSeconds() const
 {
-    return std::max<qint64>(m_leavesStart.msecsTo(m_clock.now()), 0) / 1000.0;
+    return std::max<qint64>(m_clock.monotonicMs() - m_leavesStartMs, 0) / 1000.0;
 }
 
 void BreakOverlayView::advanceLeaves()

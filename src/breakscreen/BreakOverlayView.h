@@ -5,7 +5,6 @@
 #include "breakscreen/BreakOverlayServices.h"
 #include "breakscreen/FloatingParticles.h"
 
-#include <QDateTime>
 #include <QImage>
 #include <QPointer>
 #include <QTimer>
@@ -98,7 +97,7 @@ private:
     EscapeKeyCapture *m_escapeKeys;
     std::unique_ptr<BreakBackgroundPainter> m_background;
     FloatingParticles m_leaves;
-    QDateTime m_leavesStart;
+    qint64 m_leavesStartMs = 0;
     QTimer m_leafTimer;
 
     BreakOverlayText *m_message = nullptr;

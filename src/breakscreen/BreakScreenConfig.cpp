@@ -2,6 +2,7 @@
 
 #include "core/FileSettingsRepository.h"
 #include "core/SettingsRepository.h"
+#include "core/TextLimit.h"
 
 namespace {
 
@@ -105,6 +106,11 @@ void BreakScreenConfig::assign(T &field, const T &value, Signal changed)
 void BreakScreenConfig::setMessage(BreakScreenMessage value)
 {
     assign(m_message, value, &BreakScreenConfig::messageChanged);
+}
+
+QString BreakScreenConfig::shownCustomMessage() const
+{
+    return TextLimit::cutWithEllipsis(m_customMessage, customMessageMaxCharacters);
 }
 
 void BreakScreenConfig::setCustomMessage(const QString &value)

@@ -30,6 +30,11 @@ class BreakScreenConfig : public QObject
                    NOTIFY escapeBehaviorChanged)
 
 public:
+    // The most characters of the user's message that are typed in, and that are drawn: a
+    // longer stored message (an older version, an edited file) is kept as it is until the
+    // user edits it, but drawn cut, as a megabyte laid out on every panel would exhaust memory.
+    static constexpr int customMessageMaxCharacters = 280;
+
     // The defaults.
     explicit BreakScreenConfig(QObject *parent = nullptr);
 
@@ -47,6 +52,8 @@ public:
 
     BreakScreenMessage message() const { return m_message; }
     QString customMessage() const { return m_customMessage; }
+    // The message as every view draws it: at most customMessageMaxCharacters, then "…".
+    QString shownCustomMessage() const;
     BreakCountdown countdownStyle() const { return m_countdownStyle; }
     bool clockVisible() const { return m_clockVisible; }
     BreakBG background() const { return m_background; }

@@ -12,15 +12,14 @@ PanelRaiseLimit::Answer PanelRaiseLimit::coveredBy(quint64 window)
     Contest &contest = m_contests[window];
     if (contest.yielded)
         return Answer::yielded;
-    const QDateTime now = m_clock.now();
-    const bool answered =
-        contest.lastRaise.isValid() && contest.lastRaise.msecsTo(now) <= answeredWithinMs;
+    const qint64 now = m_clock.monotonicMs();
+    const bool answered = contest.lastRaiseMs && now - *contest.lastRaiseMs <= answeredWithinMs;
     contest.raises = answered ? contest.raises + 1 : 1;
     if (contest.raises > raisesPerContest) {
         contest.yielded = true;
         return Answer::yieldNow;
     }
-    contest.lastRaise = now;
+    contest.lastRaiseMs = now;
     return Answer::raise;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDateTime>
 #include <QHash>
+
+#include <optional>
 
 class Clock;
 
@@ -33,7 +34,7 @@ public:
 private:
     struct Contest
     {
-        QDateTime lastRaise;
+        std::optional<qint64> lastRaiseMs; // on the clock's monotonic reading
         int raises = 0;
         bool yielded = false;
     };

@@ -3,7 +3,9 @@
 #include <QPointer>
 #include <QTimerEvent>
 
+#include <chrono>
 #include <cmath>
+#include <ctime>
 
 namespace {
 
@@ -47,6 +49,17 @@ SystemClock::SystemClock(QObject *parent)
 QDateTime SystemClock::now() const
 {
     return QDateTime::currentDateTime();
+}
+
+// A countdown must count the time the machine slept, as the time of day does, yet not move
+// when the time of day is set: only the clock since boot does both.
+qint64 SystemClock::monotonicMs() const
+{
+    timespec sinceBoot{};
+    if (clock_gettime(CLOCK_BOOTTIME, &sinceBoot) == 0)
+        return qint64(sinceBoot.tv_sec) * 1000 + sinceBoot.tv_nsec / 1'000'000;
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 CancellableHandle SystemClock::schedule(double intervalSeconds, bool repeats,

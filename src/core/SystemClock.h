@@ -6,7 +6,9 @@
 
 #include <unordered_map>
 
-// The real clock: wall time and Qt timers on the thread that owns it (the main thread).
+// The real clock: wall time, the kernel's clock since boot (which counts suspended time,
+// unlike the monotonic clock Qt's timers run on) and Qt timers on the thread that owns it
+// (the main thread).
 // Repeating work with an interval of whole seconds runs on the whole seconds of the system's
 // monotonic clock, so the one-second ticks of several components wake the process once
 // between them rather than each on its own phase. Other timers are coarse (within 5 %). A
@@ -17,6 +19,7 @@ public:
     explicit SystemClock(QObject *parent = nullptr);
 
     QDateTime now() const override;
+    qint64 monotonicMs() const override;
     CancellableHandle schedule(double intervalSeconds, bool repeats,
                                std::function<void()> block) override;
 

@@ -164,7 +164,7 @@ bool FloatingHUD::update(const QString &title, const QString &subtitle, int seco
         m_compactLabel->setText(subtitle);
     if (secondsLeft >= 1 && m_countdownRing) {
         m_countdownTotalSeconds = std::max(m_countdownTotalSeconds, secondsLeft);
-        m_countdownDeadline = m_services.clock.now().addSecs(secondsLeft);
+        m_countdownDeadlineMs = m_services.clock.monotonicMs() + qint64(secondsLeft) * 1000;
         refreshCountdown();
         // A countdown that had run out counts again from the new time.
         if (!m_countdownTimer)

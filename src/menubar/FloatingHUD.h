@@ -102,7 +102,8 @@ private:
     QPointer<QLabel> m_subtitleLabel;
     QPointer<QLabel> m_compactLabel;
     QPointer<HUDCountdownRing> m_countdownRing;
-    std::optional<QDateTime> m_countdownDeadline;
+    // On the clock's monotonic reading, so that setting the time of day leaves the count alone.
+    std::optional<qint64> m_countdownDeadlineMs;
     int m_countdownTotalSeconds = 0;
     QList<QPointer<HUDWindow>> m_fadingWindows;
 };

@@ -24,7 +24,7 @@ constexpr int kFadeOutMs = 300;
 void FloatingHUD::startCountdown(int secondsLeft)
 {
     m_countdownTotalSeconds = std::max(secondsLeft, 1);
-    m_countdownDeadline = m_services.clock.now().addSecs(secondsLeft);
+    m_countdownDeadlineMs = m_services.clock.monotonicMs() + qint64(secondsLeft) * 1000;
     scheduleCountdownTicks();
 }
 
@@ -46,15 +46,15 @@ void FloatingHUD::countdownTick(const QUuid &id)
         return;
     refreshCountdown();
     // At zero the ring rests empty showing "0"; the notice itself stays.
-    if (m_countdownDeadline && *m_countdownDeadline <= m_services.clock.now())
+    if (m_countdownDeadlineMs && *m_countdownDeadlineMs <= m_services.clock.monotonicMs())
         m_countdownTimer.reset();
 }
 
 void FloatingHUD::refreshCountdown()
 {
-    if (!m_countdownDeadline)
+    if (!m_countdownDeadlineMs)
         return;
-    const qint64 msLeft = m_services.clock.now().msecsTo(*m_countdownDeadline);
+    const qint64 msLeft = *m_countdownDeadlineMs - m_services.clock.monotonicMs();
     const int remaining = int(std::max<qint64>(0, msLeft / 1000));
     if (!m_countdownRing)
         return;
@@ -68,7 +68,7 @@ void FloatingHUD::resetCountdownState()
     m_subtitleLabel = nullptr;
     m_compactLabel = nullptr;
     m_countdownRing = nullptr;
-    m_countdownDeadline.reset();
+    m_countdownDeadlineMs.reset();
     m_countdownTotalSeconds = 0;
 }
 

@@ -108,7 +108,7 @@ void MenuBarController::handleShowMenuBarHandoff()
 void MenuBarController::refreshStatusItem()
 {
     const QDateTime now = m_services.clock.now();
-    resumeIfTimedPauseEnded(now);
+    resumeIfTimedPauseEnded();
     if (!m_statusItem)
         return;
     clearStaleScheduledResume();
@@ -155,7 +155,7 @@ MenuBarStatusContext MenuBarController::statusContext(const QDateTime &at)
     context.isWaitingForNaturalPause = scheduler.isDelayingBreak();
     context.isWithinOfficeHours = settings.isWithinOfficeHours(at);
     context.timeRemaining = scheduler.timeRemaining();
-    context.scheduledResumeDate = m_scheduledResumeDate;
+    context.scheduledResumeDate = scheduledResumeDateAt(at);
     if (!context.isWithinOfficeHours)
         context.nextOfficeHoursStart = settings.nextOfficeHoursStart(at);
     context.showTimer = settings.menuBarShowTimer();

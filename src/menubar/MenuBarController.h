@@ -60,8 +60,8 @@ public:
     QMenu *contextMenu() const { return m_contextMenu.get(); }
     // The menu opened by the last click, kept until the next one opens.
     QMenu *openMenu() const { return m_openMenu.get(); }
-    // The end of the timed pause in force, on the wall clock.
-    std::optional<QDateTime> scheduledResumeDate() const { return m_scheduledResumeDate; }
+    // The end of the timed pause in force, on the time of day as it reads now.
+    std::optional<QDateTime> scheduledResumeDate() const;
 
 private:
     void registerObservers();
@@ -84,9 +84,11 @@ private:
     bool withinOfficeHours();
     void skipBreakOnScreen();
     void cancelScheduledResume();
-    // A timed pause ends when the wall clock passes its end, however long the machine slept
-    // in between: the refresh and the wake both look.
-    void resumeIfTimedPauseEnded(const QDateTime &now);
+    // A timed pause ends when its time has passed, however long the machine slept in
+    // between, and setting the time of day neither stretches nor cuts it: its end is on the
+    // clock's monotonic reading, and shown as a time of day from what is left.
+    void resumeIfTimedPauseEnded();
+    std::optional<QDateTime> scheduledResumeDateAt(const QDateTime &now) const;
     // Drops a timed pause that breaks have left by another road (the hot key, say).
     void clearStaleScheduledResume();
 
@@ -97,7 +99,7 @@ private:
     std::unique_ptr<StatusItem> m_statusItem;
     std::unique_ptr<QMenu> m_openMenu;
     CancellableHandle m_updateTimer;
-    std::optional<QDateTime> m_scheduledResumeDate;
+    std::optional<qint64> m_scheduledResumeAtMs;
     StatusIconRenderer m_iconRenderer;
     std::optional<StatusIconPicture> m_shownPicture;
     QString m_shownToolTip;

@@ -76,7 +76,8 @@ void MenuBarController::pauseForDuration(int minutes)
     cancelScheduledResume();
     m_services.scheduler.pause(PauseReason::manual);
     if (minutes >= 1)
-        m_scheduledResumeDate = m_services.clock.now().addSecs(minutes * secondsPerMinute);
+        m_scheduledResumeAtMs =
+            m_services.clock.monotonicMs() + qint64(minutes) * secondsPerMinute * 1000;
     refreshStatusItem();
 }
 
@@ -97,15 +98,28 @@ void MenuBarController::quitApp()
 
 void MenuBarController::cancelScheduledResume()
 {
-    m_scheduledResumeDate.reset();
+    m_scheduledResumeAtMs.reset();
 }
 
-void MenuBarController::resumeIfTimedPauseEnded(const QDateTime &now)
+std::optional<QDateTime> MenuBarController::scheduledResumeDate() const
 {
-    if (!m_scheduledResumeDate || now < *m_scheduledResumeDate)
+    return scheduledResumeDateAt(m_services.clock.now());
+}
+
+std::optional<QDateTime> MenuBarController::scheduledResumeDateAt(const QDateTime &now) const
+{
+    if (!m_scheduledResumeAtMs)
+        return std::nullopt;
+    return now.addMSecs(*m_scheduledResumeAtMs - m_services.clock.monotonicMs());
+}
+
+void MenuBarController::resumeIfTimedPauseEnded()
+{
+    const qint64 nowMs = m_services.clock.monotonicMs();
+    if (!m_scheduledResumeAtMs || nowMs < *m_scheduledResumeAtMs)
         return;
-    const qint64 lateSeconds = m_scheduledResumeDate->secsTo(now);
-    m_scheduledResumeDate.reset();
+    const qint64 lateSeconds = (nowMs - *m_scheduledResumeAtMs) / 1000;
+    m_scheduledResumeAtMs.reset();
     logInfo(category, formatLogEvent(QStringLiteral("timed_pause_ended"),
                                      {{QStringLiteral("lateBy"), formatSecondsForLog(double(lateSeconds))}}));
     m_services.scheduler.resume(PauseReason::manual);
@@ -114,7 +128,7 @@ void MenuBarController::resumeIfTimedPauseEnded(const QDateTime &now)
 void MenuBarController::clearStaleScheduledResume()
 {
     const BreakScheduler &scheduler = m_services.scheduler;
-    if (m_scheduledResumeDate
+    if (m_scheduledResumeAtMs
         && !(scheduler.isPaused() && scheduler.currentPauseReason() == PauseReason::manual))
         cancelScheduledResume();
 }

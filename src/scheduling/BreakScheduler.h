@@ -245,7 +245,8 @@ private:
     CancellableHandle m_postBreakCooldown;
     std::optional<QDateTime> m_meetingPauseStartedAt;
     std::optional<ActiveBreakContext> m_activeBreakContext;
-    QDateTime m_breakPresentedAt; // of the active break; bounds the seconds it may record
+    // Of the active break, on the clock's monotonic reading; bounds the seconds it may record.
+    qint64 m_breakPresentedAtMs = 0;
     bool m_isSystemIdle = false;
     bool m_headsUpSent = false;
 };

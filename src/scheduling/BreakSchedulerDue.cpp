@@ -173,7 +173,7 @@ bool BreakScheduler::presentBreak(qint64 requestedSeconds, bool isLong,
 {
     const qint64 durationSeconds = AppSettings::boundedBreakSeconds(requestedSeconds);
     m_activeBreakContext = ActiveBreakContext{durationSeconds, isLong, source};
-    m_breakPresentedAt = m_services.clock.now();
+    m_breakPresentedAtMs = m_services.clock.monotonicMs();
     BreakWindowManager::setScheduledBreakName(scheduledName);
     BreakWindowManager::setScheduledBreakDurationSeconds(
         scheduledName ? std::optional<qint64>(durationSeconds) : std::nullopt);

@@ -49,9 +49,10 @@ void BreakScheduler::handleCompleted(const BreakDismissalOutcome::Completed &com
     }
     // Never more than the clock saw pass since the break was presented: a break screen that
     // reports its full length after a moment (an end time that overflowed) must not fill the
-    // day's total.
+    // day's total. The monotonic reading, so that a clock set back during the break does not
+    // record it as none.
     const qint64 secondsShown =
-        qRound64(double(m_breakPresentedAt.msecsTo(m_services.clock.now())) / 1000.0);
+        qRound64(double(m_services.clock.monotonicMs() - m_breakPresentedAtMs) / 1000.0);
     const qint64 elapsed = std::clamp<qint64>(
         completed.elapsedSeconds, 0, std::clamp<qint64>(secondsShown, 0, context->durationSeconds));
     logEvent(LogLevel::Info, QStringLiteral("break_dismissed"),

@@ -6,7 +6,6 @@
 #include "settings_ui/BreakPreviewContent.h"
 #include "settings_ui/PreviewFullScreenButton.h"
 #include "settings_ui/SettingsPalette.h"
-#include "settings_ui/TextLimit.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -39,7 +38,8 @@ QString BreakPreviewPanel::previewMessage(const BreakScreenConfig &config, const
         return messageOfTheDay(breakMessages(), today);
     case BreakScreenMessage::custom:
         // A text of spaces is not empty: it is shown as it is.
-        return config.customMessage().isEmpty() ? QStringLiteral("Your message here") : config.customMessage();
+        return config.customMessage().isEmpty() ? QStringLiteral("Your message here")
+                                                : config.shownCustomMessage();
     default:
         return rawValue(config.message());
     }
@@ -77,6 +77,5 @@ void BreakPreviewPanel::paintEvent(QPaintEvent *)
     rounded.addRoundedRect(panel, cornerRadius, cornerRadius);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(corners.subtracted(rounded), palette().window());
-    const QString message = TextLimit::cut(previewMessage(), drawnMessageLimit);
-    BreakPreviewContent(m_config, message, scheme).paint(painter, panel);
+    BreakPreviewContent(m_config, previewMessage(), scheme).paint(painter, panel);
 }

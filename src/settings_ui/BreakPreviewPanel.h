@@ -23,15 +23,13 @@ public:
     static constexpr int outerPadding = 20;
     static constexpr qreal cornerRadius = 14;
     static constexpr int buttonInset = 14;
-    // More of a message than a panel can ever show is not laid out on each repaint.
-    static constexpr int drawnMessageLimit = 1000;
 
     BreakPreviewPanel(const BreakScreenConfig &config, Clock &clock,
                       std::function<void()> onPreviewFullScreen, QWidget *parent = nullptr);
 
     // What the preview says for `config` on `today`: the message of the day for Random, the
-    // custom text (or "Your message here" while it is empty) for Custom, else the choice's
-    // own title.
+    // custom text as the break draws it (or "Your message here" while it is empty) for
+    // Custom, else the choice's own title.
     static QString previewMessage(const BreakScreenConfig &config, const QDate &today);
     // The same for today by the clock.
     QString previewMessage() const;

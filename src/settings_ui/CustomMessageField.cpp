@@ -3,7 +3,7 @@
 #include "settings_ui/NamedColors.h"
 #include "settings_ui/SettingsFont.h"
 #include "settings_ui/SettingsPalette.h"
-#include "settings_ui/TextLimit.h"
+#include "core/TextLimit.h"
 
 #include <QPainter>
 #include <QPainterPath>

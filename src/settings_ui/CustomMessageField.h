@@ -1,5 +1,7 @@
 #pragma once
 
+#include "breakscreen/BreakScreenConfig.h"
+
 #include <QLineEdit>
 
 // The customizer's field for the user's own break message: one plain line, no trimming, the
@@ -16,7 +18,7 @@ class CustomMessageField : public QLineEdit
     Q_OBJECT
 
 public:
-    static constexpr int maxCharacters = 280;
+    static constexpr int maxCharacters = BreakScreenConfig::customMessageMaxCharacters;
     static constexpr qreal textSize = 12;
     static constexpr int padding = 9;
     static constexpr qreal cornerRadius = 7;

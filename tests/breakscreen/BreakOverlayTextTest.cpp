@@ -57,6 +57,11 @@ TEST(BreakOverlayTextTest, ATypedLineBreakStartsANewLineAndALongMessageWrapsWith
     text.setText("Look at something far away for a little while");
     EXPECT_LE(text.textSize().width(), 300);
     EXPECT_GE(text.textSize().height(), 3 * oneLine.height());
+
+    // One word longer than the line breaks within it rather than running off the screen.
+    text.setText(QString(280, QLatin1Char('m')));
+    EXPECT_LE(text.textSize().width(), 300);
+    EXPECT_GE(text.textSize().height(), 10 * oneLine.height());
 }
 
 TEST(BreakOverlayTextTest, TheShadowFallsBelowTheTextAndIsNeverCutOff)

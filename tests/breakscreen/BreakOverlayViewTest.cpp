@@ -234,6 +234,23 @@ TEST(BreakOverlayViewTest, AMessageWithMarkupShowsAsTyped)
               metrics.horizontalAdvance("Hi&") + 100);
 }
 
+// A megabyte kept from an older version or an edited file would be laid out whole, line
+// after line, on every break: the label holds what fits the field, and "…".
+TEST(BreakOverlayViewTest, AMegabyteStoredMessageShowsItsFirstTwoHundredEightyCharacters)
+{
+    OverlayViewRig rig;
+    QString stored;
+    while (stored.size() < (1 << 20))
+        stored += QStringLiteral("look at something far away ");
+    rig.config.setMessage(BreakScreenMessage::custom);
+    rig.config.setCustomMessage(stored);
+    BreakOverlayView &view = rig.show(60);
+
+    const QString shown = view.messageText()->text();
+    EXPECT_LE(shown.size(), 281);
+    EXPECT_TRUE(shown == stored.left(280) + QChar(0x2026)) << shown.size();
+}
+
 TEST(BreakOverlayViewTest, ALongBreakWaitingForConfirmationShowsBreakCompleteWithResume)
 {
     OverlayViewRig rig;

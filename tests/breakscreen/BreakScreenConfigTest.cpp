@@ -1,5 +1,7 @@
 #include "breakscreen/BreakScreenConfig.h"
 #include "core/InMemorySettingsRepository.h"
+#include "settings_ui/BreakPreviewPanel.h"
+#include "support/BreakOverlayRig.h"
 
 #include <QSignalSpy>
 
@@ -164,4 +166,46 @@ TEST(BreakScreenConfigTest, SettersNotifyOnlyOnARealChangeAndStoreNothing)
     EXPECT_EQ(textSpy.count(), 1);
     EXPECT_EQ(skipSpy.count(), 1);
     EXPECT_EQ(store.writeCount(), 0);
+}
+
+// The field takes at most 280 characters, but an older version or an edited file may hold
+// more: the break and the customizer's preview draw its first 280 characters (code points,
+// never splitting a character) and "…", and the store keeps it whole until it is edited.
+TEST(BreakScreenConfigTest, ALongStoredMessageIsDrawnCutEverywhereAndKeptWholeUntilEdited)
+{
+    const QString a279(279, QLatin1Char('a'));
+    const QString smile = QString::fromUtf8("\U0001F600"); // one code point, two UTF-16 units
+    const QString ellipsis(QChar(0x2026));
+    QString megabyte;
+    while (megabyte.size() < (1 << 20))
+        megabyte += QStringLiteral("rest your eyes on something far away ");
+    const struct
+    {
+        const char *name;
+        QString stored;
+        QString drawn;
+    } cases[] = {
+        {"short", "Look away", "Look away"},
+        {"exactly 280", QString(280, QLatin1Char('a')), QString(280, QLatin1Char('a'))},
+        {"280 ending in a pair", a279 + smile, a279 + smile},
+        {"281", QString(281, QLatin1Char('a')), QString(280, QLatin1Char('a')) + ellipsis},
+        {"a megabyte", megabyte, megabyte.left(280) + ellipsis},
+        {"a mark on the 280th", a279 + QStringLiteral("e\u0301z"), a279 + ellipsis},
+        {"a pair across the limit", a279 + smile + "z", a279 + smile + ellipsis},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        BreakOverlayRig rig({{"break.message", "Custom"}, {"break.customMessage", c.stored}});
+        const std::unique_ptr<BreakScreenConfig> config = BreakScreenConfig::load(rig.store);
+        const BreakOverlayModel overlay(*config, false, BreakOverlayMode::live(), {}, rig.settings,
+                                        rig.clock);
+        EXPECT_TRUE(overlay.fixedMessage() == c.drawn) << overlay.fixedMessage().size();
+        const QString previewed = BreakPreviewPanel::previewMessage(*config, rig.clock.now().date());
+        EXPECT_TRUE(previewed == c.drawn) << previewed.size();
+
+        EXPECT_TRUE(config->customMessage() == c.stored);
+        config->setShowSkip(false);
+        config->save(rig.store);
+        EXPECT_TRUE(rig.store.string("break.customMessage") == c.stored) << "kept until edited";
+    }
 }

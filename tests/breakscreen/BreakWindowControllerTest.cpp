@@ -273,6 +273,26 @@ TEST_F(BreakWindowControllerTest, WindowsThatComeOverThePanelsAreCoveredAgain)
     EXPECT_TRUE(coverAndAnswer(insisting, 0.0)) << "every break starts afresh";
 }
 
+// Raises count as one contest by the time that really passed between them: a clock set back
+// meanwhile does not make a window that came back after seconds look as if it answered at once.
+TEST_F(BreakWindowControllerTest, SettingTheClockDoesNotJoinRaisesIntoOneContest)
+{
+    ASSERT_TRUE(rig.presentBreak());
+    const quint64 window = 0x700001;
+    const auto coverAndAnswer = [&](double afterSeconds) {
+        rig.clock.advance(afterSeconds);
+        panel(0)->hide();
+        rig.stacking.cover(window);
+        rig.clock.advance(0.0);
+        return panel(0)->isVisible();
+    };
+    EXPECT_TRUE(coverAndAnswer(0.5));
+    EXPECT_TRUE(coverAndAnswer(0.5));
+    EXPECT_TRUE(coverAndAnswer(0.5));
+    rig.clock.setNow(rig.clock.now().addSecs(-3600));
+    EXPECT_TRUE(coverAndAnswer(5.0)) << "seconds later: a new contest";
+}
+
 TEST_F(BreakWindowControllerTest, ReassertionPutsBackOptionsSomethingElseChanged)
 {
     ASSERT_TRUE(rig.presentBreak());

@@ -38,7 +38,7 @@ TEST(FakeClockTest, SchedulingStoresTheIntervalOnlyForRepeatingWorkAndRunsNothin
 
     ASSERT_EQ(clock.scheduledBlocks().size(), 2);
     EXPECT_FALSE(clock.scheduledBlocks()[0].interval.has_value());
-    EXPECT_EQ(clock.scheduledBlocks()[0].fireDate, clock.now().addMSecs(2500));
+    EXPECT_EQ(clock.scheduledBlocks()[0].fireAtMs, clock.monotonicMs() + 2500);
     EXPECT_EQ(clock.scheduledBlocks()[1].interval, 1.0);
     EXPECT_FALSE(ran);
 }
@@ -112,10 +112,33 @@ TEST(FakeClockTest, AJumpOfTimeRunsMissedRepeatingWorkOnceThenKeepsItsRhythm)
     QList<qint64> fires;
     auto handle = clock.schedule(1.0, true, [&] { fires.append(start.secsTo(clock.now())); });
 
-    clock.setNow(start.addSecs(600)); // as across system sleep: nothing runs during the jump
+    clock.skipAhead(600); // as across system sleep: nothing runs during the jump
     EXPECT_TRUE(fires.isEmpty());
     clock.advance(2);
     EXPECT_EQ(fires, QList<qint64>({600, 601, 602}));
+}
+
+// Setting the time of day, back or forward, moves neither the monotonic reading nor any
+// timer: the work keeps its rhythm and sees the new time of day.
+TEST(FakeClockTest, SettingTheTimeOfDayMovesNoTimerAndNoMonotonicReading)
+{
+    FakeClock clock;
+    const QDateTime start = clock.now();
+    const qint64 startMs = clock.monotonicMs();
+    QStringList fires;
+    auto handle = clock.schedule(1.0, true, [&] {
+        fires.append(QStringLiteral("%1s/%2ms")
+                         .arg(start.secsTo(clock.now()))
+                         .arg(clock.monotonicMs() - startMs));
+    });
+
+    clock.advance(1);
+    clock.setNow(clock.now().addSecs(-3600));
+    EXPECT_EQ(clock.monotonicMs() - startMs, 1000);
+    clock.advance(1);
+    clock.setNow(clock.now().addSecs(7200));
+    clock.advance(1);
+    EXPECT_EQ(fires, QStringList({"1s/1000ms", "-3598s/2000ms", "3603s/3000ms"}));
 }
 
 TEST(FakeClockTest, CancellingAfterTheClockIsGoneDoesNothing)
@@ -180,6 +203,20 @@ TEST(SystemClockTest, WorkMayCancelItselfWhileRunningAndHandlesOutliveTheClock)
     }
     handle->cancel(); // the clock is gone: harmless
     EXPECT_EQ(runs, 1);
+}
+
+TEST(SystemClockTest, TheMonotonicReadingKeepsPaceWithElapsedTimeAndNeverGoesBack)
+{
+    SystemClock clock;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const qint64 first = clock.monotonicMs();
+    bool done = false;
+    auto wait = clock.schedule(0.2, false, [&] { done = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(done, deadlineMs);
+    const qint64 passed = clock.monotonicMs() - first;
+    EXPECT_GE(passed, 150);
+    EXPECT_LE(std::abs(passed - elapsed.elapsed()), 50);
 }
 
 TEST(SystemClockTest, OneSecondTicksStartedApartShareTheirWakeups)

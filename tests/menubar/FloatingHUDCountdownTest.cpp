@@ -58,6 +58,27 @@ TEST(FloatingHUDCountdownTest, TheRingStartsAgainstTheHeadsUpLeadThenDrainsAgain
     EXPECT_DOUBLE_EQ(noLead.ring()->fraction(), 1.0);
 }
 
+// Setting the time of day while the ring counts neither stretches the count nor empties it.
+TEST(FloatingHUDCountdownTest, SettingTheClockLeavesTheCountAlone)
+{
+    for (const qint64 step : {qint64(-3600), qint64(3600)}) {
+        SCOPED_TRACE(step);
+        FloatingHUDRig rig(countdownSettings());
+        ASSERT_TRUE(rig.present(HUDStyle::breakReminder, 30));
+        rig.clock.advance(10);
+        rig.clock.setNow(rig.clock.now().addSecs(step));
+        QStringList figures;
+        for (int second = 0; second < 20; ++second) {
+            rig.clock.advance(1);
+            figures.append(rig.figure());
+        }
+        EXPECT_EQ(figures.first(), "19");
+        EXPECT_EQ(figures.at(18), "1");
+        EXPECT_EQ(figures.last(), "0");
+        EXPECT_TRUE(rig.clock.scheduledBlocks().isEmpty()) << "the count stopped at zero";
+    }
+}
+
 TEST(FloatingHUDCountdownTest, OnlyABreakReminderWithTheSettingOnAndTimeLeftCountsDown)
 {
     const struct

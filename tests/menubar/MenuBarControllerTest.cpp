@@ -213,7 +213,7 @@ TEST_F(MenuBarControllerTest, AfterALongSleepTheTimedPauseEndsOnWake)
     rig.controller.pauseForDuration(15);
 
     rig.timer.scheduler.systemWillSleep();
-    rig.timer.clock.setNow(rig.timer.clock.now().addSecs(3 * 3600));
+    rig.timer.clock.skipAhead(3 * 3600);
     rig.timer.scheduler.systemDidWake();
     rig.timer.sessionEvents.emitSystemDidWake();
     QCoreApplication::processEvents();
@@ -230,10 +230,37 @@ TEST_F(MenuBarControllerTest, WithoutAWakeNoticeTheNextRefreshEndsAnOverduePause
     MenuBarRig rig;
     startAndInstall(rig);
     rig.controller.pauseForDuration(30);
-    rig.timer.clock.setNow(rig.timer.clock.now().addSecs(45 * 60));
+    rig.timer.clock.skipAhead(45 * 60);
     rig.timer.clock.advance(1);
     EXPECT_FALSE(pausedByHand(rig));
     EXPECT_TRUE(rig.timer.scheduler.isRunning());
+}
+
+// Setting the time of day during a timed pause, back or forward, leaves it its length: the
+// tray counts on, and "Resumes at" reads the end on the clock as it now stands.
+TEST_F(MenuBarControllerTest, SettingTheClockNeitherStretchesNorCutsATimedPause)
+{
+    for (const qint64 step : {qint64(-3600), qint64(3600), qint64(-86400)}) {
+        SCOPED_TRACE(step);
+        MenuBarRig rig;
+        startAndInstall(rig);
+        rig.timer.settings.setMenuBarShowTimer(true);
+        rig.controller.pauseForDuration(15);
+        rig.timer.clock.advance(5 * 60);
+        rig.timer.clock.setNow(rig.timer.clock.now().addSecs(step));
+        rig.timer.clock.advance(1);
+
+        const QDateTime end = rig.timer.clock.now().addSecs(10 * 60 - 1);
+        EXPECT_EQ(rig.controller.scheduledResumeDate(), end);
+        EXPECT_EQ(rig.presentation().statusTitle, "10m");
+        EXPECT_EQ(rig.presentation().headerSubtitle,
+                  "Resumes at " + QLocale().toString(end.time(), QLocale::ShortFormat));
+        rig.timer.clock.advance(10 * 60 - 2);
+        EXPECT_TRUE(pausedByHand(rig));
+        rig.timer.clock.advance(1);
+        EXPECT_FALSE(pausedByHand(rig));
+        EXPECT_TRUE(rig.timer.log.contains("MenuBar", "timed_pause_ended | lateBy=0s"));
+    }
 }
 
 TEST_F(MenuBarControllerTest, ALaterPauseReplacesTheScheduleOfAnEarlierOne)

@@ -1,5 +1,8 @@
 #include "support/FakeClock.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 class FakeCancellable : public Cancellable
@@ -26,10 +29,13 @@ qint64 toMs(double seconds)
     return qint64(std::llround(seconds * 1000.0));
 }
 
+// An origin of its own, so that nothing can take the monotonic reading for a time of day.
+constexpr qint64 kMonotonicOriginMs = 7'000'000;
+
 } // namespace
 
 FakeClock::FakeClock(QDateTime start)
-    : m_state(std::make_shared<State>(State{std::move(start), {}}))
+    : m_state(std::make_shared<State>(State{std::move(start), kMonotonicOriginMs, {}}))
 {
 }
 
@@ -38,11 +44,16 @@ QDateTime FakeClock::now() const
     return m_state->now;
 }
 
+qint64 FakeClock::monotonicMs() const
+{
+    return m_state->monotonicMs;
+}
+
 CancellableHandle FakeClock::schedule(double intervalSeconds, bool repeats,
                                       std::function<void()> block)
 {
     const QUuid id = QUuid::createUuid();
-    m_state->blocks.append({id, m_state->now.addMSecs(toMs(intervalSeconds)),
+    m_state->blocks.append({id, m_state->monotonicMs + toMs(intervalSeconds),
                             repeats ? std::optional<double>(intervalSeconds) : std::nullopt,
                             std::move(block)});
     std::weak_ptr<State> weakState = m_state;
@@ -54,39 +65,50 @@ CancellableHandle FakeClock::schedule(double intervalSeconds, bool repeats,
 
 void FakeClock::advance(double seconds)
 {
-    const QDateTime target = m_state->now.addMSecs(toMs(seconds));
+    const qint64 target = m_state->monotonicMs + toMs(seconds);
     for (;;) {
-        // The earliest due block; among equal fire dates the one scheduled first.
+        // The earliest due block; among equal fire times the one scheduled first.
         qsizetype next = -1;
         for (qsizetype i = 0; i < m_state->blocks.size(); ++i) {
-            const QDateTime &fire = m_state->blocks[i].fireDate;
-            if (fire <= target && (next < 0 || fire < m_state->blocks[next].fireDate))
+            const qint64 fire = m_state->blocks[i].fireAtMs;
+            if (fire <= target && (next < 0 || fire < m_state->blocks[next].fireAtMs))
                 next = i;
         }
         if (next < 0)
             break;
 
         ScheduledBlock due = m_state->blocks[next];
-        if (due.fireDate > m_state->now)
-            m_state->now = due.fireDate;
+        if (due.fireAtMs > m_state->monotonicMs)
+            moveBothTo(due.fireAtMs);
         if (due.interval && *due.interval > 0) {
-            // Like a real timer, work missed across a jump of setNow() runs once, not once
-            // per missed interval.
+            // Like a real timer, work missed across skipAhead() runs once, not once per
+            // missed interval.
             const qint64 intervalMs = toMs(*due.interval);
-            QDateTime nextFire = due.fireDate.addMSecs(intervalMs);
-            if (nextFire <= m_state->now)
-                nextFire = m_state->now.addMSecs(intervalMs);
-            m_state->blocks[next].fireDate = nextFire;
+            qint64 nextFire = due.fireAtMs + intervalMs;
+            if (nextFire <= m_state->monotonicMs)
+                nextFire = m_state->monotonicMs + intervalMs;
+            m_state->blocks[next].fireAtMs = nextFire;
         } else
             m_state->blocks.removeAt(next);
         due.block();
     }
-    m_state->now = target;
+    moveBothTo(target);
+}
+
+void FakeClock::skipAhead(double seconds)
+{
+    moveBothTo(m_state->monotonicMs + std::max<qint64>(toMs(seconds), 0));
 }
 
 void FakeClock::setNow(const QDateTime &now)
 {
     m_state->now = now;
+}
+
+void FakeClock::moveBothTo(qint64 monotonicMs)
+{
+    m_state->now = m_state->now.addMSecs(monotonicMs - m_state->monotonicMs);
+    m_state->monotonicMs = monotonicMs;
 }
 
 const QList<FakeClock::ScheduledBlock> &FakeClock::scheduledBlocks() const

@@ -1,4 +1,4 @@
-#include "settings_ui/TextLimit.h"
+#include "core/TextLimit.h"
 
 #include <gtest/gtest.h>
 

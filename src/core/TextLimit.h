@@ -12,6 +12,8 @@ public:
     // `text` cut to at most `maxCodePoints` code points, at the last grapheme boundary that
     // fits; unchanged when it is short enough.
     static QString cut(const QString &text, int maxCodePoints);
+    // As cut(), with "…" after a text that had to be cut: how a text past its limit is shown.
+    static QString cutWithEllipsis(const QString &text, int maxCodePoints);
     // Whether `after` is `before` with one run of characters taken out.
     static bool onlyRemoves(const QString &before, const QString &after);
 };

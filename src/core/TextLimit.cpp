@@ -1,4 +1,4 @@
-#include "settings_ui/TextLimit.h"
+#include "core/TextLimit.h"
 
 #include <QStringView>
 #include <QTextBoundaryFinder>
@@ -31,6 +31,14 @@ QString TextLimit::cut(const QString &text, int maxCodePoints)
     if (!finder.isAtBoundary())
         end = std::max<qsizetype>(0, finder.toPreviousBoundary());
     return text.left(end);
+}
+
+QString TextLimit::cutWithEllipsis(const QString &text, int maxCodePoints)
+{
+    QString kept = cut(text, maxCodePoints);
+    if (kept.size() < text.size())
+        kept.append(QChar(0x2026));
+    return kept;
 }
 
 bool TextLimit::onlyRemoves(const QString &before, const QString &after)
