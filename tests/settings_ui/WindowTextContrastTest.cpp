@@ -1,4 +1,5 @@
 #include "breakscreen/BreakScreenConfig.h"
+#include "onboarding/OnboardingView.h"
 #include "settings_ui/BreakScreenCustomizeView.h"
 #include "settings_ui/ContentView.h"
 #include "settings_ui/DetailView.h"
@@ -7,6 +8,7 @@
 #include "settings_ui/SettingsSidebar.h"
 #include "settings_ui/SidebarButtonView.h"
 #include "support/BreakScreenRig.h"
+#include "support/OnboardingRig.h"
 #include "support/RenderTool.h"
 #include "support/SettingsTextContrast.h"
 #include "support/SettingsWindowRig.h"
@@ -17,9 +19,9 @@
 
 #include <gtest/gtest.h>
 
-// Every text of 14 pixels or less that the settings window and the break-screen customizer
-// draw stands out at 4.5:1 from what lies behind it, light and dark: the whole window scanned
-// as it is painted, not colour by colour.
+// Every text of 14 pixels or less that the settings window, the first-run flow and the
+// break-screen customizer draw stands out at 4.5:1 from what lies behind it, light and dark:
+// the whole window scanned as it is painted, not colour by colour.
 
 namespace {
 
@@ -120,6 +122,26 @@ TEST(WindowTextContrastTest, EverySectionsSmallTextsMeetTheFloorInBothSchemes)
             const QList<TextContrast> texts = measureWindow(scene, scheme);
             EXPECT_GT(texts.size(), 15) << sceneName(scene.name, scheme) << ": the sidebar's texts at least";
             EXPECT_EQ(missed(texts), "") << sceneName(scene.name, scheme);
+        }
+    }
+    BreakScreenRig::flushDeletions();
+}
+
+TEST(WindowTextContrastTest, EveryOnboardingStepsSmallTextsMeetTheFloorInBothSchemes)
+{
+    for (ColorScheme scheme : bothSchemes) {
+        OnboardingRig rig;
+        rig.theme.setAppTheme(themeFor(scheme));
+        rig.showWindow();
+        const QString steps[] = {QStringLiteral("welcome"), QStringLiteral("rhythm"), QStringLiteral("preferences")};
+        for (const QString &step : steps) {
+            settleEvents();
+            OnboardingView *flow = rig.flow();
+            ASSERT_NE(flow, nullptr);
+            const QList<TextContrast> texts = measureSmallTextContrast(*flow);
+            EXPECT_FALSE(texts.isEmpty()) << sceneName(step, scheme);
+            EXPECT_EQ(missed(texts), "") << sceneName(step, scheme);
+            flow->goNext();
         }
     }
     BreakScreenRig::flushDeletions();
