@@ -49,14 +49,15 @@ QColor OnboardingPalette::indicatorIdle(bool dark)
     return dark ? white(0.15) : black(0.12);
 }
 
+// A deep green, so that the white label stands out at 4.5:1 from the whole capsule.
 QColor OnboardingPalette::nextGradientStart()
 {
-    return srgb(0.3f, 0.6f, 0.12f);
+    return srgb(0.2f, 0.45f, 0.08f);
 }
 
 QColor OnboardingPalette::nextGradientEnd()
 {
-    return srgb(0.5f, 0.82f, 0.25f);
+    return srgb(0.26f, 0.53f, 0.1f);
 }
 
 QColor OnboardingPalette::cardFill(bool dark)
@@ -108,7 +109,7 @@ QColor OnboardingPalette::tileText(bool dark, bool selected)
 
 QColor OnboardingPalette::modeIcon(bool dark)
 {
-    return dark ? white(0.5) : srgb(0.46f, 0.46f, 0.48f);
+    return dark ? white(0.5) : srgb(0.4f, 0.4f, 0.42f);
 }
 
 QColor OnboardingPalette::modeTitle(bool dark, bool selected)
@@ -125,7 +126,7 @@ QColor OnboardingPalette::toggleTitle(bool dark)
 
 QColor OnboardingPalette::toggleSubtitle(bool dark)
 {
-    return dark ? white(0.44) : srgb(0.52f, 0.52f, 0.54f);
+    return dark ? white(0.52) : srgb(0.42f, 0.42f, 0.44f);
 }
 
 QColor OnboardingPalette::previewValue(bool dark)
@@ -133,12 +134,14 @@ QColor OnboardingPalette::previewValue(bool dark)
     return dark ? white(0.88) : srgb(0.11f, 0.11f, 0.12f);
 }
 
+// The preview's small captions are as faint as they can be and still stand out at 4.5:1
+// where the background's glow lies behind them; "then" is the fainter of the two.
 QColor OnboardingPalette::previewCaption(bool dark)
 {
-    return dark ? white(0.34) : srgb(0.5f, 0.5f, 0.52f);
+    return dark ? white(0.54) : srgb(0.4f, 0.4f, 0.42f);
 }
 
 QColor OnboardingPalette::previewThen(bool dark)
 {
-    return dark ? white(0.25) : srgb(0.56f, 0.56f, 0.58f);
+    return dark ? white(0.5) : srgb(0.42f, 0.42f, 0.44f);
 }

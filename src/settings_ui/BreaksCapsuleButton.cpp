@@ -63,7 +63,7 @@ void BreaksCapsuleButton::paintEvent(QPaintEvent *)
     const QPainterPath shape = capsule(QRectF(rect()));
     const bool prominent = m_look.style == Style::prominent;
     const qreal pressed = isDown() ? 1 : hoverProgress();
-    QColor fill = prominent ? NamedColors::color(NamedColor::blue, scheme)
+    QColor fill = prominent ? NamedColors::accentFill(scheme)
                             : NamedColors::withOpacity(NamedColors::color(NamedColor::label, scheme),
                                                        0.05 + 0.04 * pressed);
     if (prominent)

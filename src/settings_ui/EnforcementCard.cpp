@@ -26,6 +26,10 @@ constexpr qreal shadowRadius = 6;
 const QPointF shadowOffset(0, 3);
 constexpr int minimumCardWidth = 150;
 const QString pillText = QStringLiteral("Skip Break");
+const QColor cardFill(255, 255, 255, 10);
+// The pill's dark material, deep enough under its white label on the palest of the tiles
+// (Hardcore's yellow foot in the light scheme) for 4.5:1.
+constexpr qreal pillMaterialOpacity = 0.9;
 
 QFont titleFont(bool selected)
 {
@@ -82,7 +86,7 @@ void EnforcementCard::paintEvent(QPaintEvent *)
                        NamedColors::withOpacity(accent, 0.2 * selectionProgress()), shadowOffset);
     QPainterPath shape;
     shape.addRoundedRect(card, cardRadius, cardRadius);
-    painter.fillPath(shape, QColor(255, 255, 255, 10));
+    painter.fillPath(shape, cardFill);
 
     const QColor label = NamedColors::color(NamedColor::label, scheme);
     const QColor idle = NamedColors::withOpacity(label, 0.06 + 0.04 * hoverProgress());
@@ -132,8 +136,8 @@ void EnforcementCard::paintPill(QPainter &painter, const QRectF &tile)
     capsule.addRoundedRect(pill, pill.height() / 2, pill.height() / 2);
     // The dark material in both schemes: the white label needs a darker ground than a light
     // scheme's pastel tile gives it.
-    painter.fillPath(capsule, NamedColors::withOpacity(Materials::fill(Material::ultraThin, ColorScheme::dark),
-                                                       0.5));
+    painter.fillPath(capsule, NamedColors::withOpacity(Materials::fill(Material::regular, ColorScheme::dark),
+                                                       pillMaterialOpacity));
     const QColor white(255, 255, 255, 230);
     SymbolGlyphs::paint(painter, breakEnforcementPreviewSymbol(m_mode),
                         QPointF(pill.left() + 8 + pillTextSize / 2, pill.center().y()), pillTextSize,
@@ -150,7 +154,7 @@ void EnforcementCard::paintTexts(QPainter &painter, const QRectF &area)
     const bool selected = isSelected();
     const QColor primary = NamedColors::color(NamedColor::label, scheme);
     const QColor secondary = NamedColors::color(NamedColor::secondaryLabel, scheme);
-    const QColor tertiary = NamedColors::textColor(NamedColor::tertiaryLabel, scheme);
+    const QColor tertiary = NamedColors::textColor(NamedColor::tertiaryLabel, scheme, cardFill);
     const qreal share = selectionProgress();
     const QFont title = titleFont(selected);
     const qreal titleHeight = QFontMetricsF(title).height();

@@ -35,7 +35,7 @@ void EscapeTile::paintEvent(QPaintEvent *)
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
     painter.fillPath(shape, NamedColors::blend(NamedColors::withOpacity(primary, 0.04),
-                                               NamedColors::color(NamedColor::blue, scheme), selection));
+                                               NamedColors::accentFill(scheme), selection));
     painter.strokePath(shape, QPen(NamedColors::withOpacity(primary, 0.06 * (1 - selection)), 1));
     painter.setFont(SettingsFont::font(textSize, selection > 0.5 ? QFont::DemiBold : QFont::Medium));
     painter.setPen(NamedColors::blend(NamedColors::color(NamedColor::secondaryLabel, scheme),

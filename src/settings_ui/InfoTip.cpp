@@ -2,6 +2,7 @@
 
 #include "settings_ui/PaneLabels.h"
 #include "settings_ui/SchemeLabel.h"
+#include "settings_ui/SettingsFont.h"
 #include "settings_ui/SettingsPalette.h"
 #include "settings_ui/SymbolTile.h"
 
@@ -15,6 +16,29 @@ namespace {
 // 16 points in the layout, drawn larger as the sidebar's are (SidebarButtonView).
 constexpr int symbolSize = 18;
 constexpr qreal borderWidth = 0.5;
+constexpr qreal titleSize = 13;
+
+QColor wash(NamedColor tint, ColorScheme scheme, const InfoTip::Look &look)
+{
+    return NamedColors::withOpacity(NamedColors::color(tint, scheme),
+                                    scheme == ColorScheme::dark ? look.darkWash : look.lightWash);
+}
+
+QColor border(NamedColor tint, ColorScheme scheme, const InfoTip::Look &look)
+{
+    return NamedColors::withOpacity(NamedColors::color(tint, scheme),
+                                    scheme == ColorScheme::dark ? look.darkBorder : look.lightBorder);
+}
+
+// The title in the tint's text colour, strong enough to read on the tip's own wash.
+SchemeLabel *titleLabel(const QString &title, NamedColor tint, const InfoTip::Look &look)
+{
+    const auto colour = [&](ColorScheme scheme) {
+        return NamedColors::textColor(tint, scheme, wash(tint, scheme, look));
+    };
+    return new SchemeLabel(title, SettingsFont::font(titleSize, QFont::Medium), colour(ColorScheme::light),
+                           colour(ColorScheme::dark));
+}
 
 } // namespace
 
@@ -34,7 +58,7 @@ InfoTip::InfoTip(const QString &symbol, const QString &title, const QString &mes
     : QWidget(parent)
     , m_tint(tint)
     , m_look(look)
-    , m_title(PaneLabels::tinted(title, 13, QFont::Medium, tint))
+    , m_title(titleLabel(title, tint, look))
     , m_message(PaneLabels::note(message, 11))
 {
     auto *text = new QVBoxLayout;
@@ -46,7 +70,8 @@ InfoTip::InfoTip(const QString &symbol, const QString &title, const QString &mes
     row->setContentsMargins(16, m_look.verticalPadding, 16, m_look.verticalPadding);
     row->setSpacing(12);
     const auto symbolColour = [&](ColorScheme scheme) {
-        return m_look.symbolInTextColour ? NamedColors::textColor(tint, scheme) : NamedColors::color(tint, scheme);
+        return m_look.symbolInTextColour ? NamedColors::textColor(tint, scheme, wash(tint, scheme, m_look))
+                                         : NamedColors::color(tint, scheme);
     };
     row->addWidget(new SymbolTile(symbol, symbolSize, QFont::Normal, QSize(symbolSize, symbolSize),
                                   symbolColour(ColorScheme::light), symbolColour(ColorScheme::dark), this),
@@ -64,22 +89,6 @@ QString InfoTip::message() const
 {
     return m_message->text();
 }
-
-namespace {
-
-QColor wash(NamedColor tint, ColorScheme scheme, const InfoTip::Look &look)
-{
-    return NamedColors::withOpacity(NamedColors::color(tint, scheme),
-                                    scheme == ColorScheme::dark ? look.darkWash : look.lightWash);
-}
-
-QColor border(NamedColor tint, ColorScheme scheme, const InfoTip::Look &look)
-{
-    return NamedColors::withOpacity(NamedColors::color(tint, scheme),
-                                    scheme == ColorScheme::dark ? look.darkBorder : look.lightBorder);
-}
-
-} // namespace
 
 QColor InfoTip::fillColour(NamedColor tint, ColorScheme scheme)
 {

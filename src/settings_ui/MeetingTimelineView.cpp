@@ -19,6 +19,7 @@ constexpr qreal meetingStart = 0.3;
 constexpr qreal meetingEnd = 0.65;
 constexpr qreal trackHeight = 4;
 constexpr qreal pillY = 66;
+constexpr qreal pillWashOpacity = 0.08;
 constexpr qreal checkDotSide = 14;
 constexpr qreal dotSide = 10;
 // The texts of every marker end this far above the line, clear of the largest dot, so the
@@ -198,9 +199,10 @@ void MeetingTimelineView::paintPill(QPainter &painter, QPointF centre) const
     const QRectF pill(centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(),
                       size.height());
     const QColor blue = NamedColors::color(NamedColor::blue, scheme);
-    painter.fillPath(capsule(pill), NamedColors::withOpacity(blue, 0.08));
+    const QColor wash = NamedColors::withOpacity(blue, pillWashOpacity);
+    painter.fillPath(capsule(pill), wash);
     painter.setFont(pillFont());
-    painter.setPen(NamedColors::textColor(NamedColor::blue, scheme));
+    painter.setPen(NamedColors::textColor(NamedColor::blue, scheme, wash));
     painter.drawText(pill, Qt::AlignCenter, text);
 }
 

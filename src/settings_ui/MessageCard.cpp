@@ -53,8 +53,7 @@ void MessageCard::paintEvent(QPaintEvent *)
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
     painter.fillPath(shape, NamedColors::blend(NamedColors::withOpacity(primary, 0.04),
-                                               NamedColors::withOpacity(NamedColors::color(NamedColor::blue, scheme), 0.8),
-                                               selection));
+                                               NamedColors::accentFill(scheme), selection));
     painter.strokePath(shape, QPen(NamedColors::withOpacity(primary, 0.05 * (1 - selection)), 1));
 
     const QFont font = cardFont(selection > 0.5);

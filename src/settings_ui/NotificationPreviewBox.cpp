@@ -27,6 +27,10 @@ constexpr double typeSeconds = 0.2;
 constexpr double sizeSeconds = 0.25;
 constexpr double countdownSeconds = 0.2;
 constexpr double leadTimeSeconds = 0.2;
+// The subtitle's black on the pale notice of the light scheme: at half strength it would
+// stand out at only 3.9:1 where the notice is greyest.
+constexpr qreal lightSubtitleAlpha = 0.58;
+constexpr qreal darkSubtitleAlpha = 0.6;
 
 QColor rgb(float red, float green, float blue, float alpha = 1)
 {
@@ -255,7 +259,7 @@ void NotificationPreviewBox::paintContent(QPainter &painter, const Frame &frame,
     if (frame.subtitleShare > 0) {
         painter.setOpacity(opacity * frame.subtitleShare);
         painter.setFont(subtitleFont);
-        painter.setPen(textColour(scheme, 0.5, 0.6));
+        painter.setPen(textColour(scheme, lightSubtitleAlpha, darkSubtitleAlpha));
         painter.drawText(QRectF(left, top + titleHeight + metrics.textSpacing, textWidth, subtitleHeight),
                          Qt::AlignLeft | Qt::AlignVCenter,
                          QFontMetricsF(subtitleFont).elidedText(sample.subtitle, Qt::ElideRight, textWidth));

@@ -80,9 +80,10 @@ void OfficeHoursDayRow::showEnabled()
 {
     const bool enabled = m_day.isEnabled;
     m_name->setFont(SettingsFont::font(13, enabled ? QFont::Medium : QFont::Normal));
+    // A day off is greyed, but still as strong as reading it needs.
     const NamedColor colour = enabled ? NamedColor::label : NamedColor::tertiaryLabel;
-    m_name->setColours(NamedColors::color(colour, ColorScheme::light),
-                       NamedColors::color(colour, ColorScheme::dark));
+    m_name->setColours(NamedColors::textColor(colour, ColorScheme::light),
+                       NamedColors::textColor(colour, ColorScheme::dark));
     m_times->setVisible(enabled);
     m_off->setVisible(!enabled);
 }

@@ -2,6 +2,7 @@
 
 #include "settings_ui/NamedColors.h"
 #include "settings_ui/SettingsFont.h"
+#include "settings_ui/SettingsSidebar.h"
 #include "settings_ui/SymbolGlyphs.h"
 
 #include <QPainter>
@@ -16,8 +17,11 @@ const QString help = QStringLiteral("Resume break reminders from the Lumenpause 
 
 PausedBadge::PausedBadge(QWidget *parent)
     : SchemeLabel(QStringLiteral("Paused"), SettingsFont::font(textSize, QFont::Medium),
-                  NamedColors::textColor(NamedColor::orange, ColorScheme::light),
-                  NamedColors::textColor(NamedColor::orange, ColorScheme::dark), parent)
+                  NamedColors::textColor(NamedColor::orange, ColorScheme::light,
+                                         SettingsSidebar::fill(ColorScheme::light)),
+                  NamedColors::textColor(NamedColor::orange, ColorScheme::dark,
+                                         SettingsSidebar::fill(ColorScheme::dark)),
+                  parent)
 {
     // The symbol takes the room before the word.
     setContentsMargins(int(textSize) + spacing, 0, 0, 0);

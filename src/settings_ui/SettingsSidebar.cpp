@@ -91,11 +91,16 @@ void SettingsSidebar::setSelectedSection(SidebarSection section)
         it.value()->setSelected(it.key() == section);
 }
 
+QColor SettingsSidebar::fill(ColorScheme scheme)
+{
+    return scheme == ColorScheme::dark ? darkSidebar : lightSidebar;
+}
+
 void SettingsSidebar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const bool dark = SettingsPalette::isDark(this);
-    painter.fillRect(rect(), dark ? darkSidebar : lightSidebar);
+    painter.fillRect(rect(), fill(dark ? ColorScheme::dark : ColorScheme::light));
     // The column's edge against the detail area.
     painter.fillRect(QRect(width() - 1, 0, 1, height()),
                      NamedColors::color(NamedColor::separator, dark ? ColorScheme::dark : ColorScheme::light));

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/AppTheme.h"
 #include "settings_ui/SidebarSection.h"
 
+#include <QColor>
 #include <QHash>
 #include <QVariantMap>
 #include <QWidget>
@@ -24,6 +26,9 @@ public:
     static constexpr int sidebarWidth = 220;
 
     SettingsSidebar(BreakScheduler &scheduler, const QVariantMap &info, QWidget *parent = nullptr);
+
+    // What the column is filled with in `scheme`: the ground of its texts.
+    static QColor fill(ColorScheme scheme);
 
     void setSelectedSection(SidebarSection section);
     // The row of a listed section; null for `debug`.

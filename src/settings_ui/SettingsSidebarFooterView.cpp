@@ -1,15 +1,32 @@
 #include "settings_ui/SettingsSidebarFooterView.h"
 
 #include "core/InfoDictionary.h"
-#include "settings_ui/PaneLabels.h"
+#include "settings_ui/NamedColors.h"
 #include "settings_ui/SchemeLabel.h"
 #include "settings_ui/SettingsFont.h"
+#include "settings_ui/SettingsSidebar.h"
 
 #include <QHBoxLayout>
 
+namespace {
+
+constexpr qreal versionSize = 9;
+
+// In the tertiary grey, as strong as it must be to read at 9 pixels on the sidebar's shade.
+SchemeLabel *versionLabel(const QString &text)
+{
+    const auto colour = [](ColorScheme scheme) {
+        return NamedColors::textColor(NamedColor::tertiaryLabel, scheme, SettingsSidebar::fill(scheme));
+    };
+    return new SchemeLabel(text, SettingsFont::font(versionSize), colour(ColorScheme::light),
+                           colour(ColorScheme::dark));
+}
+
+} // namespace
+
 SettingsSidebarFooterView::SettingsSidebarFooterView(const QVariantMap &info, QWidget *parent)
     : QWidget(parent)
-    , m_version(PaneLabels::tertiary(versionText(info), 9))
+    , m_version(versionLabel(versionText(info)))
 {
     auto *name = new SchemeLabel(QStringLiteral("Lumenpause"), SettingsFont::font(11, QFont::DemiBold),
                                  QColor::fromRgbF(0.34f, 0.36f, 0.33f),

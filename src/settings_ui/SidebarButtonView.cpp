@@ -57,8 +57,7 @@ void SidebarButtonView::paintEvent(QPaintEvent *)
     if (!isSelected() && isHovered())
         painter.fillPath(row, NamedColors::withOpacity(label, hoverOpacity));
     if (selected > 0)
-        painter.fillPath(row, NamedColors::withOpacity(NamedColors::color(NamedColor::accent, scheme),
-                                                       selected));
+        painter.fillPath(row, NamedColors::withOpacity(NamedColors::accentFill(scheme), selected));
 
     const QRectF tile(horizontalPadding, (height() - tileSide) / 2.0, tileSide, tileSide);
     QPainterPath tileShape;

@@ -64,7 +64,8 @@ void TintedButton::paintEvent(QPaintEvent *)
     const QFontMetricsF metrics(titleFont());
     const qreal contentWidth = symbolSize + spacing + metrics.horizontalAdvance(text());
     const qreal left = (width() - contentWidth) / 2;
-    const QColor ink = NamedColors::textColor(m_tint, scheme);
+    // As strong as the deepest wash, the pressed one, needs.
+    const QColor ink = NamedColors::textColor(m_tint, scheme, NamedColors::withOpacity(tint, pressedWash));
     SymbolGlyphs::paint(painter, m_symbol, QPointF(left + symbolSize / 2, height() / 2.0), symbolSize,
                         QFont::Normal, ink);
     painter.setFont(titleFont());

@@ -5,6 +5,7 @@
 #include "settings_ui/NamedColors.h"
 #include "settings_ui/SettingCard.h"
 #include "settings_ui/SettingsPalette.h"
+#include "settings_ui/SettingsSidebar.h"
 #include "settings_ui/WindowTheme.h"
 #include "support/BreakScreenRig.h"
 #include "support/InkContrast.h"
@@ -69,6 +70,26 @@ TEST(NamedColorsTextTest, EveryColourAsTextStandsOutFromTheWindowAndItsCards)
         };
         EXPECT_GT(asText(NamedColor::label), asText(NamedColor::secondaryLabel)) << name(scheme);
         EXPECT_GT(asText(NamedColor::secondaryLabel), asText(NamedColor::tertiaryLabel)) << name(scheme);
+    }
+}
+
+TEST(NamedColorsTextTest, EveryColourAsTextOnAGroundOfItsOwnStandsOutFromIt)
+{
+    for (ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
+        const QColor window = grounds(scheme).first();
+        for (NamedColor colour : everyColour) {
+            // The sidebar's shade, a tip's wash of the colour itself, a card's faint white.
+            const QColor onGrounds[] = {SettingsSidebar::fill(scheme),
+                                        NamedColors::withOpacity(NamedColors::color(colour, scheme), 0.12),
+                                        QColor(255, 255, 255, 10)};
+            for (const QColor &ground : onGrounds)
+                EXPECT_GE(contrastOn(NamedColors::laidOver(ground, window),
+                                     NamedColors::textColor(colour, scheme, ground)),
+                          4.5)
+                    << "colour " << int(colour) << " on " << ground.name(QColor::HexArgb).toStdString() << ", "
+                    << name(scheme) << " scheme";
+        }
+        EXPECT_GE(contrastOn(NamedColors::accentFill(scheme), Qt::white), 4.5) << name(scheme);
     }
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "support/InkContrast.h"
+
 #include <QDir>
 #include <QImage>
+#include <QList>
 
 class QWidget;
 
@@ -29,3 +32,11 @@ void settleEvents();
 
 // The pointer entering `widget` at its centre.
 void hoverCentre(QWidget *widget);
+
+// Prints the small text of a shot that stands out least, with its contrast against its floor
+// and "MISSED" when it falls under it: one line, "<shot>  weakest small text ...". False when
+// it misses.
+bool printWeakestSmallText(const QString &shot, const QList<TextContrast> &texts);
+
+// The last line of a tool that printed its shots' weakest texts: how many missed the floor.
+void printSmallTextSummary(int shots, int missed);

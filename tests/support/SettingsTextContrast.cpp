@@ -3,7 +3,11 @@
 #include "support/PaintedTexts.h"
 
 #include <QPainter>
+#include <QRegion>
+#include <QTextLayout>
 #include <QWidget>
+
+#include <cmath>
 
 namespace {
 
@@ -18,6 +22,26 @@ QImage windowPixels(QWidget &root)
     return image;
 }
 
+// The run drawn again as it was laid out: a label that lays its text out as a document (a
+// selectable one) places the letters by the font's design metrics, a plain one by their
+// hinted advances; the layout whose width is the run's is the one it had.
+void drawRun(QPainter &painter, const PaintedText &text)
+{
+    for (bool designMetrics : {false, true}) {
+        QTextLayout layout(text.text, text.font);
+        QTextOption option;
+        option.setUseDesignMetrics(designMetrics);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (designMetrics || std::abs(line.naturalTextWidth() - text.box.width()) < 1) {
+            layout.draw(&painter, text.baseline - QPointF(0, line.ascent()));
+            return;
+        }
+    }
+}
+
 // The pixels the text's letters touch, widened by their fringe.
 QImage letterCover(const PaintedText &text, const QSize &size, const QRect &box)
 {
@@ -26,9 +50,8 @@ QImage letterCover(const PaintedText &text, const QSize &size, const QRect &box)
     {
         QPainter painter(&letters);
         painter.setTransform(text.transform);
-        painter.setFont(text.font);
         painter.setPen(Qt::black);
-        painter.drawText(text.baseline, text.text);
+        drawRun(painter, text);
     }
     QImage cover(size, QImage::Format_ARGB32_Premultiplied);
     cover.fill(Qt::transparent);
@@ -47,18 +70,41 @@ QImage letterCover(const PaintedText &text, const QSize &size, const QRect &box)
     return cover;
 }
 
+// Where `root` shows controls that are switched off: the text of an inactive control need
+// not stand out (it says what could be chosen, not what is), so it is not measured.
+QRegion inactiveArea(QWidget &root)
+{
+    QRegion area;
+    for (QWidget *child : root.findChildren<QWidget *>()) {
+        if (child->isVisibleTo(&root) && !child->isEnabled())
+            area += QRect(child->mapTo(&root, QPoint()), child->size());
+    }
+    return area;
+}
+
 } // namespace
+
+std::optional<TextContrast> weakestText(const QList<TextContrast> &texts)
+{
+    std::optional<TextContrast> weakest;
+    for (const TextContrast &text : texts) {
+        if (!weakest || text.ratio / text.floor < weakest->ratio / weakest->floor)
+            weakest = text;
+    }
+    return weakest;
+}
 
 QList<TextContrast> measureSmallTextContrast(QWidget &root)
 {
     const QImage pixels = windowPixels(root);
+    const QRegion inactive = inactiveArea(root);
     QList<TextContrast> results;
     for (const PaintedText &text : paintedTexts(root)) {
         if (text.pixelSize() > InkContrast::smallTextMaxPixels || text.ink.alpha() == 0
             || text.text.trimmed().isEmpty())
             continue;
         const QRect box = text.transform.mapRect(text.box).toAlignedRect().intersected(pixels.rect());
-        if (box.isEmpty())
+        if (box.isEmpty() || inactive.contains(box.center()))
             continue;
         const double ratio =
             InkContrast::worst(pixels, text.ink, box, letterCover(text, pixels.size(), box));

@@ -1,6 +1,8 @@
 // Renders the first-run flow as the settings window shows it, light and dark: each step, the
 // rhythm step with long breaks off, with a hovered tile and in a window too short for it
-// (scrolled), and the preferences step with each enforcement and sensitivity choice.
+// (scrolled), and the preferences step with each enforcement and sensitivity choice. Each
+// shot first prints the small text in it (14 pixels or less) that stands out least against
+// its 4.5:1 floor; the last line counts the shots that miss it.
 //
 // Usage: render_onboarding <output folder> [--scale <device pixel ratio>]
 // Writes onboarding-<shot>-<light|dark>.png.
@@ -16,6 +18,8 @@
 #include "support/BreakSchedulerRig.h"
 #include "support/FakeClock.h"
 #include "support/PngOutput.h"
+#include "support/RenderTool.h"
+#include "support/SettingsTextContrast.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -78,7 +82,7 @@ const QList<Shot> &shots()
 class Renderer
 {
 public:
-    QImage render(const Shot &shot, AppTheme theme)
+    QImage render(const Shot &shot, AppTheme theme, const QString &name)
     {
         themes.setAppTheme(theme);
         OnboardingView *flow = nullptr;
@@ -100,8 +104,14 @@ public:
         if (shot.prepare)
             shot.prepare(*flow);
         QApplication::processEvents();
+        // The flow alone: the window beneath it is hidden, whatever it draws.
+        ++shots;
+        missed += printWeakestSmallText(name, measureSmallTextContrast(*flow)) ? 0 : 1;
         return content.grab().toImage();
     }
+
+    int shots = 0;
+    int missed = 0;
 
 private:
     OnboardingServices services()
@@ -145,8 +155,9 @@ int main(int argc, char **argv)
     for (const Shot &shot : shots()) {
         for (const auto &[theme, scheme] : {std::pair(AppTheme::light, "light"), std::pair(AppTheme::dark, "dark")}) {
             const QString name = QStringLiteral("onboarding-%1-%2").arg(QLatin1String(shot.name), QLatin1String(scheme));
-            written &= savePng(renderer.render(shot, theme), folder, name);
+            written &= savePng(renderer.render(shot, theme, name), folder, name);
         }
     }
+    printSmallTextSummary(renderer.shots, renderer.missed);
     return written ? 0 : 1;
 }

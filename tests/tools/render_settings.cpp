@@ -1,6 +1,8 @@
 // Renders the settings window to PNG files, light and dark: the shell on each section (with
 // the "Paused" badge and a row under the pointer) and a sheet of the shared components, and
-// whatever states the panes register in render_settings/.
+// whatever states the panes register in render_settings/. Each picture of a window or a pane
+// first prints the small text in it (14 pixels or less) that stands out least against its
+// 4.5:1 floor; the last line counts the pictures that miss it.
 //
 // Usage: render_settings <output folder> [--scale <device pixel ratio>]
 
@@ -26,5 +28,6 @@ int main(int argc, char **argv)
         for (const auto &[name, render] : SettingsRenderStates::all())
             written &= render(context);
     }
+    printSmallTextSummary(context.measuredShots(), context.missedShots());
     return written ? 0 : 1;
 }

@@ -50,7 +50,7 @@ QImage SettingsRenderContext::window(SidebarSection section, const Preparation &
     if (prepare)
         prepare(rig, view);
     settleEvents();
-    return renderWidget(view, m_scale);
+    return measuredRender(view);
 }
 
 QImage SettingsRenderContext::sheet(QWidget *content, int width, const std::function<void()> &prepare)
@@ -72,6 +72,12 @@ QImage SettingsRenderContext::sheet(QWidget *content, int width, const std::func
     if (prepare)
         prepare();
     settleEvents();
+    return measuredRender(root);
+}
+
+QImage SettingsRenderContext::measuredRender(QWidget &root)
+{
+    m_measured = measureSmallTextContrast(root);
     return renderWidget(root, m_scale);
 }
 
@@ -103,7 +109,13 @@ bool SettingsRenderContext::savePanes(const PaneMaker &make, std::initializer_li
 
 bool SettingsRenderContext::save(const QString &name, const QImage &image)
 {
-    return savePng(image, m_folder, name + QLatin1Char('-') + schemeName(m_scheme));
+    const QString file = name + QLatin1Char('-') + schemeName(m_scheme);
+    if (m_measured) {
+        ++m_measuredShots;
+        m_missedShots += printWeakestSmallText(file, *m_measured) ? 0 : 1;
+        m_measured.reset();
+    }
+    return savePng(image, m_folder, file);
 }
 
 bool SettingsRenderContext::reportContrast(const QString &name, QWidget &root) const

@@ -2,12 +2,14 @@
 
 #include "core/AppTheme.h"
 #include "settings_ui/SidebarSection.h"
+#include "support/InkContrast.h"
 
 #include <QDir>
 #include <QImage>
 
 #include <functional>
 #include <map>
+#include <optional>
 
 class ContentView;
 class QWidget;
@@ -43,16 +45,26 @@ public:
     // prepared; `onScreen` runs on each pane once it is shown.
     bool savePanes(const PaneMaker &make, std::initializer_list<PaneState> states,
                    const std::function<void(const QString &name, QWidget *pane)> &onScreen = {});
-    // Writes <name>-<light|dark>.png and prints its path.
+    // Writes <name>-<light|dark>.png and prints its path; when the picture is the last one
+    // window() or sheet() drew, first the small text in it that stands out least.
     bool save(const QString &name, const QImage &image);
     // Prints the contrast each small text of `root` (shown and laid out) reaches against its
     // floor, one line each under <name>-<light|dark>; false when one misses it.
     bool reportContrast(const QString &name, QWidget &root) const;
+    // Of the pictures whose small texts were measured: how many, and how many missed the floor.
+    int measuredShots() const { return m_measuredShots; }
+    int missedShots() const { return m_missedShots; }
 
 private:
+    QImage measuredRender(QWidget &root);
+
     QDir m_folder;
     qreal m_scale;
     ColorScheme m_scheme = ColorScheme::light;
+    // The small texts of the picture last drawn, until it is saved.
+    std::optional<QList<TextContrast>> m_measured;
+    int m_measuredShots = 0;
+    int m_missedShots = 0;
 };
 
 // The pictures render_settings writes, one group per file of this folder: each registers

@@ -37,7 +37,9 @@ protected:
             SymbolGlyphs::paint(painter, names[index], QPointF(cell.center().x(), cell.top() + 26),
                                 symbolSize, QFont::Normal, NamedColors::color(NamedColor::label, this));
             painter.setPen(NamedColors::color(NamedColor::secondaryLabel, this));
-            painter.drawText(cell.adjusted(0, 48, 0, 0), Qt::AlignHCenter | Qt::AlignTop, names[index]);
+            // A long name breaks within its cell rather than running over its neighbour's.
+            painter.drawText(cell.adjusted(4, 48, -4, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere,
+                             names[index]);
         }
     }
 };
