@@ -40,7 +40,7 @@ private:
     struct DayZone
     {
         QDate date;
-        Qt::TimeSpec spec = Qt::LocalTime;
+        Qt::TimeSpec timeSpec = Qt::LocalTime;
         QTimeZone zone;
         int offsetSeconds = 0;
 
