@@ -16,12 +16,12 @@
 #include "core/Logger.h"
 #include "scheduling/BreakScheduler.h"
 #include "scheduling/PlannedBreakScheduler.h"
-#include "settings_ui/ContentView.h"
-#include "settings_ui/DetailView.h"
-#include "settings_ui/NavigationRowButton.h"
-#include "settings_ui/ScreenBreaksDetailView.h"
-#include "settings_ui/SettingsSidebar.h"
-#include "settings_ui/SidebarButtonView.h"
+#include "settings_ui/panes/breaks/NavigationRowButton.h"
+#include "settings_ui/panes/breaks/ScreenBreaksDetailView.h"
+#include "settings_ui/window/ContentView.h"
+#include "settings_ui/window/DetailView.h"
+#include "settings_ui/window/SettingsSidebar.h"
+#include "settings_ui/window/SidebarButtonView.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>

@@ -20,10 +20,10 @@
 #include "core/FileSettingsRepository.h"
 #include "core/Logger.h"
 #include "core/ThemeManager.h"
-#include "settings_ui/BreakPreviewPanel.h"
-#include "settings_ui/BreakScreenCustomizeView.h"
-#include "settings_ui/ContentServices.h"
-#include "settings_ui/CustomMessageField.h"
+#include "settings_ui/customizer/BreakPreviewPanel.h"
+#include "settings_ui/customizer/BreakScreenCustomizeView.h"
+#include "settings_ui/customizer/CustomMessageField.h"
+#include "settings_ui/window/ContentServices.h"
 
 #include <QKeyEvent>
 #include <QPointer>

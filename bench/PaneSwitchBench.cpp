@@ -15,9 +15,9 @@
 #include "detection/TypingHealthEngine.h"
 #include "detection/WellnessScheduler.h"
 #include "scheduling/BreakScheduler.h"
-#include "settings_ui/ContentView.h"
-#include "settings_ui/SettingsSidebar.h"
-#include "settings_ui/SidebarButtonView.h"
+#include "settings_ui/window/ContentView.h"
+#include "settings_ui/window/SettingsSidebar.h"
+#include "settings_ui/window/SidebarButtonView.h"
 
 #include <algorithm>
 #include <cstdio>

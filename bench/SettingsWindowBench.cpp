@@ -15,9 +15,9 @@
 #include "core/AppState.h"
 #include "core/Logger.h"
 #include "scheduling/BreakScheduler.h"
-#include "settings_ui/ContentView.h"
-#include "settings_ui/SettingsSidebar.h"
-#include "settings_ui/SidebarButtonView.h"
+#include "settings_ui/window/ContentView.h"
+#include "settings_ui/window/SettingsSidebar.h"
+#include "settings_ui/window/SidebarButtonView.h"
 
 int main(int argc, char **argv)
 {

@@ -8,11 +8,11 @@
 // times the pane built and painted by a process that has drawn nothing before.
 
 #include "core/LocalStatisticsStore.h"
-#include "settings_ui/ContentView.h"
-#include "settings_ui/DetailView.h"
-#include "settings_ui/Motion.h"
-#include "settings_ui/StatsDailyChart.h"
-#include "settings_ui/StatsDetailView.h"
+#include "settings_ui/components/Motion.h"
+#include "settings_ui/panes/statistics/StatsDailyChart.h"
+#include "settings_ui/panes/statistics/StatsDetailView.h"
+#include "settings_ui/window/ContentView.h"
+#include "settings_ui/window/DetailView.h"
 #include "support/SettingsWindowRig.h"
 
 #include <QApplication>

@@ -11,9 +11,9 @@
 #include "menubar/MenuBarController.h"
 #include "onboarding/OnboardingView.h"
 #include "breakscreen/BreakScreenConfig.h"
-#include "settings_ui/BreakScreenCustomizeView.h"
-#include "settings_ui/ContentView.h"
-#include "settings_ui/Debouncer.h"
+#include "settings_ui/customizer/BreakScreenCustomizeView.h"
+#include "settings_ui/window/ContentView.h"
+#include "settings_ui/components/Debouncer.h"
 
 AppDelegate::AppDelegate(QObject *parent)
     : AppDelegate(isRunningTests(), std::nullopt, parent)

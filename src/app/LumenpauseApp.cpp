@@ -20,7 +20,7 @@
 #include "platform/linux/PortalDesktopAppearance.h"
 #include "platform/linux/SingleInstanceGuard.h"
 #include "platform/linux/UnixSignalWatcher.h"
-#include "settings_ui/ReducedMotion.h"
+#include "settings_ui/components/ReducedMotion.h"
 
 #include <QDBusConnection>
 #include <QThread>

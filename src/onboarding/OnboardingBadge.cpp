@@ -1,8 +1,8 @@
 #include "onboarding/OnboardingBadge.h"
 
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/SettingsPalette.h"
-#include "settings_ui/SymbolGlyphs.h"
+#include "settings_ui/components/SettingsPalette.h"
+#include "settings_ui/components/SymbolGlyphs.h"
 
 #include <QPainter>
 

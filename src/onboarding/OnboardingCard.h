@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings_ui/CachedShadow.h"
+#include "settings_ui/components/CachedShadow.h"
 
 #include <QWidget>
 

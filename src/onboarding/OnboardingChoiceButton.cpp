@@ -1,8 +1,8 @@
 #include "onboarding/OnboardingChoiceButton.h"
 
-#include "settings_ui/CurveAnimation.h"
-#include "settings_ui/Motion.h"
-#include "settings_ui/SettingsPalette.h"
+#include "settings_ui/components/CurveAnimation.h"
+#include "settings_ui/components/Motion.h"
+#include "settings_ui/components/SettingsPalette.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings_ui/MotionCurve.h"
+#include "settings_ui/components/MotionCurve.h"
 
 #include <QRadioButton>
 

@@ -1,7 +1,7 @@
 #include "onboarding/OnboardingDivider.h"
 
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/SettingsPalette.h"
+#include "settings_ui/components/SettingsPalette.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 #include "onboarding/OnboardingGradientTitle.h"
 
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/SettingsFont.h"
-#include "settings_ui/SettingsPalette.h"
+#include "settings_ui/components/SettingsFont.h"
+#include "settings_ui/components/SettingsPalette.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

@@ -1,8 +1,8 @@
 #include "onboarding/OnboardingModeChoice.h"
 
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/SettingsFont.h"
-#include "settings_ui/SymbolGlyphs.h"
+#include "settings_ui/components/SettingsFont.h"
+#include "settings_ui/components/SymbolGlyphs.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "onboarding/OnboardingNavigationButton.h"
 
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/SettingsFont.h"
-#include "settings_ui/SettingsPalette.h"
-#include "settings_ui/SymbolGlyphs.h"
+#include "settings_ui/components/SettingsFont.h"
+#include "settings_ui/components/SettingsPalette.h"
+#include "settings_ui/components/SymbolGlyphs.h"
 
 #include <QFocusEvent>
 #include <QFontMetricsF>

@@ -2,8 +2,8 @@
 
 #include "onboarding/OnboardingCard.h"
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/SchemeLabel.h"
-#include "settings_ui/SettingsFont.h"
+#include "settings_ui/components/SchemeLabel.h"
+#include "settings_ui/components/SettingsFont.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

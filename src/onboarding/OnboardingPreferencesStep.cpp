@@ -7,9 +7,9 @@
 #include "onboarding/OnboardingSettingHeader.h"
 #include "onboarding/OnboardingState.h"
 #include "onboarding/OnboardingToggleSetting.h"
-#include "settings_ui/SchemeLabel.h"
-#include "settings_ui/SettingsFont.h"
-#include "settings_ui/ToggleSwitch.h"
+#include "settings_ui/components/SchemeLabel.h"
+#include "settings_ui/components/SettingsFont.h"
+#include "settings_ui/components/ToggleSwitch.h"
 
 #include <QVBoxLayout>
 

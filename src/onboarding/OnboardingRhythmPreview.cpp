@@ -2,11 +2,11 @@
 
 #include "onboarding/OnboardingBadge.h"
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/CurveAnimation.h"
-#include "settings_ui/Motion.h"
-#include "settings_ui/SettingsFont.h"
-#include "settings_ui/SettingsPalette.h"
-#include "settings_ui/SymbolGlyphs.h"
+#include "settings_ui/components/CurveAnimation.h"
+#include "settings_ui/components/Motion.h"
+#include "settings_ui/components/SettingsFont.h"
+#include "settings_ui/components/SettingsPalette.h"
+#include "settings_ui/components/SymbolGlyphs.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

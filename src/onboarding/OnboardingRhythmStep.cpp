@@ -7,7 +7,7 @@
 #include "onboarding/OnboardingSettingHeader.h"
 #include "onboarding/OnboardingState.h"
 #include "onboarding/OnboardingValueChoice.h"
-#include "settings_ui/ToggleSwitch.h"
+#include "settings_ui/components/ToggleSwitch.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

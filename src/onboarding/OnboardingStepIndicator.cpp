@@ -1,9 +1,9 @@
 #include "onboarding/OnboardingStepIndicator.h"
 
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/CurveAnimation.h"
-#include "settings_ui/Motion.h"
-#include "settings_ui/SettingsPalette.h"
+#include "settings_ui/components/CurveAnimation.h"
+#include "settings_ui/components/Motion.h"
+#include "settings_ui/components/SettingsPalette.h"
 
 #include <QPainter>
 

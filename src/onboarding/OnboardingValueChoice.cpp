@@ -1,7 +1,7 @@
 #include "onboarding/OnboardingValueChoice.h"
 
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/SettingsFont.h"
+#include "settings_ui/components/SettingsFont.h"
 
 #include <QPainter>
 

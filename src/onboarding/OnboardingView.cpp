@@ -15,10 +15,10 @@
 #include "onboarding/OnboardingVeil.h"
 #include "onboarding/OnboardingWelcomeArt.h"
 #include "onboarding/OnboardingWelcomeStep.h"
-#include "settings_ui/CurveAnimation.h"
-#include "settings_ui/FadingSnapshot.h"
-#include "settings_ui/Motion.h"
-#include "settings_ui/SettingsPalette.h"
+#include "settings_ui/components/CurveAnimation.h"
+#include "settings_ui/components/FadingSnapshot.h"
+#include "settings_ui/components/Motion.h"
+#include "settings_ui/components/SettingsPalette.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,8 +2,8 @@
 
 #include "core/AppIcon.h"
 #include "onboarding/OnboardingPalette.h"
-#include "settings_ui/SettingsPalette.h"
-#include "settings_ui/SymbolGlyphs.h"
+#include "settings_ui/components/SettingsPalette.h"
+#include "settings_ui/components/SymbolGlyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>

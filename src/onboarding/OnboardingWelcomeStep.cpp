@@ -3,8 +3,8 @@
 #include "onboarding/OnboardingGradientTitle.h"
 #include "onboarding/OnboardingPalette.h"
 #include "onboarding/OnboardingWelcomeArt.h"
-#include "settings_ui/SchemeLabel.h"
-#include "settings_ui/SettingsFont.h"
+#include "settings_ui/components/SchemeLabel.h"
+#include "settings_ui/components/SettingsFont.h"
 
 #include <QVBoxLayout>
 

@@ -3,7 +3,7 @@
 #include "breakscreen/WindowManager.h"
 #include "core/AppState.h"
 #include "app/LaunchCoordinator.h"
-#include "settings_ui/Debouncer.h"
+#include "settings_ui/components/Debouncer.h"
 #include "support/FakeClock.h"
 #include "support/FakeLaunchServices.h"
 #include "support/LogCapture.h"

@@ -1,6 +1,6 @@
 #include "breakscreen/BreakScreenConfig.h"
 #include "core/InMemorySettingsRepository.h"
-#include "settings_ui/BreakPreviewPanel.h"
+#include "settings_ui/customizer/BreakPreviewPanel.h"
 #include "support/BreakOverlayRig.h"
 
 #include <QSignalSpy>

@@ -5,7 +5,7 @@
 #include "onboarding/OnboardingState.h"
 #include "onboarding/OnboardingValueSelector.h"
 #include "onboarding/OnboardingView.h"
-#include "settings_ui/ContentView.h"
+#include "settings_ui/window/ContentView.h"
 #include "support/OnboardingRig.h"
 
 #include <QAbstractAnimation>

@@ -1,7 +1,7 @@
 #include "support/BreaksPaneFixture.h"
 
-#include "settings_ui/Motion.h"
-#include "settings_ui/ScreenBreaksDetailView.h"
+#include "settings_ui/components/Motion.h"
+#include "settings_ui/panes/breaks/ScreenBreaksDetailView.h"
 
 void BreaksPaneFixture::SetUp()
 {

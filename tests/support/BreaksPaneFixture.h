@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings_ui/ScreenBreaksSubpage.h"
+#include "settings_ui/panes/breaks/ScreenBreaksSubpage.h"
 #include "support/BreaksPaneRig.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "support/BreaksPaneRig.h"
 
-#include "settings_ui/DetailView.h"
-#include "settings_ui/ScreenBreaksDetailView.h"
+#include "settings_ui/panes/breaks/ScreenBreaksDetailView.h"
+#include "settings_ui/window/DetailView.h"
 
 #include <QApplication>
 #include <QJsonDocument>

@@ -2,8 +2,8 @@
 
 #include "scheduling/BreakScheduler.h"
 #include "scheduling/PlannedBreakScheduler.h"
-#include "settings_ui/ContentView.h"
-#include "settings_ui/ScreenBreaksSubpage.h"
+#include "settings_ui/panes/breaks/ScreenBreaksSubpage.h"
+#include "settings_ui/window/ContentView.h"
 #include "support/SettingsWindowRig.h"
 
 #include <QJsonObject>

@@ -1,8 +1,8 @@
 #include "support/OnboardingRig.h"
 
 #include "onboarding/OnboardingView.h"
-#include "settings_ui/ContentView.h"
-#include "settings_ui/Motion.h"
+#include "settings_ui/components/Motion.h"
+#include "settings_ui/window/ContentView.h"
 #include "support/BreakScreenRig.h"
 #include "support/TestFiles.h"
 

@@ -1,6 +1,6 @@
 #include "support/PickerChoice.h"
 
-#include "settings_ui/ValueComboBox.h"
+#include "settings_ui/components/ValueComboBox.h"
 
 #include <gtest/gtest.h>
 

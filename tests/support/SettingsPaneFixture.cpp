@@ -1,6 +1,6 @@
 #include "support/SettingsPaneFixture.h"
 
-#include "settings_ui/Motion.h"
+#include "settings_ui/components/Motion.h"
 #include "support/BreakScreenRig.h"
 
 #include <QAbstractAnimation>

@@ -4,7 +4,7 @@
 #include "core/AppSettings.h"
 #include "core/FileSettingsRepository.h"
 #include "core/ThemeManager.h"
-#include "settings_ui/ContentServices.h"
+#include "settings_ui/window/ContentServices.h"
 #include "support/ShortcutRig.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktopAppearance.h"

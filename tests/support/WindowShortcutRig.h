@@ -1,7 +1,7 @@
 #pragma once
 
 #include "menubar/ShortcutController.h"
-#include "settings_ui/ContentServices.h"
+#include "settings_ui/window/ContentServices.h"
 
 #include <QByteArray>
 #include <QString>

@@ -10,10 +10,10 @@
 // Writes customizer-<shot>-<light|dark>.png.
 
 #include "breakscreen/BreakScreenConfig.h"
-#include "settings_ui/BreakPreviewPanel.h"
-#include "settings_ui/BreakScreenCustomizeView.h"
-#include "settings_ui/Motion.h"
-#include "settings_ui/PreviewFullScreenButton.h"
+#include "settings_ui/components/Motion.h"
+#include "settings_ui/customizer/BreakPreviewPanel.h"
+#include "settings_ui/customizer/BreakScreenCustomizeView.h"
+#include "settings_ui/customizer/PreviewFullScreenButton.h"
 #include "support/PngOutput.h"
 #include "support/RenderTool.h"
 #include "support/SettingsTextContrast.h"

@@ -7,7 +7,7 @@
 // Usage: render_settings <output folder> [--scale <device pixel ratio>]
 
 #include "render_settings/SettingsRenderStates.h"
-#include "settings_ui/Motion.h"
+#include "settings_ui/components/Motion.h"
 #include "support/RenderTool.h"
 
 #include <QApplication>

@@ -10,9 +10,9 @@
 
 #include "app/LumenpauseApp.h"
 #include "breakscreen/WindowManager.h"
-#include "settings_ui/AdvancedDetailView.h"
-#include "settings_ui/ContentView.h"
-#include "settings_ui/DetailView.h"
+#include "settings_ui/panes/app/AdvancedDetailView.h"
+#include "settings_ui/window/ContentView.h"
+#include "settings_ui/window/DetailView.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "SettingsRenderStates.h"
 
-#include "settings_ui/ContentView.h"
-#include "settings_ui/DetailView.h"
-#include "settings_ui/WindowTheme.h"
+#include "settings_ui/components/WindowTheme.h"
+#include "settings_ui/window/ContentView.h"
+#include "settings_ui/window/DetailView.h"
 #include "support/PngOutput.h"
 #include "support/RenderTool.h"
 #include "support/SettingsTextContrast.h"

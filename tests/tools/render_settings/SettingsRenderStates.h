@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/AppTheme.h"
-#include "settings_ui/SidebarSection.h"
+#include "settings_ui/window/SidebarSection.h"
 #include "support/InkContrast.h"
 
 #include <QDir>

@@ -1,0 +1,87 @@
+#include "settings_ui/components/TileButtonAccessible.h"
+
+#include "settings_ui/components/TileButton.h"
+
+namespace {
+
+QAccessibleInterface *tileButtonFactory(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(TileButton::staticMetaObject.className()))
+        return nullptr;
+    auto *button = qobject_cast<TileButton *>(object);
+    return button ? new TileButtonAccessible(button) : nullptr;
+}
+
+} // namespace
+
+TileButtonAccessible::TileButtonAccessible(TileButton *button)
+    : QAccessibleWidget(button)
+{
+}
+
+void TileButtonAccessible::install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&tileButtonFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+TileButton *TileButtonAccessible::button() const
+{
+    return static_cast<TileButton *>(widget());
+}
+
+QAccessible::Role TileButtonAccessible::role() const
+{
+    switch (button()->role()) {
+    case TileButton::Role::checkBox: return QAccessible::CheckBox;
+    case TileButton::Role::radioButton: return QAccessible::RadioButton;
+    case TileButton::Role::button: break;
+    }
+    return QAccessible::Button;
+}
+
+QAccessible::State TileButtonAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.pressed = button()->isDown();
+    if (button()->role() != TileButton::Role::button) {
+        state.checkable = true;
+        state.checked = button()->isSelected();
+    }
+    return state;
+}
+
+QString TileButtonAccessible::text(QAccessible::Text kind) const
+{
+    if (kind == QAccessible::Name) {
+        const QString name = button()->accessibleName();
+        return name.isEmpty() ? button()->text() : name;
+    }
+    return QAccessibleWidget::text(kind);
+}
+
+QStringList TileButtonAccessible::actionNames() const
+{
+    QStringList names{pressAction()};
+    if (button()->role() == TileButton::Role::checkBox)
+        names << toggleAction();
+    return names;
+}
+
+void TileButtonAccessible::doAction(const QString &actionName)
+{
+    if (!button()->isEnabled())
+        return;
+    if (actionName == pressAction() || actionName == toggleAction())
+        button()->click();
+}
+
+QStringList TileButtonAccessible::keyBindingsForAction(const QString &actionName) const
+{
+    if (actionName == pressAction())
+        return {QStringLiteral("Space")};
+    return {};
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "settings_ui/panes/breaks/ScreenBreaksSubpage.h"
+#include "settings_ui/window/ContentServices.h"
+
+#include <QWidget>
+
+class FadeStack;
+
+// The Breaks pane: its main page, or in its place one of the pages it opens (working hours,
+// long breaks, scheduled breaks), each built afresh when shown and cross-faded (ease-out,
+// 0.14 s; at once with reduced motion). A page leaving saves what it still holds. The
+// application's "navigateToBreaksMain" brings the main page back. The pane is as tall as
+// the page it shows, so the detail area scrolls the page, and it clips it.
+class ScreenBreaksDetailView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr double pageFadeSeconds = 0.14;
+
+    explicit ScreenBreaksDetailView(const ContentServices &services, QWidget *parent = nullptr);
+
+    // The pane's registration with the settings window.
+    static QWidget *make(const ContentServices &services);
+
+    ScreenBreaksSubpage subpage() const { return m_subpage; }
+    // Showing the page already shown changes nothing.
+    void setSubpage(ScreenBreaksSubpage subpage);
+    QWidget *page() const;
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void subpageChanged(ScreenBreaksSubpage subpage);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *makePage(ScreenBreaksSubpage subpage);
+    QWidget *makeScheduledBreaksPage();
+    static int pageHeight(const QWidget *page, int width);
+
+    ContentServices m_services;
+    FadeStack *m_stack;
+    ScreenBreaksSubpage m_subpage = ScreenBreaksSubpage::main;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "settings_ui/components/SettingCard.h"
+
+#include <QList>
+
+#include <initializer_list>
+
+class AppSettings;
+class Clock;
+class QLabel;
+class SchemeLabel;
+class SymbolTile;
+class WellnessScheduler;
+
+// The "Current status" card of the Calls & Recordings and Media panes: a symbol beside the
+// title over what the detector sees now, or that detection rests outside office hours. While
+// the activity signals cannot read audio at all (no sound server answers), what the detector
+// sees would be silence mistaken for quiet: the card says "Detection unavailable" instead, in
+// the warning colour, until the signals are back. It follows the detector's published
+// context, the signals' availability and the office-hours answer as they change, so none of
+// it needs a timer of its own.
+class DetectionStatusCard : public SettingCard
+{
+    Q_OBJECT
+
+public:
+    static const QString statusTitle;
+    static const QString unavailableTitle;
+    static const QString unavailableSymbol;
+
+    QString titleText() const;
+    QString statusText() const;
+    // Whether the card shows the warning that detection cannot work.
+    bool showsUnavailable() const;
+
+protected:
+    // The wellness scheduler's signal for the detector's published context.
+    using ContextChanged = void (WellnessScheduler::*)();
+
+    DetectionStatusCard(AppSettings &settings, WellnessScheduler &wellness, Clock &clock, QWidget *parent);
+
+    // The card's title, made first so a symbol can be sized to its line.
+    SchemeLabel *title() const { return m_title; }
+    // Lays out the row (the symbols, each at `alignment`, then the title over the status line
+    // named `statusName`, `textSpacing` apart), shows the status and follows its changes. The
+    // warning symbol takes the first symbol's frame.
+    void build(std::initializer_list<QWidget *> symbols, Qt::Alignment alignment, int textSpacing,
+               const QString &statusName, ContextChanged contextChanged);
+    void setStatusText(const QString &text);
+    // The detector's own status, with the card's symbols all shown beforehand.
+    virtual void showStatus() = 0;
+    // What cannot be detected without audio, said under "Detection unavailable".
+    virtual QString unavailableText() const = 0;
+
+    AppSettings &m_settings;
+    WellnessScheduler &m_wellness;
+    Clock &m_clock;
+
+private:
+    void refresh();
+    bool outsideOfficeHours() const;
+    void showTitle(bool unavailable);
+
+    SchemeLabel *m_title;
+    QLabel *m_status = nullptr;
+    QList<QWidget *> m_symbols;
+    SymbolTile *m_warningSymbol = nullptr;
+};
