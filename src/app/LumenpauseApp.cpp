@@ -161,7 +161,7 @@ void LumenpauseApp::buildServices()
     AppServices &services = AppServices::shared();
     services.validateDistribution();
     // Every check is one the user asked for, so every outcome is shown to them.
-    m_updateResultDialog = std::make_unique<UpdateResultDialog>();
+    m_updateResultDialog = std::make_unique<UpdateResultDialog>(ThemeManager::shared());
     QObject::connect(&services.distribution().updateService(), &UpdateService::checkFinished,
                      m_updateResultDialog.get(), &UpdateResultDialog::showResult);
 }
