@@ -7,9 +7,9 @@ class QMenu;
 
 // The application's root for screen readers: its windows, as Qt lists them, then every menu
 // open on its own. Qt leaves popups out of the root, counting on each to be reached through
-// the control that opened it; a menu opened from the tray icon has no such control, so while
-// it was open a screen reader could neither find it nor press its entries. Menus opened from
-// a control of ours (a picker's list, a submenu, the snooze menu) stay under that control.
+// the control that opened it; a menu opened from the tray icon has no such control, and a
+// screen reader could neither find it nor press its entries. Menus opened from a control of
+// ours (a picker's list, a submenu, the snooze menu) stay under that control alone.
 class ApplicationAccessible : public QAccessibleApplication
 {
 public:

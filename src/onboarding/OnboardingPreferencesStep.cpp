@@ -59,8 +59,7 @@ OnboardingPreferencesStep::OnboardingPreferencesStep(OnboardingState &state, QWi
     addHeading(QStringLiteral("Make it work your way"),
                QStringLiteral("Choose how firmly Lumenpause steps in and when it should wait."));
     column()->addSpacing(headingToCards);
-    // Each left card is made before its right one, as the page's children are read in the
-    // order they were made; the arguments of one call could be made in either order.
+    // Each left card is made first (see addCardRow): a call may make its arguments in either order.
     QWidget *enforcementCard = buildModeCard(QStringLiteral("shield"), QStringLiteral("Enforcement"),
                                              QStringLiteral("How firmly breaks step in"), enforcementOptions(),
                                              "selectedEnforcement", &m_enforcement, &m_enforcementDescription);

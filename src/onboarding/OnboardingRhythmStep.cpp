@@ -60,8 +60,7 @@ OnboardingRhythmStep::OnboardingRhythmStep(OnboardingState &state, QWidget *pare
     previewRow->addWidget(m_preview);
     column()->addLayout(previewRow);
     column()->addSpacing(previewToCards);
-    // Each left card is made before its right one, as the page's children are read in the
-    // order they were made; the arguments of one call could be made in either order.
+    // Each left card is made first (see addCardRow): a call may make its arguments in either order.
     QWidget *intervalCard = buildSelectorCard(QStringLiteral("timer"), QStringLiteral("Focus interval"),
                                               intervalOptions(), "selectedInterval", &m_interval);
     QWidget *durationCard = buildSelectorCard(QStringLiteral("eye"), QStringLiteral("Short break"),
