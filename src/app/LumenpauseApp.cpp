@@ -1,5 +1,6 @@
 #include "app/LumenpauseApp.h"
 
+#include "app/ApplicationAccessible.h"
 #include "app/MemoryUpkeep.h"
 #include "app/PlatformBackends.h"
 #include "core/AppIcon.h"
@@ -118,6 +119,9 @@ void LumenpauseApp::prepareProcess()
 
 void LumenpauseApp::configureApplication()
 {
+    // Before the accessibility bus first asks for the root, which it does once the event
+    // loop runs.
+    ApplicationAccessible::install();
     QApplication::setApplicationName(QStringLiteral("lumenpause"));
     QApplication::setApplicationDisplayName(resolveAppDisplayName());
     QApplication::setDesktopFileName(appBundleIdentifier());
@@ -161,7 +165,7 @@ void LumenpauseApp::buildServices()
     AppServices &services = AppServices::shared();
     services.validateDistribution();
     // Every check is one the user asked for, so every outcome is shown to them.
-    m_updateResultDialog = std::make_unique<UpdateResultDialog>();
+    m_updateResultDialog = std::make_unique<UpdateResultDialog>(ThemeManager::shared());
     QObject::connect(&services.distribution().updateService(), &UpdateService::checkFinished,
                      m_updateResultDialog.get(), &UpdateResultDialog::showResult);
 }

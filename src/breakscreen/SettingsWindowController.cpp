@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -243,16 +244,17 @@ void SettingsWindowController::createCustomizerWindow()
     const QRect frame = customizerFrame(screen ? std::optional(screen->availableGeometry())
                                                : std::nullopt);
     // A child window stays above the settings window and moves with it; while it is open the
-    // settings window takes no input.
-    m_customizerWindow = std::make_unique<QWidget>(m_window.get(), customizerFlags);
-    m_customizerWindow->setWindowModality(Qt::WindowModal);
-    m_customizerWindow->setWindowTitle(QString());
-    m_customizerWindow->setGeometry(frame);
-    m_customizerWindow->setFixedSize(frame.size());
+    // settings window takes no input. A main window, so that screen readers find a frame
+    // named by its title rather than a nameless filler.
+    auto *window = new QMainWindow(m_window.get(), customizerFlags);
+    m_customizerWindow.reset(window);
+    window->setWindowModality(Qt::WindowModal);
+    window->setGeometry(frame);
+    window->setFixedSize(frame.size());
     QWidget *content = m_customizerFactory(BreakScreenConfig::load(), [this] { closeCustomizer(true); });
-    content->setParent(m_customizerWindow.get());
-    content->setGeometry(m_customizerWindow->rect());
-    m_customizerWindow->installEventFilter(this);
+    window->setWindowTitle(content->windowTitle());
+    window->setCentralWidget(content);
+    window->installEventFilter(this);
 }
 
 void SettingsWindowController::closeCustomizer(bool refocusSettings)

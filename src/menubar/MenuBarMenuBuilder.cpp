@@ -66,6 +66,9 @@ void MenuBarMenuBuilder::build(QMenu &menu, const MenuBarMenuState &state, bool 
     qDeleteAll(menu.findChildren<QMenu *>(Qt::FindDirectChildrenOnly));
     menu.clear();
     menu.setToolTipsVisible(true);
+    // A click closes the menu before the entry acts; a screen reader's press acts alone, and
+    // would leave the menu open over whatever the entry brought up.
+    QObject::connect(&menu, &QMenu::triggered, &menu, &QMenu::hide, Qt::UniqueConnection);
     if (notice)
         addNotice(menu, *notice, widgets);
     header.addTo(menu, widgets);

@@ -1,5 +1,7 @@
 #include "menubar/UpdateResultDialog.h"
 
+#include "settings_ui/components/WindowTheme.h"
+
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -32,7 +34,7 @@ QLabel *plainLabel(QWidget *parent, const QString &objectName)
 
 } // namespace
 
-UpdateResultDialog::UpdateResultDialog(QWidget *parent, UrlOpener opener)
+UpdateResultDialog::UpdateResultDialog(ThemeManager &theme, QWidget *parent, UrlOpener opener)
     : QDialog(parent)
     , m_opener(opener ? std::move(opener) : UrlOpener(&QDesktopServices::openUrl))
     , m_heading(plainLabel(this, QStringLiteral("heading")))
@@ -48,7 +50,9 @@ UpdateResultDialog::UpdateResultDialog(QWidget *parent, UrlOpener opener)
     m_openButton = buttons->addButton(QStringLiteral("Open Download Page"),
                                       QDialogButtonBox::AcceptRole);
     m_openButton->setObjectName(QStringLiteral("openPage"));
-    m_closeButton = buttons->addButton(QDialogButtonBox::Close);
+    // Words alone, as on the application's other dialogs: the style's close symbol is drawn
+    // black, and would vanish on the dark scheme's button.
+    m_closeButton = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
     m_closeButton->setObjectName(QStringLiteral("close"));
     connect(m_openButton, &QPushButton::clicked, this, &UpdateResultDialog::openPage);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -58,6 +62,7 @@ UpdateResultDialog::UpdateResultDialog(QWidget *parent, UrlOpener opener)
     layout->addWidget(m_message);
     layout->addWidget(buttons);
     setMinimumWidth(360);
+    new WindowTheme(this, theme);
 }
 
 void UpdateResultDialog::showResult(const UpdateCheckResult &result)

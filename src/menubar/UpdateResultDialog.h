@@ -8,10 +8,12 @@
 
 class QLabel;
 class QPushButton;
+class ThemeManager;
 
 // Tells the person who asked for an update check what came of it: that they are up to
 // date, that a newer version exists (with a button to its page), or why the check failed.
-// Non-modal, and reused for every check.
+// Non-modal, and reused for every check. Light or dark as the user's theme has it, like the
+// application's other windows.
 class UpdateResultDialog : public QDialog
 {
     Q_OBJECT
@@ -20,7 +22,7 @@ public:
     using UrlOpener = std::function<bool(const QUrl &)>;
 
     // opener opens the release page; the desktop's browser unless a test hands in its own.
-    explicit UpdateResultDialog(QWidget *parent = nullptr, UrlOpener opener = {});
+    explicit UpdateResultDialog(ThemeManager &theme, QWidget *parent = nullptr, UrlOpener opener = {});
 
     void showResult(const UpdateCheckResult &result);
 

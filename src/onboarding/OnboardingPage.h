@@ -25,7 +25,8 @@ protected:
     void addFlexibleSpace(int minimum);
     // The page's heading: a bold title over a centred, wrapping subtitle, 6 pixels apart.
     void addHeading(const QString &title, const QString &subtitle);
-    // Two cards side by side, 50 pixels in from the sides, 16 apart, aligned as given.
+    // Two cards side by side, 50 pixels in from the sides, 16 apart, aligned as given. Screen
+    // readers read the page's children in the order they were made: make `left` first.
     void addCardRow(QWidget *left, QWidget *right, Qt::Alignment alignment);
 
     void paintEvent(QPaintEvent *event) override;

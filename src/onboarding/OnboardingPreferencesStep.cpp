@@ -59,9 +59,11 @@ OnboardingPreferencesStep::OnboardingPreferencesStep(OnboardingState &state, QWi
     addHeading(QStringLiteral("Make it work your way"),
                QStringLiteral("Choose how firmly Lumenpause steps in and when it should wait."));
     column()->addSpacing(headingToCards);
-    addCardRow(buildModeCard(QStringLiteral("shield"), QStringLiteral("Enforcement"),
-                             QStringLiteral("How firmly breaks step in"), enforcementOptions(),
-                             "selectedEnforcement", &m_enforcement, &m_enforcementDescription),
+    // Each left card is made first (see addCardRow): a call may make its arguments in either order.
+    QWidget *enforcementCard = buildModeCard(QStringLiteral("shield"), QStringLiteral("Enforcement"),
+                                             QStringLiteral("How firmly breaks step in"), enforcementOptions(),
+                                             "selectedEnforcement", &m_enforcement, &m_enforcementDescription);
+    addCardRow(enforcementCard,
                buildModeCard(QStringLiteral("waveform.path"), QStringLiteral("Break sensitivity"),
                              QStringLiteral("When a break should begin"), sensitivityOptions(),
                              "selectedSensitivity", &m_sensitivity, &m_sensitivityDescription),
@@ -73,7 +75,8 @@ OnboardingPreferencesStep::OnboardingPreferencesStep(OnboardingState &state, QWi
     m_launchAtLogin = new OnboardingToggleSetting(
         QStringLiteral("power"), QStringLiteral("Open at login"),
         QStringLiteral("Ready when you log in"), QStringLiteral("launchAtLoginToggle"));
-    addCardRow(buildToggleCard(m_pauseDuringMeetings), buildToggleCard(m_launchAtLogin), Qt::AlignVCenter);
+    QWidget *meetingsCard = buildToggleCard(m_pauseDuringMeetings);
+    addCardRow(meetingsCard, buildToggleCard(m_launchAtLogin), Qt::AlignVCenter);
     addFootnote();
     addFlexibleSpace(12);
     bind();

@@ -60,13 +60,15 @@ OnboardingRhythmStep::OnboardingRhythmStep(OnboardingState &state, QWidget *pare
     previewRow->addWidget(m_preview);
     column()->addLayout(previewRow);
     column()->addSpacing(previewToCards);
-    addCardRow(buildSelectorCard(QStringLiteral("timer"), QStringLiteral("Focus interval"), intervalOptions(),
-                                 "selectedInterval", &m_interval),
-               buildSelectorCard(QStringLiteral("eye"), QStringLiteral("Short break"), durationOptions(),
-                                 "selectedDuration", &m_duration),
-               Qt::AlignTop);
+    // Each left card is made first (see addCardRow): a call may make its arguments in either order.
+    QWidget *intervalCard = buildSelectorCard(QStringLiteral("timer"), QStringLiteral("Focus interval"),
+                                              intervalOptions(), "selectedInterval", &m_interval);
+    QWidget *durationCard = buildSelectorCard(QStringLiteral("eye"), QStringLiteral("Short break"),
+                                              durationOptions(), "selectedDuration", &m_duration);
+    addCardRow(intervalCard, durationCard, Qt::AlignTop);
     column()->addSpacing(rowGap);
-    addCardRow(buildLongBreaksCard(), buildDurationCard(), Qt::AlignTop);
+    QWidget *longBreaksCard = buildLongBreaksCard();
+    addCardRow(longBreaksCard, buildDurationCard(), Qt::AlignTop);
     addFlexibleSpace(14);
     bind();
 }

@@ -1,3 +1,5 @@
+#include "core/InMemorySettingsRepository.h"
+#include "core/ThemeManager.h"
 #include "menubar/UpdateResultDialog.h"
 
 #include <QLabel>
@@ -6,6 +8,13 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+class UpdateResultDialogTest : public ::testing::Test
+{
+protected:
+    InMemorySettingsRepository store;
+    ThemeManager theme{store, nullptr};
+};
 
 struct DialogParts
 {
@@ -23,10 +32,10 @@ DialogParts partsOf(UpdateResultDialog &dialog)
 
 } // namespace
 
-TEST(UpdateResultDialogTest, NewerVersionOffersItsPageAndOpensItOnRequest)
+TEST_F(UpdateResultDialogTest, NewerVersionOffersItsPageAndOpensItOnRequest)
 {
     QList<QUrl> opened;
-    UpdateResultDialog dialog(nullptr, [&](const QUrl &url) {
+    UpdateResultDialog dialog(theme, nullptr, [&](const QUrl &url) {
         opened.append(url);
         return true;
     });
@@ -47,10 +56,10 @@ TEST(UpdateResultDialogTest, NewerVersionOffersItsPageAndOpensItOnRequest)
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST(UpdateResultDialogTest, UpToDateOrFailedOffersNoPageEvenAfterANewerResult)
+TEST_F(UpdateResultDialogTest, UpToDateOrFailedOffersNoPageEvenAfterANewerResult)
 {
     QList<QUrl> opened;
-    UpdateResultDialog dialog(nullptr, [&](const QUrl &url) {
+    UpdateResultDialog dialog(theme, nullptr, [&](const QUrl &url) {
         opened.append(url);
         return true;
     });
@@ -79,11 +88,31 @@ TEST(UpdateResultDialogTest, UpToDateOrFailedOffersNoPageEvenAfterANewerResult)
     EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST(UpdateResultDialogTest, TextFromTheFeedIsShownAsPlainText)
+TEST_F(UpdateResultDialogTest, TextFromTheFeedIsShownAsPlainText)
 {
-    UpdateResultDialog dialog(nullptr, [](const QUrl &) { return true; });
+    UpdateResultDialog dialog(theme, nullptr, [](const QUrl &) { return true; });
     dialog.showResult(UpdateCheckResult::newerVersion("2.0<b>x</b>", "1.0", QUrl()));
     const DialogParts parts = partsOf(dialog);
     EXPECT_EQ(parts.message->textFormat(), Qt::PlainText);
     EXPECT_TRUE(parts.message->text().contains("2.0<b>x</b>"));
+}
+
+// Light or dark as the user's theme says, whatever the desktop's palette, and following a
+// change while it is open.
+TEST_F(UpdateResultDialogTest, ItTakesTheSchemeOfTheUsersTheme)
+{
+    const auto isDark = [](const QWidget *widget) {
+        return widget->palette().color(QPalette::Window).lightnessF() < 0.5;
+    };
+    theme.setAppTheme(AppTheme::dark);
+    UpdateResultDialog dialog(theme, nullptr, [](const QUrl &) { return true; });
+    dialog.showResult(UpdateCheckResult::upToDate("2.0"));
+    const DialogParts parts = partsOf(dialog);
+    EXPECT_TRUE(isDark(&dialog));
+    EXPECT_GT(parts.heading->palette().color(QPalette::WindowText).lightnessF(), 0.5) << "light text";
+    EXPECT_TRUE(isDark(parts.close));
+
+    theme.setAppTheme(AppTheme::light);
+    EXPECT_FALSE(isDark(&dialog));
+    EXPECT_LT(parts.heading->palette().color(QPalette::WindowText).lightnessF(), 0.5) << "dark text";
 }

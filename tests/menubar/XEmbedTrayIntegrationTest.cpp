@@ -1,6 +1,8 @@
 #include "menubar/StatusIconRenderer.h"
 #include "support/AppHome.h"
 #include "support/AppProcess.h"
+#include "support/AtspiClient.h"
+#include "support/RunCommand.h"
 #include "support/TestServices.h"
 #include "support/XEmbedTray.h"
 
@@ -9,14 +11,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 // The real application on a desktop whose panel has an XEmbed tray: its icon docks and, on
-// screen, shows the countdown.
+// screen, shows the countdown; the menus it opens, drawn by the application itself, are
+// there for a screen reader to read and press.
 
 namespace {
 
 constexpr int iconSize = 24;
 constexpr int startTimeoutMs = 20000;
 constexpr int exitTimeoutMs = 10000;
+constexpr int stepTimeoutMs = 10000;
 
 // Whether the screenshot shows the icon: every pixel the icon paints opaque must be on screen
 // as drawn (what shows through the rest is the tray's own background).
@@ -84,4 +91,77 @@ TEST(XEmbedTrayIntegrationTest, TheIconDocksAndShowsTheCountdownOnScreen)
     ASSERT_TRUE(app.terminate(exitTimeoutMs));
     EXPECT_EQ(app.exitCode(), 0);
     EXPECT_FALSE(app.hasLog("status_item_without_tray")) << app.log().toStdString();
+}
+
+TEST(XEmbedTrayIntegrationTest, ScreenReadersFindTheIconsMenusAndPressTheirEntriesByName)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (QStandardPaths::findExecutable(QStringLiteral("wmdocker")).isEmpty())
+        GTEST_SKIP() << "no wmdocker here: scripts/install-deps.sh installs it";
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    XEmbedTray tray(iconSize);
+    const QString trayError = tray.waitUntilReady(startTimeoutMs);
+    ASSERT_TRUE(trayError.isEmpty()) << trayError.toStdString();
+    AtspiClient bus;
+    ASSERT_TRUE(bus.error().isEmpty()) << bus.error().toStdString();
+
+    AppHome home;
+    ASSERT_TRUE(home.isValid());
+    ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true}, {"idleDetectionEnabled", false}}));
+    QProcessEnvironment environment = home.environment();
+    environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    AppProcess app(environment);
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tray.dockedIcons().size() == 1; }, startTimeoutMs))
+        << app.log().toStdString();
+    const QString icon = QString::number(tray.dockedIcons().constFirst());
+    std::optional<AtspiObject> root;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (root = bus.application(app.pid())).has_value(); }, stepTimeoutMs));
+
+    const QString menuItem = QStringLiteral("menu item");
+    const auto waitForItem = [&](const QString &name) {
+        std::optional<AtspiElement> item;
+        const bool shows = QTest::qWaitFor(
+            [&] { return (item = bus.findShowing(*root, name, menuItem)).has_value(); }, stepTimeoutMs);
+        return shows ? item : std::nullopt;
+    };
+    const auto noMenuShows = [&] {
+        return QTest::qWaitFor(
+            [&] {
+                const QList<AtspiElement> showing = bus.elements(*root, true);
+                return std::none_of(showing.cbegin(), showing.cend(),
+                                    [](const AtspiElement &element) { return element.role == "popup menu"; });
+            },
+            stepTimeoutMs);
+    };
+    // The primary button opens the item's own menu, the secondary one the tray's context
+    // menu; each entry is pressed as a screen reader presses it, and the menu closes as after
+    // a click.
+    struct Step
+    {
+        const char *button;
+        QStringList path;
+        QString logged;
+    };
+    const Step steps[] = {
+        {"1", {"Pause Reminders", "15 Minutes"}, "timer_paused | primaryReason=manual"},
+        {"3", {"Resume Breaks"}, "timer_resumed | reason=manual"},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.button);
+        ASSERT_EQ(runCommand("xdotool", {"mousemove", "--window", icon, "12", "12", "click", step.button}), "");
+        for (const QString &name : step.path) {
+            const std::optional<AtspiElement> item = waitForItem(name);
+            ASSERT_TRUE(item) << name.toStdString();
+            const QStringList actions = bus.actions(item->object);
+            ASSERT_FALSE(actions.isEmpty()) << name.toStdString();
+            EXPECT_TRUE(bus.doAction(item->object, actions.constFirst())) << name.toStdString();
+        }
+        EXPECT_TRUE(app.waitForLog(step.logged, stepTimeoutMs)) << app.log().toStdString();
+        EXPECT_TRUE(noMenuShows());
+    }
+
+    ASSERT_TRUE(app.terminate(exitTimeoutMs));
+    EXPECT_EQ(app.exitCode(), 0);
 }

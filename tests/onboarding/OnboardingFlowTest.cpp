@@ -1,4 +1,5 @@
 #include "onboarding/OnboardingNavigationButton.h"
+#include "onboarding/OnboardingPreferencesStep.h"
 #include "onboarding/OnboardingRhythmPreview.h"
 #include "onboarding/OnboardingRhythmStep.h"
 #include "onboarding/OnboardingSettingHeader.h"
@@ -280,6 +281,35 @@ TEST(OnboardingFlowTest, TabGoesRoundThePageInReadingOrderThenBackAndNext)
     EXPECT_EQ(focused(), "longBreakDuration:900");
     press(Qt::Key_Space);
     EXPECT_EQ(rig.flow()->state().longBreakDuration(), 900);
+}
+
+// A screen reader walks a page's tree: the cards of a row come left, then right, so it reads
+// the controls in the order Tab visits them.
+TEST(OnboardingFlowTest, AScreenReaderReadsEachPageInTabOrder)
+{
+    OnboardingRig rig;
+    rig.showWindow();
+    const auto namesOf = [](const QList<QWidget *> &widgets) {
+        QStringList names;
+        for (const QWidget *widget : widgets)
+            names.append(widget->objectName());
+        return names;
+    };
+    const std::function<void(QAccessibleInterface *, const QList<QWidget *> &, QStringList &)> walk =
+        [&](QAccessibleInterface *node, const QList<QWidget *> &wanted, QStringList &read) {
+            if (wanted.contains(node->object()))
+                read.append(node->object()->objectName());
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i), wanted, read);
+        };
+    for (OnboardingPage *page : std::initializer_list<OnboardingPage *>{rig.flow()->rhythmStep(),
+                                                                        rig.flow()->preferencesStep()}) {
+        rig.click(next);
+        const QList<QWidget *> order = page->focusOrder();
+        QStringList read;
+        walk(QAccessible::queryAccessibleInterface(page), order, read);
+        EXPECT_EQ(read, namesOf(order));
+    }
 }
 
 // A screen reader's "Toggle" of a tile or a row checks it without a click: the flow takes

@@ -23,6 +23,7 @@ constexpr int headerVerticalPadding = 14;
 constexpr int headerSpacing = 10;
 constexpr qreal titleSize = 20;
 constexpr qreal separatorOpacity = 0.06;
+const QString title = QStringLiteral("Customize Break Screen");
 
 } // namespace
 
@@ -36,6 +37,8 @@ BreakScreenCustomizeView::BreakScreenCustomizeView(CustomizerServices services,
     , m_saveDebouncer(std::make_unique<Debouncer>(services.clock, saveDelaySeconds, [this] { save(); }))
 {
     setObjectName(QStringLiteral("customizer"));
+    // Its window takes this title, which screen readers and the desktop name it by.
+    setWindowTitle(title);
     setAutoFillBackground(true);
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -63,7 +66,7 @@ QWidget *BreakScreenCustomizeView::buildHeader()
     m_back->setObjectName(QStringLiteral("customizer.back"));
     connect(m_back, &BackButton::clicked, this, [this] { m_onBack(); });
     row->addWidget(m_back);
-    row->addWidget(PaneLabels::primary(QStringLiteral("Customize Break Screen"), titleSize, QFont::Bold));
+    row->addWidget(PaneLabels::primary(title, titleSize, QFont::Bold));
     row->addStretch(1);
     return header;
 }

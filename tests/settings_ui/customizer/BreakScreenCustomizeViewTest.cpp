@@ -328,6 +328,19 @@ TEST_F(CustomizerWindowTest, SkipOffAndClosedAtOnceIsSavedWhicheverWayTheWindowG
     }
 }
 
+// Screen readers list the application's windows: the customizer is a frame named by its title.
+TEST_F(CustomizerWindowTest, ScreenReadersFindItsWindowAsAFrameNamedByItsTitle)
+{
+    controller.showCustomizer();
+    QWidget *window = controller.customizerWindow();
+    ASSERT_NE(window, nullptr);
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(window);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), "Customize Break Screen");
+    EXPECT_EQ(window->windowTitle(), "Customize Break Screen");
+    EXPECT_GE(QAccessible::queryAccessibleInterface(qApp)->indexOfChild(frame), 0);
+}
+
 TEST_F(BreakScreenCustomizeViewTest, QuittingATenthOfASecondAfterAnEditKeepsTheEdit)
 {
     open();

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr qreal warningSymbolSize = 15;
 // The warning's orange as the title's text: on the light card the tint itself reads at about
 // 2:1 and its usual text shade at 3.5:1, so it is taken halfway to the label colour (5:1).
 constexpr qreal warningTextDarkening = 0.45;
@@ -29,7 +28,6 @@ QColor warningText(ColorScheme scheme)
 
 const QString DetectionStatusCard::statusTitle = QStringLiteral("Current status");
 const QString DetectionStatusCard::unavailableTitle = QStringLiteral("Detection unavailable");
-const QString DetectionStatusCard::unavailableSymbol = QStringLiteral("exclamationmark.triangle.fill");
 
 DetectionStatusCard::DetectionStatusCard(AppSettings &settings, WellnessScheduler &wellness, Clock &clock,
                                          QWidget *parent)
@@ -41,15 +39,12 @@ DetectionStatusCard::DetectionStatusCard(AppSettings &settings, WellnessSchedule
 {
 }
 
-void DetectionStatusCard::build(std::initializer_list<QWidget *> symbols, Qt::Alignment alignment,
+void DetectionStatusCard::build(std::initializer_list<SymbolTile *> symbols, Qt::Alignment alignment,
                                 int textSpacing, const QString &statusName, ContextChanged contextChanged)
 {
     QBoxLayout *layout = nullptr;
     QWidget *row = PaneRows::row(QMargins(16, 12, 16, 12), 12, &layout);
-    m_warningSymbol = new SymbolTile(unavailableSymbol, warningSymbolSize, QFont::Normal,
-                                     (*symbols.begin())->minimumSize(), NamedColor::orange);
-    layout->addWidget(m_warningSymbol, 0, alignment);
-    for (QWidget *symbol : symbols) {
+    for (SymbolTile *symbol : symbols) {
         m_symbols.append(symbol);
         layout->addWidget(symbol, 0, alignment);
     }
@@ -74,15 +69,11 @@ void DetectionStatusCard::build(std::initializer_list<QWidget *> symbols, Qt::Al
 // comes first, from the card's own status.
 void DetectionStatusCard::refresh()
 {
-    const bool unavailable = !m_wellness.audioSignalsAvailable() && !outsideOfficeHours();
-    showTitle(unavailable);
-    m_warningSymbol->setVisible(unavailable);
-    for (QWidget *symbol : std::as_const(m_symbols))
-        symbol->setVisible(!unavailable);
-    if (unavailable)
+    m_unavailable = !m_wellness.audioSignalsAvailable() && !outsideOfficeHours();
+    showTitle(m_unavailable);
+    showStatus();
+    if (m_unavailable)
         setStatusText(unavailableText());
-    else
-        showStatus();
 }
 
 // While office hours are off their answer is not asked for.
@@ -112,9 +103,18 @@ QString DetectionStatusCard::statusText() const
     return m_status->text();
 }
 
-bool DetectionStatusCard::showsUnavailable() const
+QString DetectionStatusCard::shownSymbol() const
 {
-    return m_warningSymbol->isVisibleTo(this);
+    for (const SymbolTile *symbol : m_symbols) {
+        if (symbol->isVisibleTo(this))
+            return symbol->symbol();
+    }
+    return QString();
+}
+
+QColor DetectionStatusCard::titleColour() const
+{
+    return m_title->palette().color(QPalette::WindowText);
 }
 
 void DetectionStatusCard::setStatusText(const QString &text)

@@ -64,13 +64,6 @@ MediaStatusCard::MediaStatusCard(AppSettings &settings, WellnessScheduler &welln
           &WellnessScheduler::mediaContextChanged);
 }
 
-QString MediaStatusCard::shownSymbol() const
-{
-    if (showsUnavailable())
-        return unavailableSymbol;
-    return m_playing->isVisibleTo(this) ? playingSymbol : listeningSymbol;
-}
-
 void MediaStatusCard::showStatus()
 {
     const MediaPlaybackState state = m_wellness.mediaContextSnapshot().state;

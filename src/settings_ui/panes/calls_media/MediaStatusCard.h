@@ -8,8 +8,8 @@
 class SymbolTile;
 
 // The Media pane's "Current status" card: what the playback detector sees now, or that
-// detection rests outside office hours, beside a symbol that changes with the playback; or
-// that it cannot work without a sound server.
+// detection rests outside office hours, or that it cannot work without a sound server, beside
+// a symbol that changes with the playback alone.
 class MediaStatusCard : public DetectionStatusCard
 {
     Q_OBJECT
@@ -28,9 +28,6 @@ public:
     static QString statusSymbol(MediaPlaybackState state);
 
     MediaStatusCard(AppSettings &settings, WellnessScheduler &wellness, Clock &clock, QWidget *parent = nullptr);
-
-    // The symbol shown now.
-    QString shownSymbol() const;
 
 private:
     void showStatus() override;

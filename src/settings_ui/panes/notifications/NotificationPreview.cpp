@@ -16,6 +16,11 @@ const QString breakType = QStringLiteral("break");
 const QString typingType = QStringLiteral("typing");
 const QString postureType = QStringLiteral("posture");
 
+bool endsSentence(const QString &text)
+{
+    return QStringView(u".?!\u2026").contains(text.back());
+}
+
 } // namespace
 
 const QStringList &NotificationPreview::types()
@@ -55,6 +60,20 @@ NotificationPreview::HUDSample NotificationPreview::hudSample(const QString &typ
     if (type == postureType)
         return {HUDStyle::posture, QStringLiteral("Check your posture"), QStringLiteral("Sit up straight."), 0};
     return {HUDStyle::blink, QStringLiteral("Time to blink"), QStringLiteral("Blink slowly a few times."), 0};
+}
+
+QString NotificationPreview::sentences(const QStringList &parts)
+{
+    QString text;
+    for (const QString &part : parts) {
+        const QString sentence = part.trimmed();
+        if (sentence.isEmpty())
+            continue;
+        if (!text.isEmpty())
+            text += endsSentence(text) ? QStringLiteral(" ") : QStringLiteral(". ");
+        text += sentence;
+    }
+    return text;
 }
 
 bool NotificationPreview::present(const QString &type, AppSettings &settings, ReminderQueue &reminders,

@@ -45,6 +45,10 @@ public:
     // Any text but the four types draws as "blink".
     static BoxSample boxSample(const QString &type);
     static HUDSample hudSample(const QString &type, int leadTime);
+    // The parts read one after another as sentences, as a screen reader is to say them: a part
+    // that ends without its own full stop, question or exclamation mark is given a full stop
+    // before the next; the last is left as it ends. Blank parts are left out.
+    static QString sentences(const QStringList &parts);
 
     // Empties the reminder queue, then, unless notifications are off or the process runs
     // under the test host, shows the type's sample as a regular notice, also outside office

@@ -346,10 +346,10 @@ void NotificationPreviewBox::describe()
     // A picture to a screen reader: the sample it shows.
     const NotificationPreview::BoxSample sample = NotificationPreview::boxSample(m_to.type);
     setAccessibleName(QStringLiteral("Notification preview"));
-    QString description = sample.title;
+    QStringList parts = {sample.title};
     if (Metrics::forStyle(m_to.hudStyle).showsSubtitle)
-        description += QStringLiteral(". ") + sample.subtitle;
+        parts.append(sample.subtitle);
     if (showsRing(m_to))
-        description += QStringLiteral(". ") + QString::number(m_to.leadTime) + QStringLiteral(" seconds");
-    setAccessibleDescription(description);
+        parts.append(QString::number(m_to.leadTime) + QStringLiteral(" seconds"));
+    setAccessibleDescription(NotificationPreview::sentences(parts));
 }

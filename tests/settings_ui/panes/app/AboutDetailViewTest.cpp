@@ -149,7 +149,7 @@ TEST_F(AboutDetailViewTest, CheckForUpdatesReportsWhatTheFeedSaysThroughTheAppli
     AppConfiguration configuration;
     configuration.updateFeedURL = server.url("/appcast.xml");
     AppServices withFeed(std::make_unique<DirectDistributionService>(false, configuration, "1.4.0"));
-    UpdateResultDialog dialog;
+    UpdateResultDialog dialog(rig.theme);
     QObject::connect(&withFeed.distribution().updateService(), &UpdateService::checkFinished, &dialog,
                      &UpdateResultDialog::showResult);
     // The dialog as it is at the end of a check, "-" when none was shown within the deadline.
@@ -164,7 +164,7 @@ TEST_F(AboutDetailViewTest, CheckForUpdatesReportsWhatTheFeedSaysThroughTheAppli
 
     {
         // Under the test host the update service does nothing, and nothing shows.
-        UpdateResultDialog noOp;
+        UpdateResultDialog noOp(rig.theme);
         QObject::connect(&appServices.distribution().updateService(), &UpdateService::checkFinished, &noOp,
                          &UpdateResultDialog::showResult);
         const auto pane = openPane();

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 // The "Current status" card of both detection panes while the sound server goes away and
-// comes back: it warns that detection cannot work, gives way to the office-hours line while
-// detection rests anyway, and returns to what the detector sees, all as the wellness
-// scheduler publishes it, without a timer.
+// comes back: it warns that detection cannot work in its title's words and colour, keeping its
+// own symbol, gives way to the office-hours line while detection rests anyway, and returns to
+// what the detector sees, all as the wellness scheduler publishes it, without a timer.
 
 namespace {
 
@@ -28,6 +28,7 @@ struct PaneTexts
 
 const QString current = QStringLiteral("Current status");
 const QString warning = QStringLiteral("Detection unavailable");
+const QString antenna = QStringLiteral("antenna.radiowaves.left.and.right");
 
 class DetectionStatusCardTest : public SettingsPaneFixture
 {
@@ -64,6 +65,7 @@ TEST_F(DetectionStatusCardTest, WithoutASoundServerItSaysDetectionCannotWorkUnti
         auto *card = pane->findChild<DetectionStatusCard *>();
         ASSERT_NE(card, nullptr);
         QSignalSpy published(&rig.timer.wellness, &WellnessScheduler::audioSignalsAvailableChanged);
+        const QColor titleColour = card->titleColour();
 
         struct Step
         {
@@ -94,6 +96,8 @@ TEST_F(DetectionStatusCardTest, WithoutASoundServerItSaysDetectionCannotWorkUnti
             EXPECT_EQ(card->titleText(), step.title);
             EXPECT_EQ(card->statusText(), step.line);
             EXPECT_EQ(card->showsUnavailable(), step.title == warning);
+            EXPECT_EQ(card->shownSymbol(), antenna);
+            EXPECT_EQ(card->titleColour() != titleColour, step.title == warning);
         }
         EXPECT_EQ(published.size(), 2) << "published once when it went and once when it came back";
         EXPECT_TRUE(rig.timer.wellness.audioSignalsAvailable());

@@ -409,3 +409,26 @@ TEST(NotificationPreviewBoxTest, TheDesktopIsDeepUnderAPaleNoticeInLightAndPaleU
         EXPECT_GT(std::abs(lightness(desktop) - lightness(body)), 0.4) << "the notice stands out";
     }
 }
+
+// A screen reader hears the sample as sentences, each closed once, whatever its text ends with.
+TEST(NotificationPreviewBoxTest, TheSampleIsDescribedInSentencesClosedOnce)
+{
+    const struct
+    {
+        QStringList parts;
+        QString spoken;
+    } cases[] = {
+        {{"Break coming up", "Finish your thought.", "30 seconds"}, "Break coming up. Finish your thought. 30 seconds"},
+        {{"Ready", "Shall we stop?", "15 seconds"}, "Ready. Shall we stop? 15 seconds"},
+        {{"Time's up!", "Stand and stretch"}, "Time's up! Stand and stretch"},
+        {{"Wait for it\u2026", "Now.  "}, "Wait for it\u2026 Now."},
+        {{"Time to blink", "", " "}, "Time to blink"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(NotificationPreview::sentences(c.parts), c.spoken) << c.parts.join('|').toStdString();
+
+    NotificationPreviewBox box({"break", "standard", true, 30});
+    EXPECT_EQ(box.accessibleDescription(), "Break coming up. Finish your thought. 30 seconds");
+    box.setLook({"posture", "compact", true, 30});
+    EXPECT_EQ(box.accessibleDescription(), "Check your posture");
+}
