@@ -7,6 +7,7 @@
 #include "breakscreen/BreakCountdownView.h"
 #include "breakscreen/BreakOverlayText.h"
 #include "breakscreen/BreakOverlayView.h"
+#include "breakscreen/BreakSecondaryView.h"
 #include "breakscreen/SnoozeButton.h"
 #include "breakscreen/SnoozeMenu.h"
 #include "support/PaintedTexts.h"
@@ -131,4 +132,23 @@ void activateEveryControl(BreakOverlayView &view)
     send(snooze, QEvent::MouseMove, snooze->mainHalfRect().center(), Qt::NoButton);
     SnoozeMenu *menu = snooze->menu();
     send(menu, QEvent::MouseButtonPress, menu->rowRect(0).center(), Qt::LeftButton);
+}
+
+QList<TextContrast> measureSecondaryScreenContrast(BreakSecondaryView &view,
+                                                   const QImage &desktop)
+{
+    QImage drawn(view.size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    view.render(&drawn);
+    QImage shown = desktop.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter(&shown).drawImage(0, 0, drawn);
+    QList<TextContrast> results;
+    for (const PaintedText &text : paintedTexts(view)) {
+        const QRect box = text.deviceBox().intersected(shown.rect());
+        if (!box.isEmpty())
+            results.append({text.text,
+                            InkContrast::worst(shown, text.ink, box, text.letterCover(shown.size())),
+                            InkContrast::floorFor(text.font, false)});
+    }
+    return results;
 }

@@ -8,6 +8,7 @@
 #include <QList>
 
 class BreakOverlayView;
+class BreakSecondaryView;
 
 // How well each text of a break overlay stands out from what lies behind it: the WCAG
 // contrast ratio between the text's colour laid over what is drawn around its letters and
@@ -25,3 +26,9 @@ QList<TextContrast> measureTextContrast(BreakOverlayView &view, const QImage &de
 // pointer and a click would: the pills hovered, the snooze menu open with its first row
 // held down.
 void activateEveryControl(BreakOverlayView &view);
+
+// The same for a screen without the break's controls: its label laid over what the view
+// shows around it, the view drawn over `desktop` (of the view's size) where its backdrop lets
+// the screen through.
+QList<TextContrast> measureSecondaryScreenContrast(BreakSecondaryView &view,
+                                                   const QImage &desktop);
