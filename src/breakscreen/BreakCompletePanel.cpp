@@ -36,7 +36,7 @@ qreal lineHeight(const QFont &font)
 BreakCompletePanel::BreakCompletePanel(const BreakOverlayPalette &palette, QWidget *parent)
     : QWidget(parent)
     , m_palette(palette)
-    , m_resume(new BreakResumeButton(palette.green(), this))
+    , m_resume(new BreakResumeButton(palette.resumeFill(), this))
 {
     connect(m_resume, &BreakResumeButton::clicked, this, &BreakCompletePanel::resumeClicked);
     resize(sizeHint());
@@ -45,7 +45,7 @@ BreakCompletePanel::BreakCompletePanel(const BreakOverlayPalette &palette, QWidg
 void BreakCompletePanel::setPalette(const BreakOverlayPalette &palette)
 {
     m_palette = palette;
-    m_resume->setGreen(palette.green());
+    m_resume->setFill(palette.resumeFill());
     update();
 }
 

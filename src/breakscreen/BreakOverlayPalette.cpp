@@ -88,6 +88,12 @@ QColor BreakOverlayPalette::green() const
                                          : QColor::fromRgbF(0.20f, 0.78f, 0.35f);
 }
 
+QColor BreakOverlayPalette::resumeFill() const
+{
+    return m_scheme == ColorScheme::dark ? QColor::fromRgbF(0.11f, 0.49f, 0.21f)
+                                         : QColor::fromRgbF(0.12f, 0.48f, 0.22f);
+}
+
 qreal BreakOverlayPalette::shadowOpacity(qreal onBlurOpacity, qreal onDarkOpacity) const
 {
     return onBlur() ? onBlurOpacity : onDarkOpacity;

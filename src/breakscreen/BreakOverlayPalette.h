@@ -7,8 +7,9 @@
 
 // The break overlay's colours. On the blur backdrop, which is tinted light or dark with the
 // desktop, text takes the label greys of that scheme; every other backdrop is dark, and text
-// on it is white at the stated opacities. Every text of 14 pixels or less stands out from
-// any of the backdrops at 4.5:1 at least.
+// on it is white at the stated opacities. Every text stands out at 4.5:1 at least from what
+// lies behind it on any of the backdrops: the backdrop itself, a control's capsule, the
+// snooze menu's panel.
 class BreakOverlayPalette
 {
 public:
@@ -30,8 +31,11 @@ public:
     QColor track() const;
     // The one colour every action control derives its text, fill and border from.
     QColor tint() const;
-    // The tick of "Break complete" and the Resume capsule.
+    // The tick of "Break complete".
     QColor green() const;
+    // The Resume capsule: a deeper shade of the same green, solid, so that its white label
+    // reads at 4.5:1 whatever lies behind the capsule.
+    QColor resumeFill() const;
     // Text shadows are stronger over the dark backdrops than over the tinted blur.
     qreal shadowOpacity(qreal onBlur, qreal onDark) const;
 

@@ -15,7 +15,6 @@ constexpr qreal glyphSize = 11;
 constexpr qreal iconSpacing = 6;
 constexpr qreal paddingX = 28;
 constexpr qreal paddingY = 12;
-constexpr qreal fillOpacity = 0.8;
 
 QFont labelFont()
 {
@@ -31,18 +30,18 @@ QPainterPath capsule(const QRectF &rect)
 
 } // namespace
 
-BreakResumeButton::BreakResumeButton(const QColor &green, QWidget *parent)
+BreakResumeButton::BreakResumeButton(const QColor &fill, QWidget *parent)
     : QAbstractButton(parent)
-    , m_green(green)
+    , m_fill(fill)
 {
     setText(BreakOverlayTexts::resume);
     setFocusPolicy(Qt::NoFocus);
     resize(sizeHint());
 }
 
-void BreakResumeButton::setGreen(const QColor &green)
+void BreakResumeButton::setFill(const QColor &fill)
 {
-    m_green = green;
+    m_fill = fill;
     update();
 }
 
@@ -72,9 +71,7 @@ void BreakResumeButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(m_opacity);
-    QColor fill = m_green;
-    fill.setAlphaF(float(fillOpacity));
-    painter.fillPath(capsule(rect()), fill);
+    painter.fillPath(capsule(rect()), m_fill);
     const qreal left = paddingX;
     const qreal centreY = height() / 2.0;
     BreakGlyphs::paint(painter, BreakGlyph::playFill, QPointF(left + glyphSize / 2, centreY),

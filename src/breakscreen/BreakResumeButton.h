@@ -3,16 +3,16 @@
 #include <QAbstractButton>
 #include <QColor>
 
-// The Resume button under "Break complete": a play symbol and "Resume" in white on a green
-// capsule. Only the capsule takes clicks.
+// The Resume button under "Break complete": a play symbol and "Resume" in white on a solid
+// green capsule. Only the capsule takes clicks.
 class BreakResumeButton : public QAbstractButton
 {
     Q_OBJECT
 
 public:
-    explicit BreakResumeButton(const QColor &green, QWidget *parent = nullptr);
+    explicit BreakResumeButton(const QColor &fill, QWidget *parent = nullptr);
 
-    void setGreen(const QColor &green);
+    void setFill(const QColor &fill);
     void setOpacity(qreal opacity);
 
     QSize sizeHint() const override;
@@ -22,6 +22,6 @@ protected:
     bool hitButton(const QPoint &pos) const override;
 
 private:
-    QColor m_green;
+    QColor m_fill;
     qreal m_opacity = 1.0;
 };

@@ -3,6 +3,7 @@
 #include "breakscreen/BreakBackgroundPainter.h"
 #include "breakscreen/BreakBackgrounds.h"
 #include "breakscreen/BreakGlyphs.h"
+#include "breakscreen/BreakOverlayPalette.h"
 #include "breakscreen/BreakScreenConfig.h"
 
 #include <QPaintEvent>
@@ -70,6 +71,14 @@ void BreakSecondaryView::paintEvent(QPaintEvent *)
     paintMarks(painter);
 }
 
+// The blur backdrop is light or dark with the scheme: white would vanish on the light one.
+QColor BreakSecondaryView::labelInk() const
+{
+    if (m_config.background() == BreakBG::blur)
+        return BreakOverlayPalette(BreakBG::blur, m_scheme).tertiaryText();
+    return white(labelOpacity);
+}
+
 void BreakSecondaryView::paintMarks(QPainter &painter) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
@@ -78,10 +87,13 @@ void BreakSecondaryView::paintMarks(QPainter &painter) const
     const qreal height = symbolPointSize + spacing + metrics.height();
     const qreal top = (this->height() - height) / 2.0;
     const qreal centreX = width() / 2.0;
+    const QColor ink = labelInk();
+    QColor symbolInk = ink;
+    symbolInk.setAlphaF(float(ink.alphaF() * symbolOpacity / labelOpacity));
     BreakGlyphs::paint(painter, BreakGlyph::eyeSlash, QPointF(centreX, top + symbolPointSize / 2),
-                       symbolPointSize, QFont::ExtraLight, white(symbolOpacity));
+                       symbolPointSize, QFont::ExtraLight, symbolInk);
     painter.setFont(font);
-    painter.setPen(white(labelOpacity));
+    painter.setPen(ink);
     const QRectF labelBox(0, top + symbolPointSize + spacing, width(), metrics.height());
     painter.drawText(labelBox, Qt::AlignHCenter | Qt::AlignTop, label());
 }

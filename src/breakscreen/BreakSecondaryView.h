@@ -12,7 +12,8 @@ class BreakScreenConfig;
 class QScreen;
 
 // What every screen but the one with the break's controls shows during a break: the chosen
-// backdrop with a quiet "Break in progress" under a crossed-out eye. It has no controls;
+// backdrop with a quiet "Break in progress" under a crossed-out eye, the label readable at
+// 4.5:1 and the symbol fainter. It has no controls;
 // clicks on it do nothing. The backdrop follows the configuration's background while it
 // shows. Give it its screen before the panel covers that screen: the blur backdrop is
 // made from what the screen showed.
@@ -24,8 +25,9 @@ public:
     static constexpr qreal symbolPointSize = 36;
     static constexpr int labelPixelSize = 16;
     static constexpr int spacing = 20;
+    // White on the dark backdrops; on the blur one the marks take the scheme's label grey.
     static constexpr qreal symbolOpacity = 0.3;
-    static constexpr qreal labelOpacity = 0.4;
+    static constexpr qreal labelOpacity = 0.5;
 
     BreakSecondaryView(BreakScreenConfig &config, ColorScheme scheme, QScreen *screen,
                        QWidget *parent = nullptr);
@@ -39,6 +41,7 @@ protected:
 private:
     void rebuildBackground();
     void paintMarks(QPainter &painter) const;
+    QColor labelInk() const;
 
     BreakScreenConfig &m_config;
     ColorScheme m_scheme;

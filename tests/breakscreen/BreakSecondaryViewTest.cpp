@@ -1,5 +1,7 @@
 #include "breakscreen/BreakScreenConfig.h"
 #include "breakscreen/BreakSecondaryView.h"
+#include "support/OverlayContrast.h"
+#include "support/SampleDesktop.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -60,4 +62,26 @@ TEST(BreakSecondaryViewTest, EachBackgroundHasItsOwnBackdropAndTheLabelIsFaintWh
     EXPECT_GT(brightest, 60);
     EXPECT_LT(brightest, 140);
     EXPECT_EQ(BreakSecondaryView::label(), "Break in progress");
+}
+
+// The blur backdrop, with no screen to read, lets the desktop through its translucent fill:
+// the label is tried over plain white and plain black behind it.
+TEST(BreakSecondaryViewTest, TheLabelStandsOutAtTheTextFloorOnEveryBackdropInBothSchemes)
+{
+    BreakScreenConfig config;
+    for (ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
+        BreakSecondaryView view(config, scheme, nullptr);
+        view.resize(400, 300);
+        for (BreakBG background : allBreakBGs()) {
+            config.setBackground(background);
+            for (SampleDesktop desktop : {SampleDesktop::white, SampleDesktop::black}) {
+                const QList<TextContrast> texts =
+                    measureSecondaryScreenContrast(view, sampleDesktop(view.size(), 1.0, desktop));
+                ASSERT_EQ(texts.size(), 1);
+                EXPECT_TRUE(texts[0].meetsFloor())
+                    << rawValue(background).toStdString() << " over " << sampleDesktopName(desktop).toStdString()
+                    << (scheme == ColorScheme::dark ? ", dark" : ", light") << ": " << texts[0].ratio << ":1";
+            }
+        }
+    }
 }

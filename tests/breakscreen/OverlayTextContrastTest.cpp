@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 // Every text of the overlay stands out from what lies behind it at 4.5:1 (the large digits of
-// the timer and the ring at 3:1), on every backdrop and in either scheme. The blur backdrop
+// the timer and the ring at 3:1), on every backdrop, in either scheme and at every moment of
+// a break: the controls' labels on their capsules, hovered or not, the snooze menu's rows on
+// their panel, and Resume on its green capsule as well as the texts. The blur backdrop
 // is tried over each sample desktop: a light and a dark one, plain white and plain black
 // (which the backdrop cannot tell from an unreadable screen, so it shows its translucent
 // fill over it); the others cover whatever the screen shows.
@@ -53,7 +55,7 @@ struct OverlayScene
     std::unique_ptr<BreakOverlayView> view;
 };
 
-enum class Moment { midBreak, strictEnd, breakComplete };
+enum class Moment { midBreak, strictEnd, finalFifthActive, breakComplete };
 
 struct Case
 {
@@ -73,6 +75,13 @@ BreakOverlayView &showMoment(OverlayScene &scene, const Case &moment)
         scene.settings.setEndBreakEarly(true);
         scene.settings.setBreakDuration(60);
         return scene.show(BreakOverlayMode::live(), false, 55);
+    case Moment::finalFifthActive: {
+        scene.settings.setEndBreakEarly(true);
+        scene.settings.setBreakDuration(60);
+        BreakOverlayView &view = scene.show(BreakOverlayMode::live(), false, 50);
+        activateEveryControl(view);
+        return view;
+    }
     case Moment::breakComplete:
         scene.settings.setLongBreakDuration(600);
         scene.settings.setLongBreakResume(QStringLiteral("confirm"));
@@ -89,7 +98,10 @@ TEST(OverlayTextContrastTest, EveryTextMeetsItsFloorOnEveryBackdropInBothSchemes
         {Moment::midBreak, BreakCountdown::timer, 6}, // message, clock, digits, two controls, hint
         {Moment::midBreak, BreakCountdown::ring, 6},
         {Moment::strictEnd, BreakCountdown::bar, 4}, // clock, digits, "End Break", strict hint
-        {Moment::breakComplete, BreakCountdown::timer, 2}, // title and subtitle
+        // Skip, snooze and "End Break" hovered, seven menu rows, the hint; the menu covers
+        // the clock and the digits.
+        {Moment::finalFifthActive, BreakCountdown::timer, 11},
+        {Moment::breakComplete, BreakCountdown::timer, 3}, // title, subtitle, Resume
     };
     for (BreakBG background : allBreakBGs()) {
         const QList<SampleDesktop> desktops = background == BreakBG::blur
@@ -99,7 +111,7 @@ TEST(OverlayTextContrastTest, EveryTextMeetsItsFloorOnEveryBackdropInBothSchemes
             for (SampleDesktop desktop : desktops) {
                 for (const Case &moment : cases) {
                     OverlayScene scene(background, theme, desktop, moment.style);
-                    const BreakOverlayView &view = showMoment(scene, moment);
+                    BreakOverlayView &view = showMoment(scene, moment);
                     const QList<TextContrast> texts = measureTextContrast(
                         view, scene.desktop, background,
                         theme == AppTheme::dark ? ColorScheme::dark : ColorScheme::light);
@@ -130,7 +142,7 @@ TEST(OverlayTextContrastTest, SmallTextHasTheFullFloorAndOnlyLargeCountdownDigit
     };
     for (const auto &style : styles) {
         OverlayScene scene(BreakBG::dark, AppTheme::light, SampleDesktop::light, style.style);
-        const BreakOverlayView &view = scene.show(BreakOverlayMode::preview(300), false, 96);
+        BreakOverlayView &view = scene.show(BreakOverlayMode::preview(300), false, 96);
         const QList<TextContrast> texts =
             measureTextContrast(view, scene.desktop, BreakBG::dark, ColorScheme::light);
         for (const TextContrast &text : texts) {

@@ -4,9 +4,35 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTextLayout>
 #include <QWidget>
 
+#include <cmath>
+
 namespace {
+
+// Antialiased letters reach a pixel past their outline.
+constexpr int letterFringe = 1;
+
+// The run drawn again as it was laid out: a label that lays its text out as a document (a
+// selectable one) places the letters by the font's design metrics, a plain one by their
+// hinted advances; the layout whose width is the run's is the one it had.
+void drawRun(QPainter &painter, const PaintedText &text)
+{
+    for (bool designMetrics : {false, true}) {
+        QTextLayout layout(text.text, text.font);
+        QTextOption option;
+        option.setUseDesignMetrics(designMetrics);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (designMetrics || std::abs(line.naturalTextWidth() - text.box.width()) < 1) {
+            layout.draw(&painter, text.baseline - QPointF(0, line.ascent()));
+            return;
+        }
+    }
+}
 
 // A paint engine that records text and ignores the rest. It claims every feature, so the
 // painter hands it texts with its state untouched instead of turning them into paths.
@@ -102,6 +128,39 @@ private:
 int PaintedText::pixelSize() const
 {
     return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+QRect PaintedText::deviceBox() const
+{
+    return transform.mapRect(box).toAlignedRect();
+}
+
+QImage PaintedText::letterCover(const QSize &size) const
+{
+    QImage letters(size, QImage::Format_ARGB32_Premultiplied);
+    letters.fill(Qt::transparent);
+    {
+        QPainter painter(&letters);
+        painter.setTransform(transform);
+        painter.setPen(Qt::black);
+        drawRun(painter, *this);
+    }
+    QImage cover(size, QImage::Format_ARGB32_Premultiplied);
+    cover.fill(Qt::transparent);
+    const QRect area = deviceBox()
+                           .adjusted(-letterFringe, -letterFringe, letterFringe, letterFringe)
+                           .intersected(letters.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qAlpha(letters.pixel(x, y)) == 0)
+                continue;
+            for (int dy = -letterFringe; dy <= letterFringe; ++dy)
+                for (int dx = -letterFringe; dx <= letterFringe; ++dx)
+                    if (cover.rect().contains(x + dx, y + dy))
+                        cover.setPixel(x + dx, y + dy, qRgba(0, 0, 0, 255));
+        }
+    }
+    return cover;
 }
 
 QList<PaintedText> paintedTexts(QWidget &root)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QRectF>
@@ -25,6 +26,12 @@ struct PaintedText
     QRectF box;
 
     int pixelSize() const;
+    // Where the box lands on the device drawn to.
+    QRect deviceBox() const;
+    // The pixels its letters touch on a device of `size`, widened by the fringe their
+    // antialiasing reaches, opaque on a transparent picture: what lies around them is what
+    // they are read against.
+    QImage letterCover(const QSize &size) const;
 };
 
 // Every run of text `root` and its children draw, found by drawing them once through a

@@ -2,7 +2,10 @@
 // drifting leaves, in the light and the dark scheme, and a sheet of the break screen's
 // symbols. The blur backdrop is shown over a made-up desktop, since a virtual X server's
 // screen is plain black; "blur-fallback" shows the translucent fill over the same desktop,
-// as a compositor would show it where the screen cannot be read.
+// as a compositor would show it where the screen cannot be read. Last, what the screens
+// without the break's controls show on each backdrop ("secondary-*"), printing how well
+// "Break in progress" stands out against its floor; the blur one, with no screen to read,
+// shows its translucent fill over the sample desktop.
 //
 // Usage: render_break_screen <output folder> [--scale <device pixel ratio>]
 
@@ -11,13 +14,16 @@
 #include "breakscreen/BreakBackgrounds.h"
 #include "breakscreen/BreakGlyphs.h"
 #include "breakscreen/BreakOverlayPalette.h"
+#include "breakscreen/BreakScreenConfig.h"
+#include "breakscreen/BreakSecondaryView.h"
 #include "breakscreen/FloatingParticles.h"
 #include "breakscreen/GradientBackgroundPainter.h"
+#include "support/OverlayContrast.h"
 #include "support/PngOutput.h"
 #include "support/SampleDesktop.h"
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QRandomGenerator>
 
@@ -150,11 +156,46 @@ QString schemeName(ColorScheme scheme)
     return scheme == ColorScheme::dark ? QStringLiteral("dark") : QStringLiteral("light");
 }
 
+// Prints the label's figure and returns whether it met its floor.
+bool reportSecondaryContrast(BreakSecondaryView &view, const QString &name)
+{
+    bool met = true;
+    for (const TextContrast &text :
+         measureSecondaryScreenContrast(view, sampleDesktop(view.size(), 1.0))) {
+        met &= text.meetsFloor();
+        std::printf("%-30s \"%s\" %5.2f:1 (floor %.1f:1)%s\n", qPrintable(name),
+                    qPrintable(text.text), text.ratio, text.floor,
+                    text.meetsFloor() ? "" : "  MISSED");
+    }
+    return met;
+}
+
+bool renderSecondaryScreens(const QDir &folder, ColorScheme scheme, const QImage &desktop,
+                            qreal scale, bool &met)
+{
+    bool written = true;
+    for (BreakBG background : allBreakBGs()) {
+        BreakScreenConfig config;
+        config.setBackground(background);
+        BreakSecondaryView view(config, scheme, nullptr);
+        view.resize(screenSize);
+        QImage marks = blankImage(screenSize, scale);
+        view.render(&marks);
+        QImage image = desktop;
+        QPainter(&image).drawImage(QPoint(), marks);
+        const QString name = QStringLiteral("secondary-%1-%2")
+                                 .arg(rawValue(background).toLower(), schemeName(scheme));
+        written &= savePng(image, folder, name);
+        met &= reportSecondaryContrast(view, name);
+    }
+    return written;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() < 2) {
         std::fprintf(stderr, "usage: render_break_screen <output folder> [--scale <ratio>]\n");
@@ -182,5 +223,10 @@ int main(int argc, char **argv)
         written &= savePng(renderGlyphSheet(scheme, desktop, scale), folder,
                         QStringLiteral("glyphs-%1").arg(schemeName(scheme)));
     }
+    bool met = true;
+    for (ColorScheme scheme : {ColorScheme::light, ColorScheme::dark})
+        written &= renderSecondaryScreens(folder, scheme, desktop, scale, met);
+    std::printf(met ? "every text meets its contrast floor\n"
+                    : "some texts miss their contrast floor\n");
     return written ? 0 : 1;
 }

@@ -6,7 +6,8 @@
 // "Break complete" waiting for Resume. The blur backdrop is shown over a made-up desktop,
 // as a virtual X server's screen is plain black. Last, every backdrop (the blur one over each
 // sample desktop: light, dark, plain white, plain black) with the scenes that hold every
-// text, printing the contrast each text reaches against the floor it must meet.
+// text, the controls hovered and the snooze menu's rows among them, printing the contrast
+// each text reaches against the floor it must meet.
 //
 // Usage: render_overlay <output folder>
 
@@ -156,7 +157,7 @@ bool renderMoments(const QDir &folder, AppTheme theme)
 }
 
 // Prints one line per text and returns whether every text met its floor.
-bool reportContrast(const BreakOverlayView &view, const QString &scene, BreakBG background,
+bool reportContrast(BreakOverlayView &view, const QString &scene, BreakBG background,
                     SampleDesktop desktop, AppTheme theme)
 {
     const ColorScheme scheme = theme == AppTheme::dark ? ColorScheme::dark : ColorScheme::light;
@@ -172,9 +173,23 @@ bool reportContrast(const BreakOverlayView &view, const QString &scene, BreakBG 
     return met;
 }
 
+// The final fifth of a break with every control in its strongest state: the pills hovered,
+// "End Break" in, the snooze menu open with a row held down.
+std::unique_ptr<BreakOverlayView> showActiveControls(Scene &scene)
+{
+    scene.settings.setEndBreakEarly(true);
+    scene.settings.setBreakDuration(60);
+    auto view = scene.show(BreakOverlayMode::live());
+    scene.clock.advance(50);
+    view->resize(screenSize);
+    activateEveryControl(*view);
+    return view;
+}
+
 // The scenes that show every text on `background`: message, clock, controls and hint with
-// the timer and with the ring; strict mode with the bar; "Break complete". The blur backdrop
-// is shown over each sample desktop; the others cover the screen whatever it shows.
+// the timer and with the ring; strict mode with the bar; the final fifth with every control
+// hovered and the snooze menu open; "Break complete" with Resume. The blur backdrop is shown
+// over each sample desktop; the others cover the screen whatever it shows.
 bool renderContrast(const QDir &folder, AppTheme theme, BreakBG background, SampleDesktop desktop,
                     bool &met)
 {
@@ -200,6 +215,8 @@ bool renderContrast(const QDir &folder, AppTheme theme, BreakBG background, Samp
     auto strictView = strict.show(BreakOverlayMode::live());
     strict.clock.advance(55);
     keep(*strictView, QStringLiteral("strict"));
+    Scene active(background, BreakCountdown::timer, theme, desktop);
+    keep(*showActiveControls(active), QStringLiteral("active"));
     Scene complete(background, BreakCountdown::timer, theme, desktop);
     complete.settings.setLongBreakDuration(600);
     complete.settings.setLongBreakResume(QStringLiteral("confirm"));
