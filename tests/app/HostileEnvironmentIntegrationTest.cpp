@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The real application where its surroundings fail it: no display at all, the terminal that
@@ -77,6 +79,17 @@ bool readUntil(int fd, const QByteArray &text, int timeoutMs, QByteArray *seen)
         seen->append(buffer, count);
     }
     return true;
+}
+
+// Whatever the pipe holds now, without waiting for more.
+QByteArray readAvailable(int fd)
+{
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    QByteArray bytes;
+    char buffer[65536];
+    for (ssize_t count; (count = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, count);
+    return bytes;
 }
 
 // An X server of the test's own, to take away from under the application.
@@ -250,4 +263,54 @@ TEST(HostileEnvironmentIntegrationTest, AClosedStandardErrorPipeDoesNotStopTheNe
     ASSERT_TRUE(app.waitForFinished(exitTimeoutMs));
     EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(app.exitCode(), 0);
+}
+
+// `lumenpause 2>fifo` with a reader that never reads: once the pipe is full the break still
+// comes, and when the reader takes lines again the first says how many were lost.
+TEST(HostileEnvironmentIntegrationTest, AStandardErrorNobodyReadsStopsNeitherTheBreakNorTheEnd)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    X11Probe probe;
+    ASSERT_TRUE(probe.isOpen());
+    AppHome home;
+    QTemporaryDir folder;
+    const QByteArray fifo = QFile::encodeName(folder.filePath("log"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int writeEnd = ::open(fifo.constData(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    ASSERT_GE(writeEnd, 0);
+    ASSERT_GT(::fcntl(writeEnd, F_SETPIPE_SZ, 4096), 0); // a page: a few dozen lines fill it
+    QProcess app;
+    app.setProgram(driverPath());
+    app.setProcessEnvironment(onboardedEnvironment(home));
+    app.setStandardOutputFile(QProcess::nullDevice());
+    app.setChildProcessModifier([writeEnd] { ::dup2(writeEnd, STDERR_FILENO); });
+    app.start();
+    ::close(writeEnd);
+    ASSERT_TRUE(app.waitForStarted(startTimeoutMs));
+    QByteArray log;
+    ASSERT_TRUE(readUntil(reader, runningLine.toUtf8(), startTimeoutMs, &log)) << log.constData();
+
+    // From here nobody reads: each command logs a line, and the pipe is full long before the
+    // break is asked for.
+    for (int i = 0; i < 100; ++i)
+        app.write("set breakInterval 20\n");
+    app.write("break\n");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !probe.viewableWindowsTitled(QStringLiteral("Lumenpause break")).isEmpty(); },
+        exitTimeoutMs))
+        << "no break on screen";
+
+    log = readAvailable(reader);
+    ::kill(pid_t(app.processId()), SIGTERM);
+    readUntil(reader, "[Launch] terminate", exitTimeoutMs, &log);
+    ASSERT_TRUE(app.waitForFinished(exitTimeoutMs)) << "SIGTERM did not end it";
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.exitCode(), 0);
+    EXPECT_TRUE(log.contains("[WARN] [App] log_lines_lost | count=")) << log.constData();
+    EXPECT_TRUE(log.contains("[Launch] terminate")) << log.constData();
+    ::close(reader);
 }
