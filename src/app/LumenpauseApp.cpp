@@ -19,6 +19,7 @@
 #include "platform/linux/JournalLogSink.h"
 #include "platform/linux/PortalDesktopAppearance.h"
 #include "platform/linux/SingleInstanceGuard.h"
+#include "platform/linux/StandardDescriptors.h"
 #include "platform/linux/UnixSignalWatcher.h"
 #include "settings_ui/components/ReducedMotion.h"
 
@@ -109,9 +110,10 @@ void LumenpauseApp::persistPendingWrites()
 }
 
 // Before anything can log or the toolkit can print: a closed standard error must not end the
-// process, and Qt's own messages belong in the log.
+// process nor take the next file's number, and Qt's own messages belong in the log.
 void LumenpauseApp::prepareProcess()
 {
+    fillClosedStandardDescriptors();
     ignoreBrokenPipeSignal();
     routeQtMessagesToLog();
 }

@@ -265,6 +265,34 @@ TEST(HostileEnvironmentIntegrationTest, AClosedStandardErrorPipeDoesNotStopTheNe
     EXPECT_EQ(app.exitCode(), 0);
 }
 
+// `lumenpause 2>&-`: the number of the closed standard error must not go to the next socket
+// opened, where log lines would garble the X or bus connection.
+TEST(HostileEnvironmentIntegrationTest, AClosedStandardErrorTakesNoConnectionsNumber)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    X11Probe probe;
+    ASSERT_TRUE(probe.isOpen());
+    AppHome home;
+    QProcess app;
+    app.setProgram(driverPath());
+    app.setProcessEnvironment(onboardedEnvironment(home));
+    app.setStandardOutputFile(QProcess::nullDevice());
+    app.setChildProcessModifier([] { ::close(STDERR_FILENO); });
+    app.start();
+    ASSERT_TRUE(app.waitForStarted(startTimeoutMs));
+    app.write("break\n");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !probe.viewableWindowsTitled(QStringLiteral("Lumenpause break")).isEmpty(); },
+        startTimeoutMs))
+        << "no break on screen";
+    const QString standardError = QFile::symLinkTarget(QStringLiteral("/proc/%1/fd/2").arg(app.processId()));
+    EXPECT_EQ(standardError, "/dev/null");
+    ::kill(pid_t(app.processId()), SIGTERM);
+    ASSERT_TRUE(app.waitForFinished(exitTimeoutMs));
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.exitCode(), 0);
+}
+
 // `lumenpause 2>fifo` with a reader that never reads: once the pipe is full the break still
 // comes, and when the reader takes lines again the first says how many were lost.
 TEST(HostileEnvironmentIntegrationTest, AStandardErrorNobodyReadsStopsNeitherTheBreakNorTheEnd)
