@@ -2,6 +2,7 @@
 
 #include "app/MemoryUpkeep.h"
 #include "app/PlatformBackends.h"
+#include "app/UserFolderSetup.h"
 #include "core/AppIcon.h"
 #include "core/AppServices.h"
 #include "core/FileSettingsRepository.h"
@@ -60,14 +61,19 @@ bool hasVisibleTopLevelWindow()
 LumenpauseApp::LumenpauseApp(int &argc, char **argv)
 {
     prepareProcess();
+    // Before anything reads a folder: with no home, the settings would land at the root.
+    const UserFolderSetup folders = UserFolderSetup::settle();
+    if (!folders.hasHome()) {
+        printEarlyExit(folders.missingHomeMessage());
+        return;
+    }
     if (!GraphicalSessionProbe::canOpenDisplay(argc, argv)) {
-        const QByteArray line = GraphicalSessionProbe::missingDisplayMessage().toLocal8Bit();
-        std::fprintf(stderr, "%s\n", line.constData());
-        m_earlyExitStatus = 1;
+        printEarlyExit(GraphicalSessionProbe::missingDisplayMessage());
         return;
     }
     m_application.emplace(argc, argv);
     configureApplication();
+    folders.logRepairs();
     if (!claimSingleInstance()) {
         m_earlyExitStatus = 0;
         return;
@@ -116,6 +122,13 @@ void LumenpauseApp::prepareProcess()
     fillClosedStandardDescriptors();
     ignoreBrokenPipeSignal();
     routeQtMessagesToLog();
+}
+
+void LumenpauseApp::printEarlyExit(const QString &message)
+{
+    const QByteArray line = message.toLocal8Bit();
+    std::fprintf(stderr, "%s\n", line.constData());
+    m_earlyExitStatus = 1;
 }
 
 void LumenpauseApp::configureApplication()
