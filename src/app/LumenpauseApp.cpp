@@ -3,6 +3,7 @@
 #include "app/ApplicationAccessible.h"
 #include "app/MemoryUpkeep.h"
 #include "app/PlatformBackends.h"
+#include "app/UserFolderSetup.h"
 #include "core/AppIcon.h"
 #include "core/AppServices.h"
 #include "core/FileSettingsRepository.h"
@@ -20,6 +21,7 @@
 #include "platform/linux/JournalLogSink.h"
 #include "platform/linux/PortalDesktopAppearance.h"
 #include "platform/linux/SingleInstanceGuard.h"
+#include "platform/linux/StandardDescriptors.h"
 #include "platform/linux/UnixSignalWatcher.h"
 #include "settings_ui/components/ReducedMotion.h"
 
@@ -60,14 +62,19 @@ bool hasVisibleTopLevelWindow()
 LumenpauseApp::LumenpauseApp(int &argc, char **argv)
 {
     prepareProcess();
+    // Before anything reads a folder: with no home, the settings would land at the root.
+    const UserFolderSetup folders = UserFolderSetup::settle();
+    if (!folders.hasHome()) {
+        printEarlyExit(folders.missingHomeMessage());
+        return;
+    }
     if (!GraphicalSessionProbe::canOpenDisplay(argc, argv)) {
-        const QByteArray line = GraphicalSessionProbe::missingDisplayMessage().toLocal8Bit();
-        std::fprintf(stderr, "%s\n", line.constData());
-        m_earlyExitStatus = 1;
+        printEarlyExit(GraphicalSessionProbe::missingDisplayMessage());
         return;
     }
     m_application.emplace(argc, argv);
     configureApplication();
+    folders.logRepairs();
     if (!claimSingleInstance()) {
         m_earlyExitStatus = 0;
         return;
@@ -110,11 +117,19 @@ void LumenpauseApp::persistPendingWrites()
 }
 
 // Before anything can log or the toolkit can print: a closed standard error must not end the
-// process, and Qt's own messages belong in the log.
+// process nor take the next file's number, and Qt's own messages belong in the log.
 void LumenpauseApp::prepareProcess()
 {
+    fillClosedStandardDescriptors();
     ignoreBrokenPipeSignal();
     routeQtMessagesToLog();
+}
+
+void LumenpauseApp::printEarlyExit(const QString &message)
+{
+    const QByteArray line = message.toLocal8Bit();
+    std::fprintf(stderr, "%s\n", line.constData());
+    m_earlyExitStatus = 1;
 }
 
 void LumenpauseApp::configureApplication()

@@ -21,7 +21,7 @@ public:
     ~LumenpauseApp();
 
     // Runs until the application quits; at once with 0 when another copy already runs, and
-    // with 1 when there is no display to show breaks on.
+    // with 1 when there is no home folder or no display to show breaks on.
     int exec();
 
     // Its controllers exist once the event loop has started.
@@ -33,6 +33,8 @@ public:
 
 private:
     static void prepareProcess();
+    // Tells the user why the application cannot run; exec() then returns 1.
+    void printEarlyExit(const QString &message);
     void configureApplication();
     // False when another copy runs; it has then been asked to reopen.
     bool claimSingleInstance();

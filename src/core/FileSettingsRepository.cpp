@@ -3,6 +3,7 @@
 #include "core/AtomicFile.h"
 #include "core/Logger.h"
 #include "core/SystemClock.h"
+#include "core/UserFolders.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <atomic>
@@ -110,8 +110,11 @@ FileSettingsRepository &FileSettingsRepository::standard()
 
 QString FileSettingsRepository::standardFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QLatin1String("/lumenpause/local.lumenpause.app.json");
+    const QString config = UserFolders::standard().config;
+    // No file rather than one at the root of the file system.
+    if (config.isEmpty())
+        return QString();
+    return config + QLatin1String("/lumenpause/local.lumenpause.app.json");
 }
 
 bool FileSettingsRepository::isStandardCreated()

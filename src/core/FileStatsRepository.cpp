@@ -4,9 +4,9 @@
 #include "core/AtomicFile.h"
 #include "core/Clock.h"
 #include "core/Logger.h"
+#include "core/UserFolders.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -35,7 +35,7 @@ FileStatsRepository::FileStatsRepository(QString fileName, Clock &clock, BaseFol
 
 QString FileStatsRepository::standardBaseFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return UserFolders::standard().data;
 }
 
 QUrl FileStatsRepository::fileURL() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 enum class LogLevel { Debug, Info, Warn, Error };
@@ -28,6 +29,7 @@ struct LogRecord
     QString category; // the caller's fine category
     QString message;  // already sanitised
     QString line;     // "[timestamp] [LEVEL] [category] message"
+    QDateTime time = {}; // of the call, as the line shows it
 };
 
 // Where log lines go besides the in-memory buffers: the journal in the application,

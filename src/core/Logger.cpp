@@ -67,7 +67,7 @@ void emitLog(LogLevel level, const QString &category, const QString &message)
 {
     const QDateTime now = QDateTime::currentDateTime(); // a log line carries the real time of its call
     LogRecord record{level, logSubsystem(), logCategoryGroup(category), category,
-                     sanitizeLogMessage(message), {}};
+                     sanitizeLogMessage(message), {}, now};
     record.line = formatLogLine(now, level, category, record.message);
 
     if (auto sink = currentSink())

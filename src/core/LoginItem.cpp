@@ -4,6 +4,7 @@
 #include "core/DesktopEntryText.h"
 #include "core/InfoDictionary.h"
 #include "core/PathRemoval.h"
+#include "core/UserFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,7 +90,7 @@ LoginItem LoginItem::standard()
 
 QString LoginItem::standardEntryPath()
 {
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString config = UserFolders::standard().config;
     // No entry rather than one at the root of the file system.
     if (config.isEmpty())
         return QString();

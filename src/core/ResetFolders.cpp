@@ -1,8 +1,9 @@
 #include "core/ResetFolders.h"
 
+#include "core/UserFolders.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -16,27 +17,18 @@ QString resolved(const QString &path)
     return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
 }
 
-// The toolkit of this platform has no name for the state folder; the desktop's rule is
-// that of the other folders.
-QString stateHome()
-{
-    const QString variable = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!variable.isEmpty())
-        return variable;
-    return QDir::homePath() + QStringLiteral("/.local/state");
-}
-
 } // namespace
 
 ResetFolders ResetFolders::standard()
 {
-    // The same sources as the settings store and the statistics file use, so the reset
-    // looks exactly where they write.
+    // The same source as the settings store and the statistics file use, so the reset looks
+    // exactly where they write.
+    const UserFolders folders = UserFolders::standard();
     return {
-        .home = resolved(QDir::homePath()),
-        .config = resolved(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)),
-        .cache = resolved(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)),
-        .state = resolved(stateHome()),
-        .data = resolved(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)),
+        .home = resolved(folders.home),
+        .config = resolved(folders.config),
+        .cache = resolved(folders.cache),
+        .state = resolved(folders.state),
+        .data = resolved(folders.data),
     };
 }

@@ -14,6 +14,7 @@ struct ResetFolders
 
     // The folders the application itself uses, with symbolic links resolved where the
     // folder exists, so that a base that is the home folder under another name is seen to
-    // be the home folder. An unset or empty variable means its usual place in the home.
+    // be the home folder. An unset or empty variable means its usual place in the home, as
+    // does one that is not an absolute path.
     static ResetFolders standard();
 };

@@ -6,22 +6,29 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The real application where its surroundings fail it: no display at all, the terminal that
-// started it closing, its X server going away, and nobody reading its standard error.
+// started it closing, its X server going away, nobody reading its standard error, and an
+// environment whose folders are relative or missing.
 
 namespace {
 
@@ -77,6 +84,31 @@ bool readUntil(int fd, const QByteArray &text, int timeoutMs, QByteArray *seen)
         seen->append(buffer, count);
     }
     return true;
+}
+
+// Whatever the pipe holds now, without waiting for more.
+QByteArray readAvailable(int fd)
+{
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    QByteArray bytes;
+    char buffer[65536];
+    for (ssize_t count; (count = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, count);
+    return bytes;
+}
+
+bool isEmptyFolder(const QString &path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty();
+}
+
+// A user id the password database does not know, as a container's made-up user.
+uid_t unknownUserId()
+{
+    uid_t uid = 4000000;
+    while (::getpwuid(uid))
+        ++uid;
+    return uid;
 }
 
 // An X server of the test's own, to take away from under the application.
@@ -250,4 +282,163 @@ TEST(HostileEnvironmentIntegrationTest, AClosedStandardErrorPipeDoesNotStopTheNe
     ASSERT_TRUE(app.waitForFinished(exitTimeoutMs));
     EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(app.exitCode(), 0);
+}
+
+// `lumenpause 2>&-`: the number of the closed standard error must not go to the next socket
+// opened, where log lines would garble the X or bus connection.
+TEST(HostileEnvironmentIntegrationTest, AClosedStandardErrorTakesNoConnectionsNumber)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    X11Probe probe;
+    ASSERT_TRUE(probe.isOpen());
+    AppHome home;
+    QProcess app;
+    app.setProgram(driverPath());
+    app.setProcessEnvironment(onboardedEnvironment(home));
+    app.setStandardOutputFile(QProcess::nullDevice());
+    app.setChildProcessModifier([] { ::close(STDERR_FILENO); });
+    app.start();
+    ASSERT_TRUE(app.waitForStarted(startTimeoutMs));
+    app.write("break\n");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !probe.viewableWindowsTitled(QStringLiteral("Lumenpause break")).isEmpty(); },
+        startTimeoutMs))
+        << "no break on screen";
+    const QString standardError = QFile::symLinkTarget(QStringLiteral("/proc/%1/fd/2").arg(app.processId()));
+    EXPECT_EQ(standardError, "/dev/null");
+    ::kill(pid_t(app.processId()), SIGTERM);
+    ASSERT_TRUE(app.waitForFinished(exitTimeoutMs));
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.exitCode(), 0);
+}
+
+// `lumenpause 2>fifo` with a reader that never reads: once the pipe is full the break still
+// comes, and when the reader takes lines again the first says how many were lost.
+TEST(HostileEnvironmentIntegrationTest, AStandardErrorNobodyReadsStopsNeitherTheBreakNorTheEnd)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    X11Probe probe;
+    ASSERT_TRUE(probe.isOpen());
+    AppHome home;
+    QTemporaryDir folder;
+    const QByteArray fifo = QFile::encodeName(folder.filePath("log"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int writeEnd = ::open(fifo.constData(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    ASSERT_GE(writeEnd, 0);
+    ASSERT_GT(::fcntl(writeEnd, F_SETPIPE_SZ, 4096), 0); // a page: a few dozen lines fill it
+    QProcess app;
+    app.setProgram(driverPath());
+    app.setProcessEnvironment(onboardedEnvironment(home));
+    app.setStandardOutputFile(QProcess::nullDevice());
+    app.setChildProcessModifier([writeEnd] { ::dup2(writeEnd, STDERR_FILENO); });
+    app.start();
+    ::close(writeEnd);
+    ASSERT_TRUE(app.waitForStarted(startTimeoutMs));
+    QByteArray log;
+    ASSERT_TRUE(readUntil(reader, runningLine.toUtf8(), startTimeoutMs, &log)) << log.constData();
+
+    // From here nobody reads: each command logs a line, and the pipe is full long before the
+    // break is asked for.
+    for (int i = 0; i < 100; ++i)
+        app.write("set breakInterval 20\n");
+    app.write("break\n");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !probe.viewableWindowsTitled(QStringLiteral("Lumenpause break")).isEmpty(); },
+        exitTimeoutMs))
+        << "no break on screen";
+
+    log = readAvailable(reader);
+    ::kill(pid_t(app.processId()), SIGTERM);
+    readUntil(reader, "[Launch] terminate", exitTimeoutMs, &log);
+    ASSERT_TRUE(app.waitForFinished(exitTimeoutMs)) << "SIGTERM did not end it";
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.exitCode(), 0);
+    EXPECT_TRUE(log.contains("[WARN] [App] log_lines_lost | count=")) << log.constData();
+    EXPECT_TRUE(log.contains("[Launch] terminate")) << log.constData();
+    ::close(reader);
+}
+
+// Relative base folders started from another folder: ignored with one warning, so the
+// settings, statistics and lock are the home's own and nothing lands in the working folder.
+TEST(HostileEnvironmentIntegrationTest, RelativeXdgPathsAreIgnoredForTheHomesFolders)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    AppHome home;
+    QProcessEnvironment environment = home.environment();
+    const QString homeFolder = environment.value("HOME");
+    const QString settingsFolder = homeFolder + "/.config/lumenpause";
+    ASSERT_TRUE(QDir().mkpath(settingsFolder));
+    QFile settings(settingsFolder + "/local.lumenpause.app.json");
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(R"({"hasCompletedOnboarding": true, "idleDetectionEnabled": false})");
+    settings.close();
+    for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        environment.insert(variable, QStringLiteral("rel/") + QString::fromLatin1(variable).toLower());
+    QTemporaryDir workingFolder;
+
+    AppProcess app(environment);
+    app.setWorkingDirectory(workingFolder.path());
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(app.waitForLog(runningLine, startTimeoutMs)) << app.log().toStdString();
+    EXPECT_EQ(app.log().count("relative_xdg_paths_ignored | XDG_CACHE_HOME=rel/xdg_cache_home "
+                              "XDG_CONFIG_HOME=rel/xdg_config_home XDG_DATA_HOME=rel/xdg_data_home "
+                              "XDG_STATE_HOME=rel/xdg_state_home"),
+              1)
+        << app.log().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(homeFolder + "/.local/share/Lumenpause/instance.lock"));
+    EXPECT_TRUE(app.terminate(exitTimeoutMs));
+    EXPECT_TRUE(isEmptyFolder(workingFolder.path()));
+}
+
+// With HOME unset the home is the account's; with no account home either, the user is told
+// and the process ends with 1. Nothing is made at the root of the file system.
+TEST(HostileEnvironmentIntegrationTest, WithoutHomeItTakesTheAccountsOrSaysSoAndExitsWithOne)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    const bool rootFoldersBefore = QFileInfo::exists("/.config") || QFileInfo::exists("/.local");
+    AppHome home;
+    QProcessEnvironment environment = onboardedEnvironment(home);
+    environment.remove("HOME");
+    QTemporaryDir workingFolder;
+    QFile::setPermissions(workingFolder.path(), QFile::Permissions(0x7777)); // the stranger's too
+    {
+        AppProcess app(environment);
+        app.setWorkingDirectory(workingFolder.path());
+        ASSERT_TRUE(app.start());
+        ASSERT_TRUE(app.waitForLog(runningLine, startTimeoutMs)) << app.log().toStdString();
+        EXPECT_EQ(app.log().count("home_from_account | HOME=(unset)"), 1) << app.log().toStdString();
+        EXPECT_TRUE(app.terminate(exitTimeoutMs));
+    }
+
+    QProcess stranger;
+    stranger.setProgram(AppProcess::binaryPath());
+    stranger.setProcessEnvironment(environment);
+    stranger.setWorkingDirectory(workingFolder.path());
+    stranger.setStandardOutputFile(QProcess::nullDevice());
+    const uid_t uid = unknownUserId();
+    stranger.setChildProcessModifier([uid] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(uid) != 0 || ::setuid(uid) != 0)
+            ::_exit(127);
+    });
+    stranger.start();
+    ASSERT_TRUE(stranger.waitForFinished(exitTimeoutMs)) << "it ran without a home";
+    EXPECT_EQ(stranger.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(stranger.exitCode(), 1);
+    EXPECT_EQ(stranger.readAllStandardError(),
+              "Lumenpause needs a home folder for its settings: HOME is not set, and the user "
+              "account names no home either\n");
+
+    EXPECT_TRUE(isEmptyFolder(workingFolder.path()));
+    if (!rootFoldersBefore) {
+        EXPECT_FALSE(QFileInfo::exists("/.config"));
+        EXPECT_FALSE(QFileInfo::exists("/.local"));
+    }
 }

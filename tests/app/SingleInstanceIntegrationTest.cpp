@@ -2,8 +2,11 @@
 #include "support/AppProcess.h"
 #include "support/TestServices.h"
 
+#include <QCoreApplication>
+#include <QDBusConnection>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
@@ -144,4 +147,29 @@ TEST_F(SingleInstanceIntegrationTest, ALaunchAfterTheFirstCopyEndedRunsOnItsOwn)
     startRunning(next);
     EXPECT_FALSE(next.hasLog("already_running")) << next.log().toStdString();
     EXPECT_FALSE(next.hasLog("reopen_unavailable")) << "the bus name was not given back";
+}
+
+// Another program owns the application's bus name while no copy of ours runs. The locks tell:
+// the copy runs without the name, naming the owner once, and a later launch still finds the
+// locks taken and leaves.
+TEST_F(SingleInstanceIntegrationTest, AStrangerOwningTheBusNameDoesNotKeepTheFirstCopyOut)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    const QString connectionName = QStringLiteral("stranger");
+    QDBusConnection stranger = QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName);
+    const auto disconnect = qScopeGuard([&] { QDBusConnection::disconnectFromBus(connectionName); });
+    ASSERT_TRUE(stranger.registerService(QStringLiteral("local.lumenpause.app")));
+
+    AppProcess first(home.environment());
+    startRunning(first);
+    const QString warning = QStringLiteral("[WARN] [Launch] bus_name_taken | busName=local.lumenpause.app "
+                                           "ownerPid=%1 ownerProcess=%2")
+                                .arg(QCoreApplication::applicationPid())
+                                .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    EXPECT_EQ(first.log().count(warning), 1) << first.log().toStdString();
+
+    AppProcess second(home.environment());
+    launchAndExpectItToLeave(second, "already_running | reopenRequested=false");
+    EXPECT_TRUE(first.isRunning());
+    EXPECT_TRUE(first.terminate(exitTimeoutMs));
 }

@@ -11,10 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
 #include <thread>
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +36,44 @@ public:
 private:
     QByteArray m_saved;
 };
+
+LogRecord infoRecord(const QString &text)
+{
+    return {LogLevel::Info, "local.lumenpause.app", LogCategoryGroup::App, "Launch", text, text};
+}
+
+enum class Kind { pipe, socket, terminal };
+
+// fds[0] reads what is written to fds[1]; a terminal passes the bytes through unchanged.
+bool openReaderAndWriter(Kind kind, int fds[2])
+{
+    switch (kind) {
+    case Kind::pipe: return ::pipe2(fds, O_CLOEXEC) == 0;
+    case Kind::socket: return ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) == 0;
+    case Kind::terminal:
+        fds[0] = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (fds[0] < 0 || ::grantpt(fds[0]) != 0 || ::unlockpt(fds[0]) != 0)
+            return false;
+        fds[1] = ::open(::ptsname(fds[0]), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios raw = {};
+        if (fds[1] < 0 || ::tcgetattr(fds[1], &raw) != 0)
+            return false;
+        ::cfmakeraw(&raw);
+        return ::tcsetattr(fds[1], TCSANOW, &raw) == 0;
+    }
+    return false;
+}
+
+// Whatever the reader's end holds now, without waiting for more.
+QByteArray readAvailable(int fd)
+{
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    QByteArray bytes;
+    char buffer[65536];
+    for (ssize_t count; (count = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, count);
+    return bytes;
+}
 
 } // namespace
 
@@ -277,4 +318,57 @@ TEST(LoggerTest, StandardErrorWithoutAReaderDropsLinesInsteadOfEndingTheProcess)
     EXPECT_TRUE(sink.readerGone());
     ::close(fds[1]);
     ::sigaction(SIGPIPE, &saved, nullptr);
+}
+
+// `lumenpause 2>fifo` with a reader that never reads, a socket nobody empties, a terminal
+// nobody reads: the log never waits, loses only whole lines, and the first line that goes once
+// the reader takes lines again says how many were lost. The descriptor shared with the parent
+// stays blocking.
+TEST(LoggerTest, AReaderThatTakesNothingCostsCountedWholeLinesAndNeverAWait)
+{
+    constexpr int lineCount = 2000;
+    // Every seventh line is longer than a pipe takes in one atomic write.
+    const auto numberedLine = [](int i) {
+        return QStringLiteral("line %1 ").arg(i) + QString(i % 7 == 3 ? 9000 : 100, QLatin1Char('x'));
+    };
+    for (const Kind kind : {Kind::pipe, Kind::socket, Kind::terminal}) {
+        SCOPED_TRACE(int(kind));
+        int fds[2];
+        ASSERT_TRUE(openReaderAndWriter(kind, fds));
+        const int reader = fds[0];
+        const int shared = fds[1];
+        const int sharedFlags = ::fcntl(shared, F_GETFL);
+        QByteArray received;
+        {
+            StderrLogSink sink(shared);
+            // On a thread of its own, so that a sink that waits fails the test, not hangs it.
+            auto writing = std::async(std::launch::async, [&] {
+                for (int i = 0; i < lineCount; ++i)
+                    sink.write(infoRecord(numberedLine(i)));
+            });
+            const bool finished = writing.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+            while (!finished && writing.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
+                readAvailable(reader); // frees the stuck writer before the test fails
+            ASSERT_TRUE(finished) << "the log waited for its reader";
+            EXPECT_EQ(::fcntl(shared, F_GETFL), sharedFlags);
+
+            received = readAvailable(reader);
+            sink.write(infoRecord("after"));
+            received += readAvailable(reader);
+        }
+        const QList<QByteArray> lines = received.split('\n');
+        qsizetype written = 0;
+        while (written < lines.size() && lines[written] == numberedLine(int(written)).toUtf8())
+            ++written;
+        ASSERT_GT(written, 0);
+        ASSERT_LT(written, lineCount);
+        ASSERT_EQ(lines.size(), written + 3) << received.right(300).constData();
+        EXPECT_TRUE(lines[written].endsWith(
+            "[WARN] [App] log_lines_lost | count=" + QByteArray::number(lineCount - written)
+            + " reason=\"standard error was full\""))
+            << lines[written].constData();
+        EXPECT_EQ(lines[written + 1], "after");
+        ::close(reader);
+        ::close(shared);
+    }
 }

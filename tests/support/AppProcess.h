@@ -18,6 +18,8 @@ public:
     // With a journal the log goes there and cannot be read here.
     static bool logIsReadable();
 
+    // The folder it is started from; the test's own unless set.
+    void setWorkingDirectory(const QString &folder) { m_process.setWorkingDirectory(folder); }
     bool start();
     // To the program's standard input.
     void write(const QByteArray &bytes);

@@ -4,6 +4,7 @@
 #include "core/AtomicFile.h"
 #include "core/FileStatsRepository.h"
 #include "core/Logger.h"
+#include "platform/linux/ProcIdentities.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -54,10 +55,29 @@ SingleInstanceGuard::Claim SingleInstanceGuard::claim(QDBusConnection bus)
     if (acquireLock() == LockResult::heldElsewhere)
         return Claim::anotherCopyRuns;
     const BusClaim busClaim = claimBusName(bus);
-    if (busClaim == BusClaim::takenByAnother)
-        return Claim::anotherCopyRuns;
+    if (busClaim == BusClaim::takenByAnother) {
+        if (!holdsEveryLock())
+            return Claim::anotherCopyRuns;
+        warnNameTaken();
+        return Claim::firstCopy;
+    }
     warnUnguarded(busClaim);
     return Claim::firstCopy;
+}
+
+// The name serves only reopening, so this copy runs without it; the owner is named so that
+// the user can find what holds it.
+void SingleInstanceGuard::warnNameTaken() const
+{
+    LogFields fields = {{QStringLiteral("busName"), busName},
+                        {QStringLiteral("ownerPid"), QStringLiteral("unknown")}};
+    if (m_busOwnerPid != 0) {
+        fields[QStringLiteral("ownerPid")] = QString::number(m_busOwnerPid);
+        const QString executable = ProcIdentities().executableName(int(m_busOwnerPid));
+        if (!executable.isEmpty())
+            fields[QStringLiteral("ownerProcess")] = executable;
+    }
+    logWarn(category, formatLogEvent(QStringLiteral("bus_name_taken"), fields));
 }
 
 void SingleInstanceGuard::warnUnguarded(BusClaim busClaim) const
@@ -108,6 +128,12 @@ bool SingleInstanceGuard::holdsLock() const
     return std::any_of(m_locks.cbegin(), m_locks.cend(), [](const auto &lock) { return lock->holds(); });
 }
 
+bool SingleInstanceGuard::holdsEveryLock() const
+{
+    return !m_locks.empty()
+        && std::all_of(m_locks.cbegin(), m_locks.cend(), [](const auto &lock) { return lock->holds(); });
+}
+
 QString SingleInstanceGuard::lockProblem() const
 {
     if (m_locks.empty())
@@ -123,6 +149,7 @@ QString SingleInstanceGuard::lockProblem() const
 SingleInstanceGuard::BusClaim SingleInstanceGuard::claimBusName(QDBusConnection bus)
 {
     m_busProblem.clear();
+    m_busOwnerPid = 0;
     if (!bus.isConnected()) {
         m_busProblem = QStringLiteral("no session bus");
         return BusClaim::unavailable;
@@ -140,6 +167,9 @@ SingleInstanceGuard::BusClaim SingleInstanceGuard::claimBusName(QDBusConnection 
     const QDBusReply<bool> owned = bus.interface()->isServiceRegistered(busName);
     if (owned.isValid() && owned.value()) {
         m_busProblem = QStringLiteral("bus name owned by another process");
+        const QDBusReply<uint> owner = bus.interface()->servicePid(busName);
+        if (owner.isValid())
+            m_busOwnerPid = owner.value();
         return BusClaim::takenByAnother;
     }
     m_busProblem = QStringLiteral("bus name refused");

@@ -19,10 +19,13 @@
 // picks another) or a link planted at its lock. A copy that finds either lock held leaves.
 //
 // The first copy also owns a name on the session bus and answers "Reopen" there; a later
-// copy that finds a lock taken, or the name owned by another process, asks the first to
-// reopen (show its settings window) and leaves. Only where no lock can be made at all and no
-// name owned does the copy run unguarded, with one warning, rather than leave the user
-// without breaks.
+// copy that finds a lock taken asks the first to reopen (show its settings window) and
+// leaves. The locks decide: a copy that holds every one of them knows that no other copy
+// runs, so a name owned by another process then belongs to a stranger, and the copy runs
+// without it, with one warning naming the owner, rather than leave the user without breaks.
+// Only where a lock could not be used does a name owned by another process count as another
+// copy. Where no lock can be made at all and no name owned, the copy runs unguarded, with
+// one warning.
 class SingleInstanceGuard : public QObject
 {
     Q_OBJECT
@@ -32,7 +35,7 @@ public:
     using LockResult = InstanceLockFile::Result;
     enum class BusClaim {
         owned,
-        takenByAnother, // another process owns the name: another copy runs
+        takenByAnother, // another process owns the name
         unavailable,    // no session bus to own a name on
     };
     enum class Claim { firstCopy, anotherCopyRuns };
@@ -50,13 +53,15 @@ public:
     static QStringList standardLockPaths();
 
     // Takes the locks, then the bus name, and logs the one warning when this copy runs
-    // unguarded by either.
+    // unguarded by either, or without the name another process owns.
     Claim claim(QDBusConnection bus);
 
     // Acquired when at least one lock is held; held elsewhere, with none kept, when another
     // process holds any; unavailable when none could be made.
     LockResult acquireLock();
     bool holdsLock() const;
+    // Every lock path is held: no other copy runs.
+    bool holdsEveryLock() const;
     // Why each lock that is not held could not be used, by path; empty when all are held.
     QString lockProblem() const;
 
@@ -77,8 +82,10 @@ public slots:
 
 private:
     void warnUnguarded(BusClaim busClaim) const;
+    void warnNameTaken() const;
     void releaseLocks();
 
     std::vector<std::unique_ptr<InstanceLockFile>> m_locks;
     QString m_busProblem;
+    uint m_busOwnerPid = 0; // of the process owning the name, when the bus could tell
 };
