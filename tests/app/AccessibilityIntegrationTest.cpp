@@ -30,6 +30,10 @@ const QString radioButton = QStringLiteral("radio button");
 const QString checkBox = QStringLiteral("check box");
 const QString menuItem = QStringLiteral("menu item");
 const QString buttonMenu = QStringLiteral("button menu");
+const QString comboBox = QStringLiteral("combo box");
+const QString listItem = QStringLiteral("list item");
+const QString textField = QStringLiteral("text");
+const QString spinBox = QStringLiteral("spin box");
 
 // What the settings window shows when nothing covers it: its sidebar and the Breaks pane.
 const QStringList windowBeneath = {"General", "Smart Behavior", "Wellness", "Notifications", "Meetings",
@@ -92,6 +96,31 @@ public:
                 return control && control->has(AtspiState::checked) == checked;
             },
             stepTimeoutMs);
+    }
+
+    // Finds the control once it shows and sets its whole text.
+    bool setText(const QString &name, const QString &role, const QString &text)
+    {
+        const std::optional<AtspiElement> control = waitForShowing(name, role);
+        return control && m_client.setText(control->object, text);
+    }
+
+    // The text of the showing control; empty when it does not show.
+    QString textOf(const QString &name, const QString &role) const
+    {
+        const std::optional<AtspiElement> control = m_client.findShowing(*m_root, name, role);
+        return control ? m_client.text(control->object) : QString();
+    }
+
+    // The names of every object of that role the tree holds, showing or not.
+    QStringList reachable(const QString &role) const
+    {
+        QStringList names;
+        for (const AtspiElement &element : m_client.elements(*m_root, false)) {
+            if (element.role == role)
+                names.append(element.name);
+        }
+        return names;
     }
 
     // What shows, for a failure's message: "name [role]" a line.
@@ -249,6 +278,64 @@ TEST(AccessibilityIntegrationTest, SwitchesToggledThroughTheBusApplyTheirChange)
     ASSERT_TRUE(app.act("Enable notifications", checkBox, "Toggle"));
     EXPECT_TRUE(app.waitForChecked("Enable notifications", checkBox, false));
     EXPECT_TRUE(waitForSetting(home, "notificationsEnabled", false));
+    ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
+    expectCleanLog(app.process());
+}
+
+TEST(AccessibilityIntegrationTest, DropDownsAndTextFieldsSetThroughTheBusAreStoredAndAClosedListOffersNoEntry)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    AppHome home;
+    ASSERT_TRUE(home.isValid());
+    ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true},
+                                    {"enforcement", "Balanced"},
+                                    {"skipsPerDay", 3},
+                                    {"snoozesPerDay", 3}}));
+    AccessibleApp app(home);
+    const QString error = app.start("[Launch] runtime_services_started");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    AppProcess again(home.environment());
+    ASSERT_TRUE(again.start());
+    ASSERT_TRUE(again.waitForExit(exitTimeoutMs));
+
+    // Each drop-down is found by its row's name and reads its choice; its list is closed.
+    ASSERT_TRUE(app.waitForShowing("Skips per day", comboBox)) << app.describeShowing();
+    EXPECT_EQ(app.textOf("Skips per day", comboBox), "3");
+    EXPECT_EQ(app.textOf("Break duration", comboBox), "20 sec");
+    EXPECT_EQ(app.reachable(listItem).join(", ").toStdString(), "") << "no entry of a closed list";
+
+    ASSERT_TRUE(app.act("Skips per day", comboBox, "Press"));
+    ASSERT_TRUE(app.act("5", listItem, "Press")) << app.describeShowing();
+    EXPECT_TRUE(waitForSetting(home, "skipsPerDay", 5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.textOf("Skips per day", comboBox) == "5"; }, stepTimeoutMs));
+    EXPECT_EQ(app.reachable(listItem).join(", ").toStdString(), "") << "the list closed with the choice";
+    EXPECT_EQ(settingsOf(home).value("snoozesPerDay").toInt(), 3) << "the other row's entry \"5\" untouched";
+
+    // The customizer's own message, set as a whole by the bus.
+    ASSERT_TRUE(app.act("Customize break screen", pushButton, "Press"));
+    ASSERT_TRUE(app.act("Custom", radioButton, "Press")) << app.describeShowing();
+    ASSERT_TRUE(app.setText("Your message...", textField, "Stand up and stretch")) << app.describeShowing();
+    EXPECT_TRUE(waitForSetting(home, "break.customMessage", "Stand up and stretch"));
+    EXPECT_EQ(settingsOf(home).value("break.message").toString(), "Custom");
+
+    ASSERT_EQ(runCommand("xdotool", {"key", "ctrl+w"}), QString());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !app.isShowing("Your message...", textField); }, stepTimeoutMs));
+
+    // A time field steps as its Up key does: the hour, from the new break's 12:30.
+    ASSERT_TRUE(app.act("Scheduled breaks", pushButton, "Press"));
+    ASSERT_TRUE(app.act("Add", pushButton, "Press"));
+    ASSERT_TRUE(app.act("Time", spinBox, "Increase")) << app.describeShowing();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.textOf("Time", spinBox) == "13:30"; }, stepTimeoutMs))
+        << app.textOf("Time", spinBox).toStdString();
+    ASSERT_TRUE(app.act("Cancel", pushButton, "Press"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !app.isShowing("Time", spinBox); }, stepTimeoutMs));
+
+    // Closed, the settings window leaves no entry of its drop-downs to find.
+    ASSERT_EQ(runCommand("xdotool", {"key", "ctrl+w"}), QString());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !app.isShowing("Skips per day", comboBox); }, stepTimeoutMs));
+    EXPECT_EQ(app.reachable(listItem).join(", ").toStdString(), "");
     ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
     expectCleanLog(app.process());
 }

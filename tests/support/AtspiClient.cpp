@@ -11,6 +11,8 @@ namespace {
 constexpr int callTimeoutMs = 3000;
 const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
 const QString actionInterface = QStringLiteral("org.a11y.atspi.Action");
+const QString textInterface = QStringLiteral("org.a11y.atspi.Text");
+const QString editableTextInterface = QStringLiteral("org.a11y.atspi.EditableText");
 // Where every application on the bus keeps its root object.
 const QString applicationRootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
 
@@ -186,4 +188,22 @@ bool AtspiClient::doAction(const AtspiObject &object, const QString &action) con
     return firstResult(call(*m_bus, object.service, object.path, actionInterface, QStringLiteral("DoAction"),
                             {int(index)}))
         .toBool();
+}
+
+QString AtspiClient::text(const AtspiObject &object) const
+{
+    if (!m_bus)
+        return {};
+    // To the end: -1 stands for the last character.
+    return firstResult(call(*m_bus, object.service, object.path, textInterface, QStringLiteral("GetText"), {0, -1}))
+        .toString();
+}
+
+bool AtspiClient::setText(const AtspiObject &object, const QString &text) const
+{
+    if (!m_bus)
+        return false;
+    const QDBusMessage reply = call(*m_bus, object.service, object.path, editableTextInterface,
+                                    QStringLiteral("SetTextContents"), {text});
+    return firstResult(reply).toBool();
 }

@@ -65,6 +65,11 @@ public:
     QStringList actions(const AtspiObject &object) const;
     // Performs the named action; false when the object has no such action or refused it.
     bool doAction(const AtspiObject &object, const QString &action) const;
+    // The whole text of an object with a text, as a screen reader reads it; empty without one.
+    QString text(const AtspiObject &object) const;
+    // Replaces the whole text of an editable object, as a screen reader does; false when it
+    // has no editable text or refused it.
+    bool setText(const AtspiObject &object, const QString &text) const;
 
 private:
     QList<AtspiObject> children(const AtspiObject &object) const;

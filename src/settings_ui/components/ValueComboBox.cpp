@@ -1,8 +1,10 @@
 #include "settings_ui/components/ValueComboBox.h"
 
 #include "settings_ui/components/SettingsFont.h"
+#include "settings_ui/components/ValueComboBoxAccessible.h"
 #include "settings_ui/components/WheelToPane.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 
 #include <algorithm>
@@ -19,6 +21,7 @@ ValueComboBox::ValueComboBox(const QList<Option> &options, int width, QWidget *p
     : QComboBox(parent)
     , m_preferredWidth(width)
 {
+    ValueComboBoxAccessible::install();
     setFont(SettingsFont::font(SettingsFont::bodySize));
     for (const Option &option : options)
         addItem(option.label, option.value);
@@ -38,6 +41,20 @@ void ValueComboBox::setValue(const QVariant &value)
 QVariant ValueComboBox::value() const
 {
     return currentIndex() < 0 ? QVariant() : currentData();
+}
+
+bool ValueComboBox::isListOpen() const
+{
+    return view()->isVisible();
+}
+
+void ValueComboBox::pick(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    setCurrentIndex(index);
+    hidePopup();
+    emit activated(index);
 }
 
 void ValueComboBox::changeEvent(QEvent *event)

@@ -9,7 +9,8 @@
 // the value it is given, or none (index -1) while that value matches no option, and it
 // writes nothing by itself: it reports the user's choice through valueActivated, also when
 // the user picks the option already shown, since that may be what makes a value of no option
-// a real one. The mouse wheel scrolls the pane instead of changing the choice.
+// a real one. The mouse wheel scrolls the pane instead of changing the choice. Screen readers
+// see it as ValueComboBoxAccessible describes.
 class ValueComboBox : public QComboBox
 {
     Q_OBJECT
@@ -32,6 +33,11 @@ public:
     // The shown option's value; invalid while none is shown.
     QVariant value() const;
     int preferredWidth() const { return m_preferredWidth; }
+
+    bool isListOpen() const;
+    // What Return on an entry of the open list does: shows that entry, closes the list and
+    // reports the choice.
+    void pick(int index);
 
 signals:
     void valueActivated(const QVariant &value);

@@ -31,7 +31,7 @@ CustomMessageField::CustomMessageField(QWidget *parent)
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::transparent);
     setPalette(colours);
-    connect(this, &QLineEdit::textEdited, this, &CustomMessageField::onTextEdited);
+    connect(this, &QLineEdit::textChanged, this, &CustomMessageField::onTextChanged);
 }
 
 void CustomMessageField::setMessage(const QString &message)
@@ -39,18 +39,19 @@ void CustomMessageField::setMessage(const QString &message)
     m_accepted = message;
     if (message == text())
         return;
+    const QSignalBlocker quiet(this);
     setText(message);
     // A text shown from the settings reads from its start; one being typed keeps its cursor.
     if (!hasFocus())
         setCursorPosition(0);
 }
 
-void CustomMessageField::onTextEdited(const QString &typed)
+void CustomMessageField::onTextChanged(const QString &changed)
 {
-    QString accepted = typed;
-    if (!TextLimit::onlyRemoves(m_accepted, typed))
-        accepted = TextLimit::cut(typed, maxCharacters);
-    if (accepted.size() != typed.size()) {
+    QString accepted = changed;
+    if (!TextLimit::onlyRemoves(m_accepted, changed))
+        accepted = TextLimit::cut(changed, maxCharacters);
+    if (accepted.size() != changed.size()) {
         const int cursor = std::min(cursorPosition(), int(accepted.size()));
         const QSignalBlocker quiet(this);
         setText(accepted);

@@ -11,8 +11,9 @@
 // version or an edited file, is shown and kept as it is until edited; an edit that only
 // removes text keeps the rest of it, so the user can shorten it by hand.
 //
-// edited() reports the user's text once it is within the rule; setMessage() shows a text
-// without reporting it.
+// edited() reports the user's text once it is within the rule, however it came: typed,
+// pasted, or set by a screen reader through the accessibility bus, which sets the whole text
+// and never counts as typing. setMessage() shows a text without reporting it.
 class CustomMessageField : public QLineEdit
 {
     Q_OBJECT
@@ -34,7 +35,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void onTextEdited(const QString &text);
+    void onTextChanged(const QString &text);
 
     // The text as last shown or accepted, to tell an edit that only removes from one that adds.
     QString m_accepted;

@@ -17,12 +17,15 @@
 #include "support/SettingsWindowRig.h"
 
 #include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -277,6 +280,40 @@ TEST_F(BreakScreenCustomizeViewTest, APastedMegabyteStoresTwoHundredEightyCharac
     EXPECT_EQ(field->text(), view->config().customMessage());
     view->close();
     EXPECT_EQ(settingsFile()["break.customMessage"].toString().size(), 280);
+}
+
+// A screen reader sets the whole text at once, by either of the accessibility interfaces: the
+// text is stored and previewed as typing would, within the same limit.
+TEST_F(BreakScreenCustomizeViewTest, AMessageSetThroughTheAccessibilityInterfacesIsPreviewedAndSaved)
+{
+    rig.store.setString("break.message", "Custom");
+    open();
+    QAccessibleInterface *field =
+        QAccessible::queryAccessibleInterface(control<CustomMessageField>("break.customMessage"));
+    ASSERT_NE(field->editableTextInterface(), nullptr);
+    struct Case
+    {
+        const char *name;
+        std::function<void(const QString &)> set;
+        QString text;
+        QString stored;
+    };
+    const Case cases[] = {
+        {"set as the value", [&](const QString &text) { field->setText(QAccessible::Value, text); }, "Stand up",
+         "Stand up"},
+        {"replaced", [&](const QString &text) { field->editableTextInterface()->replaceText(0, 8, text); },
+         "Look away", "Look away"},
+        {"a megabyte", [&](const QString &text) { field->setText(QAccessible::Value, text); },
+         QString(1 << 20, QLatin1Char('m')), QString(280, QLatin1Char('m'))},
+    };
+    for (const Case &test : cases) {
+        SCOPED_TRACE(test.name);
+        test.set(test.text);
+        EXPECT_EQ(view->config().customMessage(), test.stored);
+        EXPECT_EQ(view->preview()->previewMessage(), test.stored);
+        rig.clock.advance(0.3);
+        EXPECT_EQ(settingsFile()["break.customMessage"].toString(), test.stored);
+    }
 }
 
 namespace {

@@ -28,6 +28,30 @@ void WallClockTimeEdit::setWallClock(qint64 hour, qint64 minute)
     setTime(QTime(int(std::clamp<qint64>(hour, 0, 23)), int(std::clamp<qint64>(minute, 0, 59))));
 }
 
+void WallClockTimeEdit::setMinuteOfDay(int minuteOfDay)
+{
+    const int current = this->minuteOfDay();
+    const int step = stepMinutes();
+    // Up and Down step the field under the cursor and stop at its ends: 09:59 stays 09:59 on
+    // a step of the minutes.
+    if (minuteOfDay == current + step || minuteOfDay == current - step) {
+        stepBy(minuteOfDay > current ? 1 : -1);
+        return;
+    }
+    if (minuteOfDay < firstMinuteOfDay() || minuteOfDay > lastMinuteOfDay())
+        return;
+    setTime(QTime(minuteOfDay / 60, minuteOfDay % 60));
+}
+
+int WallClockTimeEdit::stepMinutes() const
+{
+    switch (currentSection()) {
+    case MinuteSection: return 1;
+    case AmPmSection: return 12 * 60;
+    default: return 60;
+    }
+}
+
 QString WallClockTimeEdit::hourMinuteFormat(const QLocale &locale)
 {
     QString format = locale.timeFormat(QLocale::ShortFormat);

@@ -8,6 +8,7 @@
 #include "support/BreaksPaneFixture.h"
 #include "support/LogCapture.h"
 
+#include <QAccessible>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTest>
@@ -113,6 +114,65 @@ TEST_F(OfficeHoursViewTest, AnOutOfRangeTimeShowsClampedAndStaysStoredUntilItsPi
     rig.clock.advance(OfficeHoursView::saveDelaySeconds);
     EXPECT_EQ(storedDay(0)["startHour"].toInteger(), 23);
     EXPECT_EQ(storedDay(0)["startMin"].toInteger(), 30);
+}
+
+namespace {
+
+// What the accessibility bus does for Increase and Decrease on a control that has a value but
+// no such action of its own: a move of one step of the value.
+void stepThroughTheBus(QAccessibleInterface *field, int direction)
+{
+    QAccessibleValueInterface *value = field->valueInterface();
+    value->setCurrentValue(value->currentValue().toDouble() + direction * value->minimumStepSize().toDouble());
+}
+
+} // namespace
+
+// A screen reader reads a time field's minute of the day and steps it as the Up and Down keys
+// do: each step of the bus matches the key's on a twin field, and the result is stored.
+TEST_F(OfficeHoursViewTest, ATimeFieldShowsItsMinuteOfTheDayAndStepsThroughTheBusAsItsArrowKeys)
+{
+    openPage();
+    auto *monday = control<WallClockTimeEdit>("officeHoursSchedule.0.start");
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(monday);
+    ASSERT_NE(field->valueInterface(), nullptr);
+    EXPECT_EQ(field->text(QAccessible::Name), "Monday start");
+    EXPECT_EQ(field->text(QAccessible::Value), monday->text());
+    EXPECT_EQ(field->valueInterface()->currentValue().toInt(), 9 * 60);
+    EXPECT_EQ(field->valueInterface()->maximumValue().toInt(), 23 * 60 + 59);
+
+    WallClockTimeEdit twin(OfficeHoursDayRow::pickerWidth);
+    twin.setWallClock(9, 0);
+    twin.show();
+    struct Step
+    {
+        QDateTimeEdit::Section section;
+        int direction;
+        QTime expected;
+    };
+    const Step steps[] = {{QDateTimeEdit::HourSection, 1, QTime(10, 0)},
+                          {QDateTimeEdit::HourSection, -1, QTime(9, 0)},
+                          {QDateTimeEdit::HourSection, -1, QTime(8, 0)},
+                          {QDateTimeEdit::MinuteSection, -1, QTime(8, 0)}, // the minutes stop at 00
+                          {QDateTimeEdit::MinuteSection, 1, QTime(8, 1)}};
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.expected.toString().toStdString());
+        monday->setCurrentSection(step.section);
+        twin.setCurrentSection(step.section);
+        stepThroughTheBus(field, step.direction);
+        QTest::keyClick(&twin, step.direction > 0 ? Qt::Key_Up : Qt::Key_Down);
+        EXPECT_EQ(monday->time(), step.expected);
+        EXPECT_EQ(twin.time(), step.expected);
+    }
+    rig.clock.advance(OfficeHoursView::saveDelaySeconds);
+    ASSERT_EQ(saves().size(), 1) << "the steps are the user's edits";
+    EXPECT_EQ(storedDay(0)["startHour"].toInteger(), 8);
+    EXPECT_EQ(storedDay(0)["startMin"].toInteger(), 1);
+
+    field->valueInterface()->setCurrentValue(17 * 60 + 45.0);
+    rig.clock.advance(OfficeHoursView::saveDelaySeconds);
+    EXPECT_EQ(storedDay(0)["startHour"].toInteger(), 17);
+    EXPECT_EQ(storedDay(0)["startMin"].toInteger(), 45);
 }
 
 TEST_F(OfficeHoursViewTest, WindowsPastMidnightAndOfEqualEndsAreStoredAsSet)

@@ -11,6 +11,7 @@
 #include "support/BreaksPaneFixture.h"
 #include "support/ScopedTimeZone.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
@@ -155,7 +156,11 @@ TEST_F(PlannedBreakSheetTest, ConfirmingChecksTheNameAndTheDaysAndTheErrorsFollo
 TEST_F(PlannedBreakSheetTest, ConfirmingAddsTheBreakWithItsNameTrimmedAndCloses)
 {
     openAdd();
-    part<QLineEdit>("name")->setText("  Lunch \n");
+    // The name and the time as a screen reader sets them, through the accessibility interfaces.
+    QAccessibleInterface *name = QAccessible::queryAccessibleInterface(part<QLineEdit>("name"));
+    name->editableTextInterface()->insertText(0, "  Lunch \n");
+    QAccessibleInterface *time = QAccessible::queryAccessibleInterface(part<WallClockTimeEdit>("time"));
+    time->valueInterface()->setCurrentValue(13 * 60 + 30);
     press("icon:fork.knife");
     part<QComboBox>("duration")->setCurrentIndex(part<QComboBox>("duration")->findText("30 min"));
     emit part<QComboBox>("duration")->activated(part<QComboBox>("duration")->currentIndex());
@@ -168,7 +173,7 @@ TEST_F(PlannedBreakSheetTest, ConfirmingAddsTheBreakWithItsNameTrimmedAndCloses)
     const PlannedBreak added = rig.plannedBreaks.breaks().first();
     EXPECT_EQ(added.name, "Lunch");
     EXPECT_EQ(added.emoji, "fork.knife");
-    EXPECT_EQ(added.hour, 12);
+    EXPECT_EQ(added.hour, 13);
     EXPECT_EQ(added.minute, 30);
     EXPECT_EQ(added.durationSeconds, 1800);
     EXPECT_EQ(added.days, (QList<bool>{true, true, true, true, false, false, true}));

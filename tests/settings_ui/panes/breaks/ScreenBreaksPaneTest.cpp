@@ -9,6 +9,7 @@
 #include "support/BreakScreenRig.h"
 #include "support/BreaksPaneRig.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QSignalSpy>
 #include <QTest>
@@ -131,6 +132,51 @@ TEST_F(ScreenBreaksPaneTest, EnforcementCardsWriteTheModeAndTheLimitsItImplies)
         EXPECT_EQ(stored["snoozesPerDay"].toInteger(), test.expectedSnoozes);
         EXPECT_EQ(breakEnforcementRawValue(selectedCard(*view)), test.expectedMode);
         EXPECT_EQ(view->findChild<BreakLimitsCard *>()->isVisible(), test.limitsShown);
+    }
+}
+
+// What a screen reader finds of each drop-down: the row's name, the choice as its value, and
+// an entry of the opened list that, pressed by name, stores its choice.
+TEST_F(ScreenBreaksPaneTest, EachDropDownIsNamedByItsRowAndAnEntryPressedByNameIsStored)
+{
+    struct Case
+    {
+        const char *picker;
+        const char *name;
+        const char *shown;
+        const char *entry;
+        qint64 stored;
+    };
+    const Case cases[] = {
+        {"skipsPerDay", "Skips per day", "3", "5", 5},
+        {"snoozesPerDay", "Snoozes per day", "3", "1", 1},
+        {"breakInterval", "Break interval", "20 min", "45 min", 45},
+        {"breakDuration", "Break duration", "20 sec", "2 min", 120},
+    };
+    rig.settings.setEnforcement("Balanced");
+    rig.settings.setSkipsPerDay(3);
+    rig.settings.setSnoozesPerDay(3);
+    const auto view = rig.openWindow();
+    for (const Case &test : cases) {
+        SCOPED_TRACE(test.picker);
+        QAccessibleInterface *picker = QAccessible::queryAccessibleInterface(find<ValueComboBox>(*view, test.picker));
+        EXPECT_EQ(picker->text(QAccessible::Name), test.name);
+        EXPECT_EQ(picker->text(QAccessible::Value), test.shown);
+        EXPECT_EQ(picker->childCount(), 0);
+
+        picker->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessibleInterface *entry = nullptr;
+        for (int index = 0; index < picker->childCount(); ++index) {
+            if (picker->child(index)->text(QAccessible::Name) == test.entry)
+                entry = picker->child(index);
+        }
+        ASSERT_NE(entry, nullptr);
+        entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        BreaksPaneRig::settle();
+
+        EXPECT_EQ(rig.storedSettings()[test.picker].toInteger(), test.stored);
+        EXPECT_EQ(picker->text(QAccessible::Value), test.entry);
+        EXPECT_EQ(picker->childCount(), 0) << "the list closed";
     }
 }
 
