@@ -1,5 +1,6 @@
 #pragma once
 
+#include "breakscreen/AccessiblePart.h"
 #include "core/AppTheme.h"
 
 #include <QPointer>
@@ -15,7 +16,7 @@ class QScreen;
 // backdrop with a quiet "Break in progress" under a crossed-out eye. It has no controls;
 // clicks on it do nothing. The backdrop follows the configuration's background while it
 // shows. Give it its screen before the panel covers that screen: the blur backdrop is
-// made from what the screen showed.
+// made from what the screen showed. Screen readers read "Break in progress" as a label.
 class BreakSecondaryView : public QWidget
 {
     Q_OBJECT
@@ -32,6 +33,8 @@ public:
     ~BreakSecondaryView() override;
 
     static QString label();
+    // The label, as screen readers see it.
+    QList<AccessiblePart::Description> accessibleParts();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -39,6 +42,8 @@ protected:
 private:
     void rebuildBackground();
     void paintMarks(QPainter &painter) const;
+    // Where the label is drawn.
+    QRectF labelRect() const;
 
     BreakScreenConfig &m_config;
     ColorScheme m_scheme;
