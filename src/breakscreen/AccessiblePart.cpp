@@ -54,17 +54,24 @@ QAccessible::State AccessiblePart::state() const
         state.expanded = m_description.expanded();
         state.collapsed = !state.expanded;
     }
+    if (m_description.focused) {
+        state.focusable = true;
+        state.focused = m_description.focused();
+    }
     return state;
 }
 
+// A text offers no action at all: a screen reader would otherwise announce it as pressable.
 void *AccessiblePart::interface_cast(QAccessible::InterfaceType type)
 {
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
+    return type == QAccessible::ActionInterface && m_description.press
+               ? static_cast<QAccessibleActionInterface *>(this)
+               : nullptr;
 }
 
 QStringList AccessiblePart::actionNames() const
 {
-    return {pressAction()};
+    return m_description.press ? QStringList{pressAction()} : QStringList();
 }
 
 void AccessiblePart::doAction(const QString &actionName)

@@ -9,10 +9,11 @@
 #include <functional>
 
 // One part of a widget that paints its parts itself (a half of a split button, a row of a
-// painted menu), shown to screen readers as an object of its own: a name (its visible
-// label), a role, where it lies in the widget, and a press that does what a click on it
-// does. It has no children, and takes no press while its widget is hidden or disabled.
-// Made and owned by its widget's accessible interface.
+// painted menu, a painted title), shown to screen readers as an object of its own: a name
+// (its visible label), a role, where it lies in the widget, and a press that does what a
+// click on it does (a text has none). It has no children, and takes no press while its
+// widget is hidden or disabled. A part the keyboard can move to says whether it is there
+// now. Made and owned by its widget's accessible interface.
 class AccessiblePart : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
@@ -25,6 +26,8 @@ public:
         std::function<void()> press;
         // Whether the part now shows more (an open menu); none when it cannot.
         std::function<bool()> expanded;
+        // Whether the keyboard is on the part now; none when it never can be.
+        std::function<bool()> focused;
     };
 
     AccessiblePart(QWidget *owner, Description description);

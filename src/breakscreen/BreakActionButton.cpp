@@ -1,6 +1,7 @@
 #include "breakscreen/BreakActionButton.h"
 
 #include "breakscreen/BreakControlCapsule.h"
+#include "breakscreen/BreakControlKeys.h"
 #include "breakscreen/BreakOverlayFont.h"
 #include "breakscreen/OverlayTransition.h"
 
@@ -37,7 +38,8 @@ BreakActionButton::BreakActionButton(BreakGlyph icon, const QString &label,
     , m_hover(new OverlayTransition(hoverMs, QEasingCurve::OutQuad, false, this))
 {
     setText(label);
-    setFocusPolicy(Qt::NoFocus);
+    // A click ends the break anyway; only the keyboard needs to stop on the pill.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
     m_capsuleSize = measureCapsule();
     resize(sizeHint());
@@ -124,6 +126,34 @@ void BreakActionButton::leaveEvent(QEvent *event)
 {
     m_hover->setShown(false);
     QAbstractButton::leaveEvent(event);
+}
+
+std::optional<BreakFocusRing::Outline> BreakActionButton::focusOutline() const
+{
+    if (!hasFocus())
+        return std::nullopt;
+    return BreakFocusRing::Outline::capsule(capsuleRect());
+}
+
+void BreakActionButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    emit lookChanged();
+}
+
+void BreakActionButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    emit lookChanged();
+}
+
+// Space is the button's own; Return and Enter press it too.
+void BreakActionButton::keyPressEvent(QKeyEvent *event)
+{
+    if (BreakControlKeys::isReturn(event))
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 QColor BreakActionButton::labelInk() const

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "breakscreen/BreakFocusRing.h"
 #include "breakscreen/BreakGlyphs.h"
 
 #include <QAbstractButton>
 #include <QColor>
 
+#include <optional>
+
 class OverlayTransition;
 
 // A pill of the break overlay's action row: a symbol and a label on a faint capsule, all in
 // one colour. Hovering brightens it and lifts it a little. It reports each click through
-// clicked(); only the capsule takes clicks. Its shadow lies outside the widget and is drawn
-// by the row beneath (shadowOpacity()), so neighbouring pills never hide each other's clicks.
+// clicked(); only the capsule takes clicks. Tab brings the keyboard to it (a click does
+// not), and Return, Enter or Space press it as a click does. Its shadow and its focus ring
+// lie outside the widget and are drawn by the row beneath (shadowOpacity(), focusOutline()),
+// so neighbouring pills never hide each other's clicks.
 class BreakActionButton : public QAbstractButton
 {
     Q_OBJECT
@@ -34,17 +39,22 @@ public:
     // The capsule within the widget, at rest.
     QRectF capsuleRect() const;
     qreal shadowOpacity() const;
+    // The outline to ring while the keyboard is on the pill; none otherwise.
+    std::optional<BreakFocusRing::Outline> focusOutline() const;
 
     QSize sizeHint() const override;
 
 signals:
-    // The look the row draws (the shadow) changed.
+    // The look the row draws (the shadow, the focus ring) changed.
     void lookChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
 
 private:

@@ -2,9 +2,11 @@
 
 #include "breakscreen/BreakActionButton.h"
 #include "breakscreen/BreakControlCapsule.h"
+#include "breakscreen/BreakFocusRing.h"
 #include "breakscreen/BreakOverlayTexts.h"
 #include "breakscreen/OverlayTransition.h"
 #include "breakscreen/SnoozeButton.h"
+#include "breakscreen/SnoozeMenu.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -29,6 +31,7 @@ BreakActionRow::BreakActionRow(const QColor &foreground, QWidget *parent)
     , m_endBreak(new BreakActionButton(BreakGlyph::checkmarkCircleFill,
                                        BreakOverlayTexts::endBreak, foreground, this))
     , m_endBreakShown(new OverlayTransition(endBreakMs, QEasingCurve::InOutQuad, false, this))
+    , m_focusRing(BreakFocusRing::colour(true))
 {
     m_endBreak->hide();
     // The snooze menu rises over its neighbours and takes their clicks where it covers them.
@@ -50,6 +53,13 @@ void BreakActionRow::setColours(const QColor &foreground, const QColor &material
     m_skip->setForeground(foreground);
     m_endBreak->setForeground(foreground);
     m_snooze->setColours(foreground, material);
+}
+
+void BreakActionRow::setFocusRingColour(const QColor &colour)
+{
+    m_focusRing = colour;
+    m_snooze->menu()->setFocusRingColour(colour);
+    update();
 }
 
 void BreakActionRow::setSkipVisible(bool visible)
@@ -188,5 +198,27 @@ void BreakActionRow::paintEvent(QPaintEvent *event)
         painter.setOpacity(shadowOpacityOf(slot.widget));
         const QPointF corner = capsuleInRow(slot.widget).topLeft() - QPointF(reach, reach);
         painter.drawImage(corner, shadowFor(slot.capsule));
+        paintFocusRing(painter, slot.widget);
     }
+}
+
+// Beneath the pill, which fills its capsule only faintly: the ring shows through it where
+// it runs between the two halves of the snooze pill.
+void BreakActionRow::paintFocusRing(QPainter &painter, QWidget *control) const
+{
+    std::optional<BreakFocusRing::Outline> outline;
+    qreal opacity = 1.0;
+    if (control == m_snooze) {
+        outline = m_snooze->focusOutline();
+        opacity = m_snooze->opacity();
+    } else {
+        const auto *button = static_cast<BreakActionButton *>(control);
+        outline = button->focusOutline();
+        opacity = button->opacity();
+    }
+    if (!outline)
+        return;
+    outline->rect.translate(control->pos());
+    painter.setOpacity(opacity);
+    BreakFocusRing::paint(painter, *outline, m_focusRing);
 }

@@ -12,9 +12,10 @@ class SnoozeButton;
 // The break overlay's row of ways out, centred, in this order: "Skip Break", the snooze
 // pill, "End Break". Each shows when the overlay allows it. "End Break" grows in from 95 %
 // with a fade when the break enters its final fifth, and the others slide aside as it does.
-// The row draws the pills' shadows beneath them. Its widget spans the column and reaches
-// above the pills for the snooze menu and below them for the shadows: place it with
-// setControlsGeometry.
+// The row draws the pills' shadows beneath them, and the focus ring around the one the
+// keyboard is on. Tab and Shift+Tab go through the pills left to right, both halves of the
+// snooze pill included. Its widget spans the column and reaches above the pills for the
+// snooze menu and below them for the shadows: place it with setControlsGeometry.
 class BreakActionRow : public QWidget
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     BreakActionButton *endBreakButton() const { return m_endBreak; }
 
     void setColours(const QColor &foreground, const QColor &material);
+    void setFocusRingColour(const QColor &colour);
     void setSkipVisible(bool visible);
     void setSnoozeVisible(bool visible);
     // Eases "End Break" in or out.
@@ -58,6 +60,7 @@ private:
     QRectF capsuleInRow(QWidget *control) const;
     qreal shadowOpacityOf(QWidget *control) const;
     QRect shadowRect(QWidget *control) const;
+    void paintFocusRing(QPainter &painter, QWidget *control) const;
     const QImage &shadowFor(const QSize &capsule);
 
     BreakActionButton *m_skip;
@@ -65,6 +68,7 @@ private:
     BreakActionButton *m_endBreak;
     OverlayTransition *m_endBreakShown;
     qreal m_opacity = 1.0;
+    QColor m_focusRing;
     QRect m_band;
     QHash<quint64, QImage> m_shadows; // by capsule size and pixel ratio
 };

@@ -1,9 +1,11 @@
 #include "breakscreen/BreakCompletePanel.h"
 
+#include "breakscreen/BreakFocusRing.h"
 #include "breakscreen/BreakGlyphs.h"
 #include "breakscreen/BreakOverlayFont.h"
 #include "breakscreen/BreakOverlayTexts.h"
 #include "breakscreen/BreakResumeButton.h"
+#include "breakscreen/PartedWidgetAccessible.h"
 
 #include <QPainter>
 
@@ -37,8 +39,11 @@ BreakCompletePanel::BreakCompletePanel(const BreakOverlayPalette &palette, QWidg
     : QWidget(parent)
     , m_palette(palette)
     , m_resume(new BreakResumeButton(palette.resumeFill(), this))
+    , m_focusRing(BreakFocusRing::colour(true))
 {
+    PartedWidgetAccessible::install<BreakCompletePanel, QAccessible::Grouping>();
     connect(m_resume, &BreakResumeButton::clicked, this, &BreakCompletePanel::resumeClicked);
+    connect(m_resume, &BreakResumeButton::focusChanged, this, [this] { update(); });
     resize(sizeHint());
 }
 
@@ -58,6 +63,14 @@ void BreakCompletePanel::setOpacity(qreal opacity)
     update();
 }
 
+void BreakCompletePanel::setFocusRingColour(const QColor &colour)
+{
+    if (colour == m_focusRing)
+        return;
+    m_focusRing = colour;
+    update();
+}
+
 BreakCompletePanel::Rows BreakCompletePanel::rowHeights() const
 {
     return {tickSize, lineHeight(titleFont()), lineHeight(subtitleFont()),
@@ -70,9 +83,40 @@ QSize BreakCompletePanel::sizeHint() const
     const qreal width = std::max(
         {QFontMetricsF(titleFont()).horizontalAdvance(BreakOverlayTexts::breakComplete),
          QFontMetricsF(subtitleFont()).horizontalAdvance(BreakOverlayTexts::breakCompleteSubtitle),
-         qreal(m_resume->sizeHint().width())});
-    const qreal height = rows.tick + rows.title + rows.subtitle + rows.button + 3 * spacing;
+         qreal(m_resume->sizeHint().width() + 2 * BreakFocusRing::reach())});
+    // Room below Resume for its focus ring.
+    const qreal height = rows.tick + rows.title + rows.subtitle + rows.button + 3 * spacing
+                       + BreakFocusRing::reach();
     return QSize(int(std::ceil(width)) + 2, int(std::ceil(height)));
+}
+
+QRect BreakCompletePanel::titleRect() const
+{
+    const Rows rows = rowHeights();
+    return QRectF(0, rows.tick + spacing, width(), rows.title).toAlignedRect();
+}
+
+QRect BreakCompletePanel::subtitleRect() const
+{
+    const Rows rows = rowHeights();
+    return QRectF(0, rows.tick + rows.title + 2 * spacing, width(), rows.subtitle).toAlignedRect();
+}
+
+QList<AccessiblePart::Description> BreakCompletePanel::accessibleParts()
+{
+    return {
+        {QString(BreakOverlayTexts::breakComplete), QAccessible::StaticText,
+         [this] { return titleRect(); }, {}, {}, {}},
+        {QString(BreakOverlayTexts::breakCompleteSubtitle), QAccessible::StaticText,
+         [this] { return subtitleRect(); }, {}, {}, {}},
+    };
+}
+
+// Whoever waits on the panel may have no pointer at hand: Resume has the keyboard from the
+// moment the panel is there.
+void BreakCompletePanel::showEvent(QShowEvent *)
+{
+    m_resume->setFocus(Qt::OtherFocusReason);
 }
 
 void BreakCompletePanel::resizeEvent(QResizeEvent *)
@@ -96,6 +140,10 @@ void BreakCompletePanel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(m_opacity);
+    if (m_resume->hasFocus())
+        BreakFocusRing::paint(painter,
+                              BreakFocusRing::Outline::capsule(QRectF(m_resume->geometry())),
+                              m_focusRing);
     BreakGlyphs::paint(painter, BreakGlyph::checkmarkCircleFill,
                        QPointF(width() / 2.0, tickSize / 2), tickSize, QFont::Normal,
                        m_palette.green());

@@ -2,6 +2,7 @@
 
 #include "breakscreen/BreakOverlayFont.h"
 #include "breakscreen/BreakOverlayText.h"
+#include "breakscreen/StaticTextAccessible.h"
 
 #include <QPainter>
 
@@ -39,7 +40,10 @@ BreakCountdownView::BreakCountdownView(BreakCountdown style, const BreakOverlayP
     , m_palette(palette)
     , m_timerText(new BreakOverlayText(this))
 {
+    StaticTextAccessible::install<BreakCountdownView>();
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_timerText->setReadByScreenReaders(false);
+    setAccessibleName(spoken(m_seconds));
     applyStyle();
 }
 
@@ -49,6 +53,22 @@ QString BreakCountdownView::formatted(qint64 seconds)
     return QStringLiteral("%1:%2")
         .arg(shown / 60, 2, 10, QLatin1Char('0'))
         .arg(shown % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString BreakCountdownView::spoken(qint64 seconds)
+{
+    const qint64 shown = std::max<qint64>(seconds, 0);
+    const qint64 minutes = shown / 60;
+    const qint64 rest = shown % 60;
+    QStringList words;
+    if (minutes > 0)
+        words.append(QStringLiteral("%1 %2").arg(minutes).arg(
+            minutes == 1 ? QStringLiteral("minute") : QStringLiteral("minutes")));
+    if (rest > 0 || minutes == 0)
+        words.append(QStringLiteral("%1 %2").arg(rest).arg(
+            rest == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
+    words.append(QStringLiteral("left"));
+    return words.join(QLatin1Char(' '));
 }
 
 QString BreakCountdownView::text() const
@@ -74,6 +94,8 @@ void BreakCountdownView::setCountdown(qint64 seconds, double progressFraction)
 {
     if (seconds == m_seconds && progressFraction == m_fraction)
         return;
+    if (seconds != m_seconds)
+        setAccessibleName(spoken(seconds));
     m_seconds = seconds;
     m_fraction = std::clamp(progressFraction, 0.0, 1.0);
     if (m_style == BreakCountdown::timer)

@@ -12,7 +12,8 @@ class BreakOverlayText;
 // a ring that fills clockwise from the top ("ring"), digits over a thin bar that fills from
 // the left ("bar"), or nothing at all ("hidden"). It changes once a second and repaints
 // itself alone. The widget reaches past its content by the digits' shadow: place it with
-// setContentGeometry.
+// setContentGeometry. Screen readers read it as a label of the time left in words, changed
+// when the seconds shown change and at no other time.
 class BreakCountdownView : public QWidget
 {
     Q_OBJECT
@@ -28,6 +29,9 @@ public:
 
     // "mm:ss" with the minutes uncapped: an hour reads 60:00.
     static QString formatted(qint64 seconds);
+    // The time left as words, as screen readers read it: "4 minutes 30 seconds left",
+    // "1 minute left", "20 seconds left".
+    static QString spoken(qint64 seconds);
 
     void setCountdownStyle(BreakCountdown style);
     void setPalette(const BreakOverlayPalette &palette);

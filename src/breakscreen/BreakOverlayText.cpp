@@ -1,6 +1,7 @@
 #include "breakscreen/BreakOverlayText.h"
 
 #include "breakscreen/SoftShadow.h"
+#include "breakscreen/StaticTextAccessible.h"
 
 #include <QPainter>
 #include <QTextLine>
@@ -20,6 +21,7 @@ constexpr qreal unlimitedWidth = 1.0e6;
 BreakOverlayText::BreakOverlayText(QWidget *parent)
     : QWidget(parent)
 {
+    StaticTextAccessible::install<BreakOverlayText>();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     layoutLines();
 }
@@ -29,7 +31,15 @@ void BreakOverlayText::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
+    if (m_readByScreenReaders)
+        setAccessibleName(text);
     layoutLines();
+}
+
+void BreakOverlayText::setReadByScreenReaders(bool read)
+{
+    m_readByScreenReaders = read;
+    setAccessibleName(read ? m_text : QString());
 }
 
 void BreakOverlayText::setTextStyle(const BreakTextStyle &style)

@@ -13,7 +13,8 @@
 // the hint. Always plain text: a user's message with markup in it shows its characters as
 // typed. Lines are centred; the text and its shadow are drawn once per change into a picture
 // that repaints merely copy, faded by the overlay's transitions. The widget reaches past the
-// text by its shadow's room: place it with setTextGeometry. Clicks pass through it.
+// text by its shadow's room: place it with setTextGeometry. Clicks pass through it. Screen
+// readers read it as a label of the text it shows, while it shows.
 class BreakOverlayText : public QWidget
 {
     Q_OBJECT
@@ -23,6 +24,9 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString &text);
+    // A text read otherwise (the countdown's digits, which the countdown reads as words)
+    // keeps its name empty, and so tells screen readers of no change.
+    void setReadByScreenReaders(bool read);
     const BreakTextStyle &textStyle() const { return m_style; }
     void setTextStyle(const BreakTextStyle &style);
     qreal opacity() const { return m_opacity; }
@@ -43,6 +47,7 @@ private:
     QPixmap renderPicture() const;
 
     QString m_text;
+    bool m_readByScreenReaders = true;
     BreakTextStyle m_style;
     qreal m_opacity = 1.0;
     std::unique_ptr<QTextLayout> m_layout;

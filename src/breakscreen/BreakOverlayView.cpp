@@ -6,6 +6,7 @@
 #include "breakscreen/BreakBackgrounds.h"
 #include "breakscreen/BreakCompletePanel.h"
 #include "breakscreen/BreakCountdownView.h"
+#include "breakscreen/BreakFocusRing.h"
 #include "breakscreen/BreakOverlayLayout.h"
 #include "breakscreen/BreakOverlayStyles.h"
 #include "breakscreen/BreakOverlayText.h"
@@ -50,7 +51,8 @@ BreakOverlayView::BreakOverlayView(BreakScreenConfig &config, bool isLongBreak,
     , m_theme(services.theme)
     , m_model(new BreakOverlayModel(config, isLongBreak, mode, std::move(onDismissBreak),
                                     services.settings, services.clock, this))
-    , m_escapeKeys(new EscapeKeyCapture([this] { return m_model->handleEscape(); }, this))
+    , m_escapeKeys(new EscapeKeyCapture(
+          [this] { return closeSnoozeMenu() || m_model->handleEscape(); }, this))
     , m_leaves(services.leafRandom)
     , m_leavesStartMs(services.clock.monotonicMs())
 {
@@ -58,7 +60,9 @@ BreakOverlayView::BreakOverlayView(BreakScreenConfig &config, bool isLongBreak,
     // backdrop falls back to its translucent fill.
     if (config.background() == BreakBG::blur && services.grabScreen)
         m_screenGrab = services.grabScreen();
-    setFocusPolicy(Qt::StrongFocus);
+    // The panel gives the overlay the keyboard; Tab goes on to the controls and cycles
+    // through them alone, never back to the backdrop.
+    setFocusPolicy(Qt::NoFocus);
     m_leafTimer.setInterval(FloatingParticles::frameIntervalMs);
     connect(&m_leafTimer, &QTimer::timeout, this, &BreakOverlayView::advanceLeaves);
     rebuildBackground();
@@ -85,8 +89,11 @@ void BreakOverlayView::buildSections()
     m_actionRow->setSkipVisible(m_model->skipVisible());
     m_actionRow->setSnoozeVisible(m_model->snoozeVisible());
     m_actionRow->setEndBreakVisible(m_model->endBreakVisible());
-    // The row sits above the texts, so the snooze menu covers what it rises over.
+    // The row sits above the texts, so the snooze menu covers what it rises over. The hint
+    // goes above the row (it lies below the pills, clear of the menu) so that screen readers,
+    // which read the parts in this order, read it last, as it is seen.
     m_actionRow->raise();
+    m_hint->raise();
 
     const auto ease = QEasingCurve::InOutQuad;
     m_messageShown = new OverlayTransition(messageFadeMs, ease, m_model->showTextContent(), this);
@@ -196,6 +203,8 @@ void BreakOverlayView::applyLook()
     m_completePanel->setPalette(palette);
     const bool darkBackdrop = m_config.background() != BreakBG::blur || scheme() == ColorScheme::dark;
     m_actionRow->setColours(palette.tint(), BreakOverlayStyles::menuMaterial(darkBackdrop));
+    m_actionRow->setFocusRingColour(BreakFocusRing::colour(darkBackdrop));
+    m_completePanel->setFocusRingColour(BreakFocusRing::colour(darkBackdrop));
     applyHintStyle();
     refreshClock();
     applyOpacities();
@@ -252,6 +261,17 @@ void BreakOverlayView::relayout()
     m_completePanel->setGeometry(place.completePanel);
     m_actionRow->setControlsGeometry(place.actionRow);
     m_hint->setTextGeometry(place.hint);
+}
+
+// Escape with the snooze menu open only closes the menu: it is no press of the break's
+// Escape rule, neither counted nor logged.
+bool BreakOverlayView::closeSnoozeMenu()
+{
+    SnoozeButton *snooze = m_actionRow->snoozeButton();
+    if (!snooze->showOptions())
+        return false;
+    snooze->closeOptions();
+    return true;
 }
 
 void BreakOverlayView::refreshCountdown()

@@ -29,7 +29,10 @@ class QScreen;
 //
 // It fills its parent and sets no window flags: the host puts it in a panel, shows it, and
 // hides it when the break ends. While shown, every Escape key press in the application is
-// the overlay's and goes no further. The outcome receiver is called from inside a click or
+// the overlay's and goes no further: it closes the snooze menu when that is open, and
+// otherwise counts for the break's Escape rule. Tab and Shift+Tab go through the controls
+// that show; the keyboard goes to Resume when "Break complete" comes. Screen readers read
+// the texts that show as labels, top to bottom. The outcome receiver is called from inside a click or
 // key handler: the host must not delete the overlay there (deleteLater is fine).
 //
 // Repaints stay small: the leaves repaint where they were and are, about 25 times a second;
@@ -81,6 +84,7 @@ private:
     void applyHintStyle();
     void applyOpacities();
     void relayout();
+    bool closeSnoozeMenu();
     void refreshCountdown();
     void refreshClock();
     void advanceLeaves();

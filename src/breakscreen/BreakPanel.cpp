@@ -56,7 +56,10 @@ void BreakPanel::orderFront()
 void BreakPanel::makeKey()
 {
     activateWindow();
-    if (m_content)
+    // Taken back after another window had it, the keyboard stays on the control the user
+    // had moved it to.
+    QWidget *focused = focusWidget();
+    if (m_content && !(focused && (focused == m_content || m_content->isAncestorOf(focused))))
         m_content->setFocus(Qt::ActiveWindowFocusReason);
 }
 

@@ -30,7 +30,8 @@ public:
     void placeOn(QScreen *screen);
     // Shows the panel when hidden and raises it over everything.
     void orderFront();
-    // Gives the panel, and the content in it, the keyboard focus.
+    // Gives the panel, and the content in it, the keyboard focus; a control of the content
+    // that had it keeps it.
     void makeKey();
     // Takes or lets go of the whole keyboard; a grab the server refuses (the panel is not
     // mapped yet, another client holds one) is tried again on the next call.

@@ -1,5 +1,6 @@
 #include "breakscreen/BreakResumeButton.h"
 
+#include "breakscreen/BreakControlKeys.h"
 #include "breakscreen/BreakGlyphs.h"
 #include "breakscreen/BreakOverlayFont.h"
 #include "breakscreen/BreakOverlayTexts.h"
@@ -35,7 +36,7 @@ BreakResumeButton::BreakResumeButton(const QColor &fill, QWidget *parent)
     , m_fill(fill)
 {
     setText(BreakOverlayTexts::resume);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     resize(sizeHint());
 }
 
@@ -64,6 +65,27 @@ QSize BreakResumeButton::sizeHint() const
 bool BreakResumeButton::hitButton(const QPoint &pos) const
 {
     return capsule(rect()).contains(QPointF(pos));
+}
+
+void BreakResumeButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    emit focusChanged(true);
+}
+
+void BreakResumeButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    emit focusChanged(false);
+}
+
+// Space is the button's own; Return and Enter press it too.
+void BreakResumeButton::keyPressEvent(QKeyEvent *event)
+{
+    if (BreakControlKeys::isReturn(event))
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 void BreakResumeButton::paintEvent(QPaintEvent *)

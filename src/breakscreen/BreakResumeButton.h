@@ -4,7 +4,8 @@
 #include <QColor>
 
 // The Resume button under "Break complete": a play symbol and "Resume" in white on a solid
-// green capsule. Only the capsule takes clicks.
+// green capsule. Only the capsule takes clicks. Return, Enter or Space press it while the
+// keyboard is on it; its focus ring lies outside it and is drawn by the panel beneath.
 class BreakResumeButton : public QAbstractButton
 {
     Q_OBJECT
@@ -17,8 +18,15 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // The keyboard came to the button or left it: the panel redraws its ring.
+    void focusChanged(bool hasFocus);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
 
 private:

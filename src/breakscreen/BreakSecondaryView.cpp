@@ -5,6 +5,7 @@
 #include "breakscreen/BreakGlyphs.h"
 #include "breakscreen/BreakOverlayPalette.h"
 #include "breakscreen/BreakScreenConfig.h"
+#include "breakscreen/PartedWidgetAccessible.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -36,6 +37,7 @@ BreakSecondaryView::BreakSecondaryView(BreakScreenConfig &config, ColorScheme sc
     , m_scheme(scheme)
     , m_screen(screen)
 {
+    PartedWidgetAccessible::install<BreakSecondaryView, QAccessible::Client>();
     setAttribute(Qt::WA_OpaquePaintEvent);
     rebuildBackground();
     connect(&m_config, &BreakScreenConfig::backgroundChanged, this, [this] {
@@ -79,21 +81,32 @@ QColor BreakSecondaryView::labelInk() const
     return white(labelOpacity);
 }
 
+QList<AccessiblePart::Description> BreakSecondaryView::accessibleParts()
+{
+    return {{label(), QAccessible::StaticText, [this] { return labelRect().toAlignedRect(); },
+             {}, {}, {}}};
+}
+
+// The symbol and the label under it, centred together.
+QRectF BreakSecondaryView::labelRect() const
+{
+    const QFontMetricsF metrics(labelFont());
+    const qreal height = symbolPointSize + spacing + metrics.height();
+    const qreal top = (this->height() - height) / 2.0;
+    return QRectF(0, top + symbolPointSize + spacing, width(), metrics.height());
+}
+
 void BreakSecondaryView::paintMarks(QPainter &painter) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
-    const QFont font = labelFont();
-    const QFontMetricsF metrics(font);
-    const qreal height = symbolPointSize + spacing + metrics.height();
-    const qreal top = (this->height() - height) / 2.0;
-    const qreal centreX = width() / 2.0;
+    const QRectF labelBox = labelRect();
+    const QPointF symbolCentre(width() / 2.0, labelBox.top() - spacing - symbolPointSize / 2);
     const QColor ink = labelInk();
     QColor symbolInk = ink;
     symbolInk.setAlphaF(float(ink.alphaF() * symbolOpacity / labelOpacity));
-    BreakGlyphs::paint(painter, BreakGlyph::eyeSlash, QPointF(centreX, top + symbolPointSize / 2),
-                       symbolPointSize, QFont::ExtraLight, symbolInk);
-    painter.setFont(font);
+    BreakGlyphs::paint(painter, BreakGlyph::eyeSlash, symbolCentre, symbolPointSize,
+                       QFont::ExtraLight, symbolInk);
+    painter.setFont(labelFont());
     painter.setPen(ink);
-    const QRectF labelBox(0, top + symbolPointSize + spacing, width(), metrics.height());
     painter.drawText(labelBox, Qt::AlignHCenter | Qt::AlignTop, label());
 }

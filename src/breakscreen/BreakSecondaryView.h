@@ -1,5 +1,6 @@
 #pragma once
 
+#include "breakscreen/AccessiblePart.h"
 #include "core/AppTheme.h"
 
 #include <QPointer>
@@ -16,7 +17,7 @@ class QScreen;
 // 4.5:1 and the symbol fainter. It has no controls;
 // clicks on it do nothing. The backdrop follows the configuration's background while it
 // shows. Give it its screen before the panel covers that screen: the blur backdrop is
-// made from what the screen showed.
+// made from what the screen showed. Screen readers read "Break in progress" as a label.
 class BreakSecondaryView : public QWidget
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
     ~BreakSecondaryView() override;
 
     static QString label();
+    // The label, as screen readers see it.
+    QList<AccessiblePart::Description> accessibleParts();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -42,6 +45,8 @@ private:
     void rebuildBackground();
     void paintMarks(QPainter &painter) const;
     QColor labelInk() const;
+    // Where the label is drawn.
+    QRectF labelRect() const;
 
     BreakScreenConfig &m_config;
     ColorScheme m_scheme;

@@ -80,12 +80,12 @@ void BreakWindowController::removeFocusObservers()
     m_focusObservers.clear();
 }
 
+// Only the overlay's panel may keep the keyboard: a secondary screen's panel has no control
+// to use it on, and would leave a keyboard user stuck on it.
 void BreakWindowController::onFocusWindowChanged(QWindow *window)
 {
-    for (const std::unique_ptr<BreakPanel> &panel : m_panels) {
-        if (window && panel->windowHandle() == window)
-            return;
-    }
+    if (window && !m_panels.empty() && m_panels.front()->windowHandle() == window)
+        return;
     scheduleFocusReassertions();
 }
 

@@ -1,5 +1,7 @@
 #include "breakscreen/PartedWidgetAccessible.h"
 
+#include <QPointer>
+
 PartedWidgetAccessible::PartedWidgetAccessible(QWidget *widget, QAccessible::Role role,
                                                const QList<AccessiblePart::Description> &parts)
     : QAccessibleWidget(widget, role)
@@ -48,4 +50,34 @@ QAccessibleInterface *PartedWidgetAccessible::childAt(int x, int y) const
             return part;
     }
     return QAccessibleWidget::childAt(x, y);
+}
+
+QAccessibleInterface *PartedWidgetAccessible::focusChild() const
+{
+    for (QAccessible::Id id : m_parts) {
+        QAccessibleInterface *part = QAccessible::accessibleInterface(id);
+        if (part && part->state().focused)
+            return part;
+    }
+    return QAccessibleWidget::focusChild();
+}
+
+void PartedWidgetAccessible::announceFocus(QWidget *widget, int index)
+{
+    QAccessibleEvent event(widget, QAccessible::Focus);
+    event.setChild(index);
+    QAccessible::updateAccessibility(&event);
+}
+
+void PartedWidgetAccessible::announceFocusSoon(QWidget *widget, std::function<int()> index)
+{
+    QPointer<QWidget> guarded(widget);
+    QMetaObject::invokeMethod(
+        widget,
+        [guarded, index = std::move(index)] {
+            const int part = guarded && guarded->hasFocus() ? index() : -1;
+            if (part >= 0)
+                announceFocus(guarded, part);
+        },
+        Qt::QueuedConnection);
 }

@@ -1,6 +1,7 @@
 #include "breakscreen/SnoozeButton.h"
 
 #include "breakscreen/BreakControlCapsule.h"
+#include "breakscreen/BreakControlKeys.h"
 #include "breakscreen/BreakGlyphs.h"
 #include "breakscreen/BreakOverlayFont.h"
 #include "breakscreen/BreakOverlayTexts.h"
@@ -51,7 +52,8 @@ SnoozeButton::SnoozeButton(const QColor &foreground, const QList<SnoozeOption> &
     , m_menuOpen(new OverlayTransition(menuMs, QEasingCurve::OutCubic, false, this))
 {
     PartedWidgetAccessible::install<SnoozeButton, QAccessible::Grouping>();
-    setFocusPolicy(Qt::NoFocus);
+    // A click ends the break anyway; only the keyboard needs to stop on the halves.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     measure();
     m_menu->hide();
@@ -59,6 +61,7 @@ SnoozeButton::SnoozeButton(const QColor &foreground, const QList<SnoozeOption> &
         setShowOptions(false, true);
         emit snoozeChosen(value);
     });
+    connect(m_menu, &SnoozeMenu::closeRequested, this, &SnoozeButton::closeOptions);
     connect(m_hover, &OverlayTransition::valueChanged, this, [this] {
         update();
         emit lookChanged();
@@ -132,10 +135,22 @@ QList<AccessiblePart::Description> SnoozeButton::accessibleParts()
 {
     return {
         {BreakOverlayTexts::snoozeDefault, QAccessible::Button, [this] { return mainHalfRect().toAlignedRect(); },
-         [this] { emit snoozeClicked(); }, {}},
+         [this] { emit snoozeClicked(); }, {},
+         [this] { return hasFocus() && m_focusedPart == Part::mainHalf; }},
         {optionsName, QAccessible::ButtonMenu, [this] { return chevronRect().toAlignedRect(); },
-         [this] { setShowOptions(!m_menuOpen->isShown(), false); }, [this] { return m_menuOpen->isShown(); }},
+         [this] { setShowOptions(!m_menuOpen->isShown(), false); }, [this] { return m_menuOpen->isShown(); },
+         [this] { return hasFocus() && m_focusedPart == Part::chevron; }},
     };
+}
+
+std::optional<BreakFocusRing::Outline> SnoozeButton::focusOutline() const
+{
+    if (!hasFocus())
+        return std::nullopt;
+    const qreal radius = capsuleRect().height() / 2;
+    if (m_focusedPart == Part::chevron)
+        return BreakFocusRing::Outline{chevronRect(), 0, radius};
+    return BreakFocusRing::Outline{mainHalfRect(), radius, 0};
 }
 
 QSize SnoozeButton::sizeHint() const
@@ -198,10 +213,20 @@ void SnoozeButton::updateMask()
     setMask(region);
 }
 
+void SnoozeButton::closeOptions()
+{
+    setShowOptions(false, false);
+}
+
 void SnoozeButton::setShowOptions(bool show, bool fromMenuRow)
 {
     if (show == m_menuOpen->isShown())
         return;
+    // The keyboard goes back to where it came from before the menu may hide.
+    if (!show && m_menu->hasFocus()) {
+        m_focusedPart = Part::chevron;
+        setFocus(Qt::OtherFocusReason);
+    }
     if (show) {
         m_menu->show();
         m_menu->raise();
@@ -216,6 +241,69 @@ void SnoozeButton::setShowOptions(bool show, bool fromMenuRow)
         updateMask();
     }
     emit showOptionsChanged(show);
+}
+
+void SnoozeButton::openOptionsFromKeyboard()
+{
+    setShowOptions(true, false);
+    m_menu->setCurrentRow(0);
+    m_menu->setFocus(Qt::OtherFocusReason);
+}
+
+void SnoozeButton::setFocusedPart(Part part)
+{
+    if (part == m_focusedPart)
+        return;
+    m_focusedPart = part;
+    emit lookChanged();
+    if (hasFocus())
+        PartedWidgetAccessible::announceFocus(this, part == Part::chevron ? 1 : 0);
+}
+
+// Tab arrives on the first half, Shift+Tab on the last; anything else (the window coming
+// back, the menu closing) finds the half the keyboard was on.
+void SnoozeButton::focusInEvent(QFocusEvent *event)
+{
+    if (event->reason() == Qt::TabFocusReason)
+        m_focusedPart = Part::mainHalf;
+    else if (event->reason() == Qt::BacktabFocusReason)
+        m_focusedPart = Part::chevron;
+    emit lookChanged();
+    PartedWidgetAccessible::announceFocusSoon(
+        this, [this] { return m_focusedPart == Part::chevron ? 1 : 0; });
+}
+
+void SnoozeButton::focusOutEvent(QFocusEvent *)
+{
+    emit lookChanged();
+}
+
+bool SnoozeButton::focusNextPrevChild(bool next)
+{
+    if (hasFocus() && next && m_focusedPart == Part::mainHalf) {
+        setFocusedPart(Part::chevron);
+        return true;
+    }
+    if (hasFocus() && !next && m_focusedPart == Part::chevron) {
+        setFocusedPart(Part::mainHalf);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void SnoozeButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool press = BreakControlKeys::isPress(event);
+    if (m_focusedPart == Part::mainHalf && press) {
+        emit snoozeClicked();
+    } else if (m_focusedPart == Part::chevron && press && m_menuOpen->isShown()) {
+        closeOptions();
+    } else if (m_focusedPart == Part::chevron
+               && (press || (event->key() == Qt::Key_Down && BreakControlKeys::isPlain(event)))) {
+        openOptionsFromKeyboard();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 SnoozeButton::Part SnoozeButton::partAt(const QPointF &pos) const

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "breakscreen/AccessiblePart.h"
+#include "breakscreen/BreakFocusRing.h"
 #include "breakscreen/SnoozeOption.h"
 
 #include <QColor>
 #include <QList>
 #include <QWidget>
+
+#include <optional>
 
 class OverlayTransition;
 class SnoozeMenu;
@@ -15,9 +18,15 @@ class SnoozeMenu;
 // and a row of that menu closes it and reports snoozeChosen(value). Hovering anywhere on the
 // pill brightens all of it and lifts it a little; while the menu is open the pill keeps its
 // active fill and the chevron points down. The widget holds the room the menu rises into,
-// but takes clicks only on the pill and the open menu. Its shadow is drawn by the row
-// beneath (shadowOpacity()). Screen readers find the main half by its label, the chevron as
-// "Snooze options" and the menu's rows by theirs, each pressable as a click.
+// but takes clicks only on the pill and the open menu. Its shadow and its focus ring are
+// drawn by the row beneath (shadowOpacity(), focusOutline()). Screen readers find the main
+// half by its label, the chevron as "Snooze options" and the menu's rows by theirs, each
+// pressable as a click.
+//
+// To the keyboard the two halves are two stops: Tab goes from the main half to the chevron,
+// Shift+Tab back. Return, Enter or Space press the half the keyboard is on; on the chevron
+// they, and Down, open the menu with the keyboard on its first row (SnoozeMenu). Closing the
+// menu (closeOptions(), Escape or Tab in it) brings the keyboard back to the chevron.
 class SnoozeButton : public QWidget
 {
     Q_OBJECT
@@ -36,6 +45,10 @@ public:
     bool isHovering() const;
     bool showOptions() const;
     SnoozeMenu *menu() const { return m_menu; }
+    // Closes the menu, eased as a click on the chevron closes it.
+    void closeOptions();
+    // The outline to ring while the keyboard is on a half; none otherwise.
+    std::optional<BreakFocusRing::Outline> focusOutline() const;
 
     QSize capsuleSize() const;
     // In this widget: the whole pill, its main half and its chevron, at rest.
@@ -64,12 +77,18 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     enum class Part { none, mainHalf, chevron };
 
     void measure();
     void setShowOptions(bool show, bool fromMenuRow);
+    void openOptionsFromKeyboard();
+    void setFocusedPart(Part part);
     Part partAt(const QPointF &pos) const;
     void placeMenu();
     void updateMask();
@@ -83,6 +102,8 @@ private:
     OverlayTransition *m_menuOpen;
     qreal m_opacity = 1.0;
     Part m_pressed = Part::none;
+    // The half the keyboard is on while the control has it, and comes back to.
+    Part m_focusedPart = Part::mainHalf;
     qreal m_mainHalfWidth = 0;
     QSize m_capsuleSize;
 };

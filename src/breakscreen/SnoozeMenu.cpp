@@ -1,6 +1,8 @@
 #include "breakscreen/SnoozeMenu.h"
 
 #include "breakscreen/BreakControlCapsule.h"
+#include "breakscreen/BreakControlKeys.h"
+#include "breakscreen/BreakFocusRing.h"
 #include "breakscreen/BreakOverlayFont.h"
 #include "breakscreen/PartedWidgetAccessible.h"
 #include "breakscreen/SoftShadow.h"
@@ -9,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -42,9 +45,62 @@ QPainterPath rounded(const QRectF &rect, qreal radius)
 SnoozeMenu::SnoozeMenu(const QList<SnoozeOption> &options, QWidget *parent)
     : QWidget(parent)
     , m_options(options)
+    , m_focusRing(BreakFocusRing::colour(true))
 {
     PartedWidgetAccessible::install<SnoozeMenu, QAccessible::PopupMenu>();
+    // Only its snooze control hands it the keyboard, once it is open.
     setFocusPolicy(Qt::NoFocus);
+}
+
+void SnoozeMenu::setCurrentRow(int index)
+{
+    index = m_options.isEmpty() ? -1 : std::clamp(index, -1, int(m_options.size()) - 1);
+    if (index == m_currentRow)
+        return;
+    m_currentRow = index;
+    update();
+    if (hasFocus() && index >= 0)
+        PartedWidgetAccessible::announceFocus(this, index);
+}
+
+void SnoozeMenu::setFocusRingColour(const QColor &colour)
+{
+    m_focusRing = colour;
+    update();
+}
+
+void SnoozeMenu::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        // The ends hold: the keyboard never leaves the rows.
+        const int step = event->key() == Qt::Key_Up ? -1 : 1;
+        setCurrentRow(std::max(m_currentRow < 0 ? 0 : m_currentRow + step, 0));
+    } else if (BreakControlKeys::isPress(event) && m_currentRow >= 0) {
+        emit optionChosen(m_options[m_currentRow].value);
+    } else if (event->key() == Qt::Key_Escape) {
+        emit closeRequested();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void SnoozeMenu::focusInEvent(QFocusEvent *)
+{
+    update();
+    PartedWidgetAccessible::announceFocusSoon(this, [this] { return m_currentRow; });
+}
+
+void SnoozeMenu::focusOutEvent(QFocusEvent *)
+{
+    update();
+}
+
+// Tab leaves the open menu the way Escape does, back to the chevron that opened it: what
+// lies behind a menu is not to be reached through it.
+bool SnoozeMenu::focusNextPrevChild(bool)
+{
+    emit closeRequested();
+    return true;
 }
 
 void SnoozeMenu::setColours(const QColor &foreground, const QColor &material)
@@ -108,7 +164,8 @@ QList<AccessiblePart::Description> SnoozeMenu::accessibleParts()
     QList<AccessiblePart::Description> parts;
     for (int index = 0; index < m_options.size(); ++index) {
         parts.append({m_options[index].label, QAccessible::MenuItem, [this, index] { return rowRect(index); },
-                      [this, index] { emit optionChosen(m_options[index].value); }, {}});
+                      [this, index] { emit optionChosen(m_options[index].value); }, {},
+                      [this, index] { return hasFocus() && m_currentRow == index; }});
     }
     return parts;
 }
@@ -177,6 +234,8 @@ void SnoozeMenu::paintPanel(QPainter &painter, const QRectF &panel)
         const QRectF row = rowRect(i);
         if (i == m_pressedRow)
             painter.fillPath(rounded(row, rowCornerRadius), QColor::fromRgbF(1, 1, 1, 0.10f));
+        if (i == m_currentRow && hasFocus())
+            BreakFocusRing::paint(painter, {row, rowCornerRadius, rowCornerRadius}, m_focusRing);
         painter.setPen(BreakControlCapsule::withOpacity(m_foreground, 0.82));
         painter.drawText(row, Qt::AlignCenter, m_options[i].label);
     }

@@ -14,6 +14,10 @@
 // It grows from its bottom edge as it opens (setAppearance). The widget reaches past the
 // panel by the shadow's room: place it with setPanelGeometry. Screen readers see a popup
 // menu whose items, named by their labels, press as a click on the row does.
+//
+// Given the keyboard (by its snooze control), it rings its current row: Up and Down move
+// through the rows, Return, Enter or Space choose the current one, and Escape or Tab ask
+// to close it (closeRequested()). Tab never comes into it from outside.
 class SnoozeMenu : public QWidget
 {
     Q_OBJECT
@@ -34,6 +38,10 @@ public:
     // A row's rectangle in this widget, the whole of it clickable.
     QRect rowRect(int index) const;
     int pressedRow() const { return m_pressedRow; }
+    // The row the keyboard is on; -1 for none.
+    int currentRow() const { return m_currentRow; }
+    void setCurrentRow(int index);
+    void setFocusRingColour(const QColor &colour);
     // The shadow's room around the panel.
     QMargins shadowMargins() const;
     // One item per row, as screen readers see them.
@@ -41,9 +49,14 @@ public:
 
 signals:
     void optionChosen(int value);
+    void closeRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
@@ -57,5 +70,7 @@ private:
     QColor m_material = Qt::black;
     qreal m_appearance = 0;
     int m_pressedRow = -1;
+    int m_currentRow = -1;
+    QColor m_focusRing;
     QImage m_shadow;
 };

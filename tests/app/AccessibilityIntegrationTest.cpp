@@ -1,12 +1,13 @@
+#include "support/AccessibleApp.h"
 #include "support/AppHome.h"
-#include "support/AppProcess.h"
-#include "support/AtspiClient.h"
 #include "support/RunCommand.h"
 #include "support/TestFiles.h"
 #include "support/TestServices.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -17,8 +18,7 @@
 
 namespace {
 
-constexpr int startTimeoutMs = 20000;
-constexpr int stepTimeoutMs = 10000;
+constexpr int stepTimeoutMs = AccessibleApp::stepTimeoutMs;
 constexpr int exitTimeoutMs = 10000;
 // A break's controls come in a few seconds after it shows.
 constexpr int breakTimeoutMs = 20000;
@@ -30,6 +30,7 @@ const QString radioButton = QStringLiteral("radio button");
 const QString checkBox = QStringLiteral("check box");
 const QString menuItem = QStringLiteral("menu item");
 const QString buttonMenu = QStringLiteral("button menu");
+const QString label = QStringLiteral("label");
 const QString comboBox = QStringLiteral("combo box");
 const QString listItem = QStringLiteral("list item");
 const QString textField = QStringLiteral("text");
@@ -40,121 +41,16 @@ const QStringList windowBeneath = {"General", "Smart Behavior", "Wellness", "Not
                                    "Media", "Shortcuts", "Statistics", "Advanced", "About",
                                    "Customize break screen", "Working hours", "Scheduled breaks"};
 
-// The application under test on the accessibility bus.
-class AccessibleApp
+// The names of what shows of the window beneath the flow.
+QStringList showingBeneath(const AccessibleApp &app)
 {
-public:
-    explicit AccessibleApp(const AppHome &home)
-        : m_app(accessibleEnvironment(home))
-    {
+    QStringList found;
+    for (const AtspiElement &element : app.showing()) {
+        if (windowBeneath.contains(element.name))
+            found.append(element.name);
     }
-
-    AppProcess &process() { return m_app; }
-
-    // Empty when the application started and came onto the bus.
-    QString start(const QString &logLine)
-    {
-        if (!m_client.error().isEmpty())
-            return m_client.error();
-        if (!m_app.start() || !m_app.waitForLog(logLine, startTimeoutMs))
-            return QStringLiteral("no \"%1\" in the log: %2").arg(logLine, m_app.log());
-        if (!QTest::qWaitFor([&] { return (m_root = m_client.application(m_app.pid())).has_value(); },
-                             stepTimeoutMs))
-            return QStringLiteral("the application never came onto the accessibility bus");
-        return {};
-    }
-
-    QList<AtspiElement> showing() const { return m_client.elements(*m_root, true); }
-
-    std::optional<AtspiElement> waitForShowing(const QString &name, const QString &role,
-                                               int timeoutMs = stepTimeoutMs) const
-    {
-        std::optional<AtspiElement> found;
-        const bool shows =
-            QTest::qWaitFor([&] { return (found = m_client.findShowing(*m_root, name, role)).has_value(); }, timeoutMs);
-        return shows ? found : std::nullopt;
-    }
-
-    bool isShowing(const QString &name, const QString &role) const
-    {
-        return m_client.findShowing(*m_root, name, role).has_value();
-    }
-
-    // Finds the control once it shows and performs the action on it.
-    bool act(const QString &name, const QString &role, const QString &action, int timeoutMs = stepTimeoutMs)
-    {
-        const std::optional<AtspiElement> control = waitForShowing(name, role, timeoutMs);
-        return control && m_client.doAction(control->object, action);
-    }
-
-    // Whether the control's checked state settles to `checked` within the deadline.
-    bool waitForChecked(const QString &name, const QString &role, bool checked) const
-    {
-        return QTest::qWaitFor(
-            [&] {
-                const std::optional<AtspiElement> control = m_client.findShowing(*m_root, name, role);
-                return control && control->has(AtspiState::checked) == checked;
-            },
-            stepTimeoutMs);
-    }
-
-    // Finds the control once it shows and sets its whole text.
-    bool setText(const QString &name, const QString &role, const QString &text)
-    {
-        const std::optional<AtspiElement> control = waitForShowing(name, role);
-        return control && m_client.setText(control->object, text);
-    }
-
-    // The text of the showing control; empty when it does not show.
-    QString textOf(const QString &name, const QString &role) const
-    {
-        const std::optional<AtspiElement> control = m_client.findShowing(*m_root, name, role);
-        return control ? m_client.text(control->object) : QString();
-    }
-
-    // The names of every object of that role the tree holds, showing or not.
-    QStringList reachable(const QString &role) const
-    {
-        QStringList names;
-        for (const AtspiElement &element : m_client.elements(*m_root, false)) {
-            if (element.role == role)
-                names.append(element.name);
-        }
-        return names;
-    }
-
-    // What shows, for a failure's message: "name [role]" a line.
-    std::string describeShowing() const
-    {
-        QStringList lines;
-        for (const AtspiElement &element : showing())
-            lines.append(QStringLiteral("%1 [%2]").arg(element.name, element.role));
-        return lines.join(u'\n').toStdString();
-    }
-
-    // The names of what shows of the window beneath the flow.
-    QStringList showingBeneath() const
-    {
-        QStringList found;
-        for (const AtspiElement &element : showing()) {
-            if (windowBeneath.contains(element.name))
-                found.append(element.name);
-        }
-        return found;
-    }
-
-private:
-    static QProcessEnvironment accessibleEnvironment(const AppHome &home)
-    {
-        QProcessEnvironment environment = home.environment();
-        environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-        return environment;
-    }
-
-    AtspiClient m_client;
-    AppProcess m_app;
-    std::optional<AtspiObject> m_root;
-};
+    return found;
+}
 
 QVariantMap settingsOf(const AppHome &home)
 {
@@ -187,7 +83,7 @@ TEST(AccessibilityIntegrationTest, AFirstRunThroughTheBusStoresItsChoicesAndNoth
 
     ASSERT_TRUE(app.waitForShowing("Next", pushButton)) << "the first page";
     EXPECT_FALSE(app.isShowing("Back", pushButton)) << "nothing to go back to on the first page";
-    EXPECT_EQ(app.showingBeneath().join(", ").toStdString(), "");
+    EXPECT_EQ(showingBeneath(app).join(", ").toStdString(), "");
     ASSERT_TRUE(app.act("Next", pushButton, "Press"));
 
     ASSERT_TRUE(app.act("30m", radioButton, "Toggle"));
@@ -196,13 +92,13 @@ TEST(AccessibilityIntegrationTest, AFirstRunThroughTheBusStoresItsChoicesAndNoth
     EXPECT_TRUE(app.waitForChecked("45s", radioButton, true));
     EXPECT_TRUE(app.waitForChecked("20m", radioButton, false)) << "one choice per row";
     EXPECT_TRUE(app.isShowing("Back", pushButton));
-    EXPECT_EQ(app.showingBeneath().join(", ").toStdString(), "");
+    EXPECT_EQ(showingBeneath(app).join(", ").toStdString(), "");
     ASSERT_TRUE(app.act("Next", pushButton, "Press"));
 
     ASSERT_TRUE(app.act("Normal", radioButton, "Toggle"));
     EXPECT_TRUE(app.waitForChecked("Normal", radioButton, true));
     EXPECT_TRUE(app.waitForChecked("Gentle", radioButton, false));
-    EXPECT_EQ(app.showingBeneath().join(", ").toStdString(), "");
+    EXPECT_EQ(showingBeneath(app).join(", ").toStdString(), "");
     ASSERT_TRUE(app.act("Start Lumenpause", pushButton, "Press"));
 
     ASSERT_TRUE(app.process().waitForLog("[Launch] runtime_services_started", stepTimeoutMs))
@@ -278,6 +174,43 @@ TEST(AccessibilityIntegrationTest, SwitchesToggledThroughTheBusApplyTheirChange)
     ASSERT_TRUE(app.act("Enable notifications", checkBox, "Toggle"));
     EXPECT_TRUE(app.waitForChecked("Enable notifications", checkBox, false));
     EXPECT_TRUE(waitForSetting(home, "notificationsEnabled", false));
+    ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
+    expectCleanLog(app.process());
+}
+
+// A break reads as it shows: its message first, the time left in words, then (as the
+// controls come in, the message gone) the clock and the hint.
+TEST(AccessibilityIntegrationTest, ABreaksMessageCountdownAndHintReadAsLabels)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    AppHome home;
+    ASSERT_TRUE(home.isValid());
+    ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true},
+                                    {"idleDetectionEnabled", false},
+                                    {"breakDuration", 60},
+                                    {"break.message", "Rest Your Eyes"}}));
+    AccessibleApp app(home);
+    const QString error = app.start("[Launch] runtime_services_started");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+
+    ASSERT_EQ(runCommand("xdotool", {"key", "super+alt+b"}), QString());
+    QElapsedTimer sinceKey;
+    sinceKey.start();
+    // Shown for its first seconds alone, the message is looked for from the key press on.
+    EXPECT_TRUE(app.waitForShowing("Rest Your Eyes", label, breakTimeoutMs))
+        << app.process().log().toStdString();
+    RecordProperty("messageFoundAfterKeyMs", int(sinceKey.elapsed()));
+    const QRegularExpression timeLeft("^(\\d+ minutes? )?(\\d+ seconds? )?left$");
+    EXPECT_TRUE(app.waitForShowing([&](const AtspiElement &element) {
+        return element.role == label && timeLeft.match(element.name).hasMatch();
+    })) << app.describeShowing();
+    EXPECT_TRUE(app.waitForShowing("Press Esc twice to skip", label, breakTimeoutMs))
+        << app.describeShowing();
+    EXPECT_TRUE(app.waitForShowing([](const AtspiElement &element) {
+        return element.role == label && element.name.startsWith("Current time  ");
+    })) << app.describeShowing();
     ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
     expectCleanLog(app.process());
 }

@@ -7,8 +7,7 @@
 #include "breakscreen/BreakResumeButton.h"
 #include "breakscreen/SnoozeButton.h"
 #include "breakscreen/SnoozeMenu.h"
-#include "core/ThemeManager.h"
-#include "support/BreakOverlayRig.h"
+#include "support/BreakOverlayViewRig.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -18,50 +17,7 @@
 
 namespace {
 
-constexpr int waitMs = 3000;
-
-// Break overlays shown as windows of their own on the offscreen platform, on a fake clock.
-// The leaves wait four seconds before they drift and start in the far corner, so nothing
-// but what a test does repaints the screen.
-struct OverlayViewRig : BreakOverlayRig
-{
-    OverlayViewRig()
-        : theme(store, nullptr)
-    {
-    }
-
-    BreakOverlayView &show(qint64 seconds, bool isLong = false,
-                           BreakOverlayMode mode = BreakOverlayMode::live())
-    {
-        if (isLong)
-            settings.setLongBreakDuration(seconds);
-        else
-            settings.setBreakDuration(seconds);
-        view = std::make_unique<BreakOverlayView>(
-            config, isLong, mode,
-            [this](const BreakDismissalOutcome &outcome) { outcomes.append(describe(outcome)); },
-            BreakOverlayServices{settings, clock, theme, {}, [] { return 1.0; }});
-        view->resize(1280, 800);
-        view->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-        return *view;
-    }
-
-    // A click delivered to the window, so it reaches whichever part lies on top there.
-    void clickAt(QWidget *part, const QPointF &local)
-    {
-        const QPoint inWindow = part->mapTo(view.get(), local.toPoint());
-        QTest::mouseClick(view->windowHandle(), Qt::LeftButton, {}, inWindow);
-    }
-
-    void waitUntil(const std::function<bool()> &condition)
-    {
-        EXPECT_TRUE(QTest::qWaitFor(condition, waitMs));
-    }
-
-    ThemeManager theme;
-    std::unique_ptr<BreakOverlayView> view;
-};
+using OverlayViewRig = BreakOverlayViewRig;
 
 // Receives keys like a text field of another window would.
 class KeyRecorder : public QWidget

@@ -259,6 +259,19 @@ TEST_F(BreakPanelsIntegrationTest, AnotherWindowActivatedDuringABreakLosesTheFoc
         << "focus was taken back over a locked session";
 }
 
+// A secondary screen's panel has no control: the keyboard left on it (by a tool, or a
+// pointer-focus desktop) comes back to the overlay's panel, where the controls are.
+TEST_F(BreakPanelsIntegrationTest, TheKeyboardLeftOnASecondScreensPanelComesBackToTheControls)
+{
+    ASSERT_TRUE(scheduler.scheduler.takeBreakNow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return overlayHasFocus(); }, waitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panels().at(0)->windowOpacity() == 1.0; }, waitMs));
+
+    ASSERT_EQ(runCommand("xdotool", {"windowfocus", QString::number(panelWindow(1))}), QString());
+    ASSERT_EQ(probe.focusedWindow(), panelWindow(1));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return overlayHasFocus(); }, waitMs));
+}
+
 // A notification bubble of another program, which no window manager stacks, mapped or
 // raised over a break.
 TEST_F(BreakPanelsIntegrationTest, AWindowMappedOverABreakGoesBelowThePanelsUntilALock)

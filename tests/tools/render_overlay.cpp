@@ -4,7 +4,8 @@
 // five-minute break. Then the moments a live break passes through: the controls just in,
 // the final fifth with "End Break", the snooze menu open, strict mode, a long break, and
 // "Break complete" waiting for Resume. The blur backdrop is shown over a made-up desktop,
-// as a virtual X server's screen is plain black. Last, every backdrop (the blur one over each
+// as a virtual X server's screen is plain black. Then the keyboard's focus ring on every
+// backdrop: on the snooze chevron, on a row of the menu the keyboard opened, and on Resume. Last, every backdrop (the blur one over each
 // sample desktop: light, dark, plain white, plain black) with the scenes that hold every
 // text, the controls hovered and the snooze menu's rows among them, printing the contrast
 // each text reaches against the floor it must meet.
@@ -28,6 +29,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTest>
 
 #include <cstdio>
 
@@ -156,6 +158,56 @@ bool renderMoments(const QDir &folder, AppTheme theme)
     return written;
 }
 
+// The overlay as a window of its own, given the keyboard as its panel gives it, so that
+// keys reach it as they reach a break; false when the window never became the active one.
+bool takeKeyboard(BreakOverlayView &view)
+{
+    view.resize(screenSize);
+    view.setFocus(Qt::ActiveWindowFocusReason);
+    view.show();
+    view.activateWindow();
+    return QTest::qWaitForWindowActive(&view);
+}
+
+void type(BreakOverlayView &view, const QList<Qt::Key> &keys)
+{
+    for (Qt::Key key : keys)
+        QTest::keyClick(view.windowHandle(), key);
+}
+
+// The focus ring where the keyboard takes it, on each backdrop.
+bool renderFocus(const QDir &folder, AppTheme theme)
+{
+    const QString suffix = QLatin1Char('-') + schemeName(theme);
+    bool written = true;
+    for (BreakBG background : allBreakBGs()) {
+        const QString name = rawValue(background).toLower() + suffix;
+        {
+            Scene scene(background, BreakCountdown::timer, theme);
+            scene.settings.setEndBreakEarly(true);
+            scene.settings.setBreakDuration(60);
+            auto view = scene.show(BreakOverlayMode::live());
+            scene.clock.advance(50);
+            if (!takeKeyboard(*view))
+                return false;
+            type(*view, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
+            written &= savePng(render(*view), folder, QStringLiteral("moment-focus-chevron-") + name);
+            type(*view, {Qt::Key_Down, Qt::Key_Down});
+            QTest::qWait(400); // the menu eases open
+            written &= savePng(render(*view), folder, QStringLiteral("moment-focus-menu-") + name);
+        }
+        Scene scene(background, BreakCountdown::timer, theme);
+        scene.settings.setLongBreakDuration(60);
+        scene.settings.setLongBreakResume(QStringLiteral("confirm"));
+        auto view = scene.show(BreakOverlayMode::live(), true);
+        scene.clock.advance(61);
+        if (!takeKeyboard(*view))
+            return false;
+        written &= savePng(render(*view), folder, QStringLiteral("moment-focus-resume-") + name);
+    }
+    return written;
+}
+
 // Prints one line per text and returns whether every text met its floor.
 bool reportContrast(BreakOverlayView &view, const QString &scene, BreakBG background,
                     SampleDesktop desktop, AppTheme theme)
@@ -243,6 +295,7 @@ int main(int argc, char **argv)
     for (AppTheme theme : {AppTheme::light, AppTheme::dark}) {
         written &= renderGrid(folder, theme);
         written &= renderMoments(folder, theme);
+        written &= renderFocus(folder, theme);
         for (BreakBG background : allBreakBGs()) {
             const QList<SampleDesktop> desktops = background == BreakBG::blur
                                                       ? allSampleDesktops()

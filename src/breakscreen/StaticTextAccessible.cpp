@@ -1,0 +1,6 @@
+#include "breakscreen/StaticTextAccessible.h"
+
+StaticTextAccessible::StaticTextAccessible(QWidget *widget)
+    : QAccessibleWidget(widget, QAccessible::StaticText)
+{
+}
