@@ -1,0 +1,175 @@
+#include "breakscreen/BreakScreenConfig.h"
+#include "settings_ui/components/BackButton.h"
+#include "settings_ui/components/TileButton.h"
+#include "settings_ui/customizer/BreakScreenCustomizeView.h"
+#include "settings_ui/panes/breaks/PlannedBreakSheet.h"
+#include "settings_ui/panes/breaks/ScreenBreaksDetailView.h"
+#include "support/BreaksPaneFixture.h"
+#include "support/InkContrast.h"
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// The settings window and the customizer driven from the keyboard: Return on buttons, the
+// way into and out of the Breaks pane's sub-pages, what Tab stops on and the rings it shows.
+
+namespace {
+
+using Page = ScreenBreaksSubpage;
+
+class KeyboardTest : public BreaksPaneFixture
+{
+protected:
+    // A fresh window on the Breaks pane's `page`.
+    void open(Page page)
+    {
+        view.reset();
+        BreaksPaneRig::settle();
+        openSubpage(page);
+        QApplication::setActiveWindow(view.get());
+    }
+
+    ScreenBreaksDetailView *pane() const { return BreaksPaneRig::pane(*view); }
+    static QWidget *focused() { return QApplication::focusWidget(); }
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focused(), key, modifiers);
+        BreaksPaneRig::settle();
+    }
+    // Focus `widget` as Tab brings it.
+    static void tabTo(QWidget *widget)
+    {
+        QApplication::setActiveWindow(widget->window());
+        widget->clearFocus();
+        widget->setFocus(Qt::TabFocusReason);
+    }
+    static bool ringShows(QWidget *widget)
+    {
+        auto *button = qobject_cast<TileButton *>(widget);
+        return button && button->showsFocusRing();
+    }
+    PlannedBreakSheet *openSheet()
+    {
+        open(Page::scheduledBreaks);
+        control<QAbstractButton>("plannedBreaks.add")->click();
+        BreaksPaneRig::settle();
+        return view->findChild<PlannedBreakSheet *>();
+    }
+};
+
+} // namespace
+
+// Return and keypad Enter press the focused button as Space does: down while the key is, the
+// button's action as it comes up.
+TEST_F(KeyboardTest, ReturnAndKeypadEnterPressEachKindOfButtonAsSpaceDoes)
+{
+    struct Case
+    {
+        const char *what;
+        Page page;
+        std::function<QAbstractButton *()> button;
+        std::function<bool()> done;
+    };
+    const auto named = [this](const char *name) { return [this, name] { return control<QAbstractButton>(name); }; };
+    int customizeClicks = 0;
+    const Case cases[] = {
+        {"a sidebar row", Page::main, named("section:General"),
+         [&] { return view->selectedSection() == SidebarSection::general; }},
+        {"Customize break screen", Page::main,
+         [&] {
+             auto *row = control<QAbstractButton>("breaks.customize");
+             QObject::connect(row, &QAbstractButton::clicked, [&] { ++customizeClicks; });
+             return row;
+         },
+         [&] { return customizeClicks == 1; }},
+        {"a row opening a sub-page", Page::main, named("breaks.officeHours"),
+         [&] { return pane()->subpage() == Page::officeHours; }},
+        {"an enforcement card", Page::main, named("enforcement:Hardcore"),
+         [&] { return rig.settings.enforcement() == "Hardcore"; }},
+        {"a sub-page's back button", Page::longBreaks, named("back"), [&] { return pane()->subpage() == Page::main; }},
+        {"a radio row", Page::longBreaks, named("longBreakResume:confirm"),
+         [&] { return rig.settings.longBreakResume() == "confirm"; }},
+        {"a switch", Page::longBreaks, named("longBreaksEnabled"), [&] { return !rig.settings.longBreaksEnabled(); }},
+        {"Add", Page::scheduledBreaks, named("plannedBreaks.add"),
+         [&] { return view->findChild<PlannedBreakSheet *>() != nullptr; }},
+        {"Add Break", Page::scheduledBreaks,
+         [&] { return openSheet()->findChild<QAbstractButton *>("confirm"); },
+         [&] { return view->findChild<PlannedBreakSheet *>()->showsNameError(); }},
+    };
+    for (const auto &[key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (key == Qt::Key_Enter ? ", keypad Enter" : ", Return"));
+            rig.settings.setEnforcement("Casual");
+            rig.settings.setLongBreaksEnabled(true);
+            rig.settings.setLongBreakResume("auto");
+            customizeClicks = 0;
+            open(c.page);
+            QAbstractButton *button = c.button();
+            ASSERT_NE(button, nullptr);
+            tabTo(button);
+            QTest::keyPress(button, key, modifiers);
+            EXPECT_TRUE(button->isDown());
+            EXPECT_FALSE(c.done()) << "not before the key comes up";
+            QTest::keyRelease(button, key, modifiers);
+            BreaksPaneRig::settle();
+            EXPECT_TRUE(c.done());
+            if (auto *sheet = view->findChild<PlannedBreakSheet *>())
+                sheet->close();
+        }
+    }
+}
+
+TEST_F(KeyboardTest, TheCustomizersTilesSwitchesAndBackButtonAnswerReturnToo)
+{
+    int backs = 0;
+    BreakScreenCustomizeView customizer({rig.store, rig.clock, rig.theme}, BreakScreenConfig::load(rig.store),
+                                         [&] { ++backs; });
+    customizer.resize(1180, 800);
+    customizer.show();
+    tabTo(customizer.findChild<QWidget *>("break.background:Nature"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(customizer.config().background(), BreakBG::nature);
+    tabTo(customizer.findChild<QWidget *>("break.showSkip"));
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(customizer.config().showSkip());
+    tabTo(customizer.findChild<QWidget *>("customizer.back"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(backs, 1);
+}
+
+TEST_F(KeyboardTest, ReturnKeepsItsOwnMeaningInFieldsWithOtherKeysAndInWindowsNotOurs)
+{
+    // In the sheet's name field Return saves nothing: the sheet has no default button.
+    PlannedBreakSheet *sheet = openSheet();
+    auto *name = sheet->findChild<QLineEdit *>("name");
+    tabTo(name);
+    QTest::keyClicks(name, "Lunch");
+    press(Qt::Key_Return);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_FALSE(sheet->attemptedSave());
+    sheet->close();
+
+    // Ctrl+Return or Shift+Enter is another command, not a press.
+    open(Page::main);
+    tabTo(control<QWidget>("enforcement:Hardcore"));
+    press(Qt::Key_Return, Qt::ControlModifier);
+    press(Qt::Key_Enter, Qt::KeypadModifier | Qt::ShiftModifier);
+    EXPECT_EQ(rig.settings.enforcement(), "Casual");
+
+    // A window of another part of the application keeps Qt's keys.
+    BackButton elsewhere;
+    elsewhere.show();
+    QSignalSpy clicks(&elsewhere, &QAbstractButton::clicked);
+    tabTo(&elsewhere);
+    press(Qt::Key_Return);
+    EXPECT_EQ(clicks.count(), 0);
+    press(Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
