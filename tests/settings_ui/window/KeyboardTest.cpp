@@ -1,5 +1,6 @@
 #include "breakscreen/BreakScreenConfig.h"
 #include "settings_ui/components/BackButton.h"
+#include "settings_ui/components/ScrollToFocus.h"
 #include "settings_ui/components/TileButton.h"
 #include "settings_ui/customizer/BreakScreenCustomizeView.h"
 #include "settings_ui/panes/breaks/PlannedBreakSheet.h"
@@ -62,6 +63,22 @@ protected:
         return view->findChild<PlannedBreakSheet *>();
     }
 };
+
+// What Tab stops on under `root`, once round from `first`.
+QList<QWidget *> tabRound(QWidget *first)
+{
+    QList<QWidget *> stops;
+    QWidget *start = first;
+    start->clearFocus();
+    start->setFocus(Qt::TabFocusReason);
+    for (QWidget *at = start; stops.size() < 100; at = QApplication::focusWidget()) {
+        stops.append(at);
+        QTest::keyClick(at, Qt::Key_Tab);
+        if (QApplication::focusWidget() == start || QApplication::focusWidget() == at)
+            break;
+    }
+    return stops;
+}
 
 } // namespace
 
@@ -171,5 +188,74 @@ TEST_F(KeyboardTest, ReturnKeepsItsOwnMeaningInFieldsWithOtherKeysAndInWindowsNo
     EXPECT_EQ(clicks.count(), 0);
     press(Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 1);
+}
+
+// Each sub-page opened from the keyboard takes the focus on its first control, its back
+// button, and hands it back to the row that opened it on Escape, Alt+Left or its back button,
+// the ring showing all the way. Opened by a click, the focus goes there without a ring.
+TEST_F(KeyboardTest, SubPagesTakeTheFocusAndGiveItBackToTheRowThatOpenedThem)
+{
+    struct Way
+    {
+        Page page;
+        const char *row;
+        Qt::Key back;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Way ways[] = {{Page::officeHours, "breaks.officeHours", Qt::Key_Escape, Qt::NoModifier},
+                        {Page::longBreaks, "breaks.longBreaks", Qt::Key_Left, Qt::AltModifier},
+                        {Page::scheduledBreaks, "breaks.scheduledBreaks", Qt::Key_Return, Qt::NoModifier}};
+    open(Page::main);
+    for (const Way &way : ways) {
+        SCOPED_TRACE(way.row);
+        tabTo(control<QWidget>(way.row));
+        press(Qt::Key_Return);
+        ASSERT_EQ(pane()->subpage(), way.page);
+        ASSERT_NE(focused(), nullptr);
+        EXPECT_EQ(focused()->objectName(), "back");
+        EXPECT_TRUE(pane()->page()->isAncestorOf(focused()));
+        EXPECT_TRUE(ringShows(focused()));
+        press(way.back, way.modifiers);
+        EXPECT_EQ(pane()->subpage(), Page::main);
+        ASSERT_NE(focused(), nullptr);
+        EXPECT_EQ(focused()->objectName(), way.row);
+        EXPECT_TRUE(ringShows(focused()));
+    }
+
+    QTest::mouseClick(control<QWidget>("breaks.longBreaks"), Qt::LeftButton);
+    BreaksPaneRig::settle();
+    EXPECT_EQ(focused()->objectName(), "back");
+    EXPECT_FALSE(ringShows(focused())) << "a click brings no ring";
+    // Escape where the pane is not: the page stays.
+    tabTo(control<QWidget>("section:Media"));
+    press(Qt::Key_Escape);
+    EXPECT_EQ(pane()->subpage(), Page::longBreaks);
+    // On the main page Escape has nothing to do.
+    open(Page::main);
+    tabTo(control<QWidget>("breaks.officeHours"));
+    press(Qt::Key_Escape);
+    EXPECT_EQ(pane()->subpage(), Page::main);
+    EXPECT_EQ(focused()->objectName(), "breaks.officeHours");
+}
+
+TEST_F(KeyboardTest, EveryStopOfTabHasANameAndNoScrollAreaIsOne)
+{
+    const auto check = [](const QList<QWidget *> &stops) {
+        EXPECT_GT(stops.size(), 3);
+        for (QWidget *stop : stops) {
+            SCOPED_TRACE(stop->objectName().toStdString() + " " + stop->metaObject()->className());
+            EXPECT_EQ(qobject_cast<QAbstractScrollArea *>(stop), nullptr);
+            EXPECT_FALSE(QAccessible::queryAccessibleInterface(stop)->text(QAccessible::Name).isEmpty());
+        }
+    };
+    for (Page page : {Page::main, Page::officeHours, Page::longBreaks, Page::scheduledBreaks}) {
+        open(page);
+        check(tabRound(control<QWidget>("section:General")));
+    }
+    BreakScreenCustomizeView customizer({rig.store, rig.clock, rig.theme}, BreakScreenConfig::load(rig.store), [] {});
+    customizer.resize(1180, 800);
+    customizer.show();
+    QApplication::setActiveWindow(&customizer);
+    check(tabRound(customizer.findChild<QWidget *>("customizer.back")));
 }
 

@@ -163,6 +163,21 @@ NavigationRowButton *ScreenBreaksMainView::addNavigationRow(QVBoxLayout *card, c
     return button;
 }
 
+NavigationRowButton *ScreenBreaksMainView::row(ScreenBreaksSubpage subpage) const
+{
+    switch (subpage) {
+    case ScreenBreaksSubpage::officeHours:
+        return m_workingHoursRow;
+    case ScreenBreaksSubpage::longBreaks:
+        return m_longBreaksRow;
+    case ScreenBreaksSubpage::scheduledBreaks:
+        return m_scheduledBreaksRow;
+    case ScreenBreaksSubpage::main:
+        break;
+    }
+    return nullptr;
+}
+
 void ScreenBreaksMainView::openCustomizer()
 {
     // Before the application has published its window manager there is nowhere to open it.
