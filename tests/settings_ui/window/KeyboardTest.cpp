@@ -80,6 +80,42 @@ QList<QWidget *> tabRound(QWidget *first)
     return stops;
 }
 
+// How the keyboard's ring shows on `control`: at the middle of each side, scanning inwards,
+// the widest run of pixels whose look with the ring stands out from their look without it at
+// 3:1 or more; the narrowest of the four.
+int ringWidth(QWidget *control)
+{
+    QWidget *window = control->window();
+    const QRect area(control->mapTo(window, QPoint()), control->size());
+    control->clearFocus();
+    control->setFocus(Qt::TabFocusReason);
+    const QImage with = window->grab(area).toImage();
+    control->clearFocus();
+    const QImage without = window->grab(area).toImage();
+    const auto stands = [&](int x, int y) {
+        QImage pixel(1, 1, QImage::Format_RGB32);
+        pixel.setPixel(0, 0, without.pixel(x, y));
+        return InkContrast::worst(pixel, QColor(with.pixel(x, y)), QRect(0, 0, 1, 1)) >= 3.0;
+    };
+    const int w = with.width(), h = with.height();
+    const std::pair<QPoint, QPoint> scans[] = {{{0, h / 2}, {1, 0}},
+                                               {{w - 1, h / 2}, {-1, 0}},
+                                               {{w / 2, 0}, {0, 1}},
+                                               {{w / 2, h - 1}, {0, -1}}};
+    int narrowest = w + h;
+    for (const auto &[from, step] : scans) {
+        int run = 0, widest = 0;
+        for (QPoint at = from; at.x() >= 0 && at.x() < w && at.y() >= 0 && at.y() < h
+                               && std::abs(at.x() - w / 2) + std::abs(at.y() - h / 2) > 0;
+             at += step) {
+            run = stands(at.x(), at.y()) ? run + 1 : 0;
+            widest = std::max(widest, run);
+        }
+        narrowest = std::min(narrowest, widest);
+    }
+    return narrowest;
+}
+
 } // namespace
 
 // Return and keypad Enter press the focused button as Space does: down while the key is, the
@@ -259,3 +295,62 @@ TEST_F(KeyboardTest, EveryStopOfTabHasANameAndNoScrollAreaIsOne)
     check(tabRound(customizer.findChild<QWidget *>("customizer.back")));
 }
 
+// The ring stands out at 3:1 from what it covers, 2 pixels wide at least, in the light and
+// the dark scheme, also on the selected sidebar row's accent and on the selected enforcement
+// card, whose accent border it must not merge with.
+TEST_F(KeyboardTest, TheFocusRingStandsOutOnSelectedAndUnselectedControls)
+{
+    const std::pair<SidebarSection, const char *> controls[] = {
+        {SidebarSection::breaks, "section:Breaks"},        {SidebarSection::breaks, "section:Wellness"},
+        {SidebarSection::breaks, "enforcement:Casual"},    {SidebarSection::breaks, "enforcement:Balanced"},
+        {SidebarSection::breaks, "breaks.officeHours"},    {SidebarSection::notifications, "hudStyle.standard"},
+        {SidebarSection::meetings, "meetingAfterBehavior.adjust"},
+    };
+    for (const AppTheme theme : {AppTheme::light, AppTheme::dark}) {
+        rig.theme.setAppTheme(theme);
+        for (const auto &[section, name] : controls) {
+            SCOPED_TRACE(std::string(name) + (theme == AppTheme::dark ? " dark" : " light"));
+            open(Page::main);
+            view->setSelectedSection(section);
+            BreaksPaneRig::settle();
+            QWidget *target = control<QWidget>(name);
+            ScrollToFocus::reveal(target);
+            EXPECT_GE(ringWidth(target), 2);
+        }
+    }
+}
+
+// A row's ring runs in its margins, clear of the radio mark, the symbols and the letters.
+TEST_F(KeyboardTest, TheRingOfARowLeavesItsContentWhole)
+{
+    const std::pair<SidebarSection, const char *> rows[] = {
+        {SidebarSection::notifications, "hudStyle.compact"},
+        {SidebarSection::meetings, "meetingAfterBehavior.resume"},
+        {SidebarSection::breaks, "breaks.longBreaks"},
+    };
+    for (const auto &[section, name] : rows) {
+        SCOPED_TRACE(name);
+        open(Page::main);
+        view->setSelectedSection(section);
+        BreaksPaneRig::settle();
+        QWidget *row = control<QWidget>(name);
+        ScrollToFocus::reveal(row);
+        // Only what the row itself paints, on a clear ground.
+        const auto paint = [row] {
+            QImage image(row->size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            row->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            return image;
+        };
+        row->clearFocus();
+        const QImage without = paint();
+        tabTo(row);
+        const QImage with = paint();
+        // The row draws no ground of its own: every pixel it painted is content.
+        int touched = 0;
+        for (int y = 0; y < without.height(); ++y)
+            for (int x = 0; x < without.width(); ++x)
+                touched += qAlpha(without.pixel(x, y)) > 0 && with.pixel(x, y) != without.pixel(x, y);
+        EXPECT_EQ(touched, 0);
+    }
+}
