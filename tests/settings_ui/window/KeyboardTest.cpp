@@ -64,16 +64,16 @@ protected:
     }
 };
 
-// What Tab stops on under `root`, once round from `first`.
-QList<QWidget *> tabRound(QWidget *first)
+// What Tab stops on in `start`'s window, once round from `start`.
+QList<QWidget *> tabRound(QWidget *start)
 {
     QList<QWidget *> stops;
-    QWidget *start = first;
     start->clearFocus();
     start->setFocus(Qt::TabFocusReason);
     for (QWidget *at = start; stops.size() < 100; at = QApplication::focusWidget()) {
         stops.append(at);
         QTest::keyClick(at, Qt::Key_Tab);
+        // Back at the start, or held where a control keeps Tab for itself.
         if (QApplication::focusWidget() == start || QApplication::focusWidget() == at)
             break;
     }
@@ -105,9 +105,7 @@ int ringWidth(QWidget *control)
     int narrowest = w + h;
     for (const auto &[from, step] : scans) {
         int run = 0, widest = 0;
-        for (QPoint at = from; at.x() >= 0 && at.x() < w && at.y() >= 0 && at.y() < h
-                               && std::abs(at.x() - w / 2) + std::abs(at.y() - h / 2) > 0;
-             at += step) {
+        for (QPoint at = from; at != QPoint(w / 2, h / 2) && with.rect().contains(at); at += step) {
             run = stands(at.x(), at.y()) ? run + 1 : 0;
             widest = std::max(widest, run);
         }
@@ -145,7 +143,6 @@ TEST_F(KeyboardTest, ReturnAndKeypadEnterPressEachKindOfButtonAsSpaceDoes)
          [&] { return pane()->subpage() == Page::officeHours; }},
         {"an enforcement card", Page::main, named("enforcement:Hardcore"),
          [&] { return rig.settings.enforcement() == "Hardcore"; }},
-        {"a sub-page's back button", Page::longBreaks, named("back"), [&] { return pane()->subpage() == Page::main; }},
         {"a radio row", Page::longBreaks, named("longBreakResume:confirm"),
          [&] { return rig.settings.longBreakResume() == "confirm"; }},
         {"a switch", Page::longBreaks, named("longBreaksEnabled"), [&] { return !rig.settings.longBreaksEnabled(); }},
@@ -325,7 +322,6 @@ TEST_F(KeyboardTest, TheRingOfARowLeavesItsContentWhole)
 {
     const std::pair<SidebarSection, const char *> rows[] = {
         {SidebarSection::notifications, "hudStyle.compact"},
-        {SidebarSection::meetings, "meetingAfterBehavior.resume"},
         {SidebarSection::breaks, "breaks.longBreaks"},
     };
     for (const auto &[section, name] : rows) {
