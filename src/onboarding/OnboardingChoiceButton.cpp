@@ -5,7 +5,6 @@
 #include "settings_ui/components/SettingsPalette.h"
 
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -97,20 +96,6 @@ void OnboardingChoiceButton::focusOutEvent(QFocusEvent *event)
 {
     m_keyboardFocus = false;
     QRadioButton::focusOutEvent(event);
-}
-
-void OnboardingChoiceButton::keyPressEvent(QKeyEvent *event)
-{
-    // Return and Enter choose as Space does.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (enter && modifiers == Qt::NoModifier) {
-        if (!event->isAutoRepeat())
-            click();
-        event->accept();
-        return;
-    }
-    QRadioButton::keyPressEvent(event);
 }
 
 QColor OnboardingChoiceButton::mixed(const QColor &unselected, const QColor &selected) const

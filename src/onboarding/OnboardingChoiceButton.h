@@ -11,8 +11,9 @@ class QPainter;
 // chrome, painted by its subclass, that screen readers know as a radio button named by its
 // text and checked while it shows the selection. Its owner decides what is selected: the
 // user's choice only reports itself (chosen), and the owner calls setSelected(), whose
-// change the look follows under the owner's spring. A choice is a click, Space, Return or
-// Enter, or a screen reader's toggle of the radio button (which checks it without a click).
+// change the look follows under the owner's spring. A choice is a click, Space (and Return or
+// Enter, which the flow hands on as Space), or a screen reader's toggle of the radio button
+// (which checks it without a click).
 // It tracks the pointer for the hover fill and takes keyboard focus with a visible ring;
 // the arrow keys move to the neighbouring choice and choose it, as in any group of radio
 // buttons.
@@ -46,7 +47,6 @@ protected:
     void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
     // The unselected and selected value of a colour, mixed by the selected amount.
     QColor mixed(const QColor &unselected, const QColor &selected) const;

@@ -25,7 +25,10 @@ OnboardingNavigationBar::OnboardingNavigationBar(int steps, QWidget *parent)
     m_back->setObjectName(QStringLiteral("onboarding.back"));
     m_next->setObjectName(QStringLiteral("onboarding.next"));
     auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(sideInset, glowRoom, sideInset, bottomInset);
+    // The buttons keep room for their focus rings around their capsules; the capsules stay
+    // where the insets put them.
+    const int ring = OnboardingNavigationButton::ringRoom;
+    row->setContentsMargins(sideInset - ring, glowRoom - ring, sideInset - ring, bottomInset - ring);
     row->setSpacing(0);
     row->addWidget(m_back, 0, Qt::AlignVCenter);
     row->addStretch(1);
@@ -38,6 +41,6 @@ void OnboardingNavigationBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setOpacity(m_next->opacity());
-    const QRectF capsule = QRectF(m_next->geometry());
+    const QRectF capsule = m_next->capsule().translated(m_next->pos());
     m_nextShadow.paint(painter, capsule, capsule.height() / 2, 8, OnboardingPalette::green(0.3), QPointF(0, 4));
 }

@@ -20,6 +20,7 @@ constexpr qreal backPadding = 18;
 constexpr qreal nextPadding = 24;
 constexpr qreal arrowSize = 10;
 constexpr qreal arrowGap = 6;
+constexpr qreal ringOffset = 2;
 
 } // namespace
 
@@ -68,7 +69,12 @@ QSize OnboardingNavigationButton::sizeHint() const
 {
     const qreal padding = m_kind == Kind::next ? nextPadding : backPadding;
     const qreal height = std::ceil(QFontMetricsF(titleFont()).height()) + 2 * verticalPadding;
-    return QSize(int(std::ceil(labelWidth() + 2 * padding)), int(height));
+    return QSize(int(std::ceil(labelWidth() + 2 * padding)) + 2 * ringRoom, int(height) + 2 * ringRoom);
+}
+
+QRectF OnboardingNavigationButton::capsule() const
+{
+    return QRectF(rect()).adjusted(ringRoom, ringRoom, -ringRoom, -ringRoom);
 }
 
 void OnboardingNavigationButton::focusInEvent(QFocusEvent *event)
@@ -93,17 +99,18 @@ void OnboardingNavigationButton::paintEvent(QPaintEvent *)
     const QColor textColour = paintCapsule(painter, scheme == ColorScheme::dark);
     paintLabel(painter, textColour);
     if (hasFocus() && m_keyboardFocus && m_opacity > 0) {
-        const QRectF capsule = QRectF(rect()).adjusted(1, 1, -1, -1);
+        // Centred 2 pixels off the capsule: a 1-pixel gap, then 2 pixels of ring.
+        const QRectF ring = capsule().adjusted(-ringOffset, -ringOffset, ringOffset, ringOffset);
         painter.setOpacity(1);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(SettingsPalette::focusRing(scheme), 2));
-        painter.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
+        painter.drawRoundedRect(ring, ring.height() / 2, ring.height() / 2);
     }
 }
 
 QColor OnboardingNavigationButton::paintCapsule(QPainter &painter, bool dark) const
 {
-    const QRectF capsule = QRectF(rect());
+    const QRectF capsule = this->capsule();
     QColor textColour = Qt::white;
     if (m_kind == Kind::next) {
         QLinearGradient fill(capsule.topLeft(), capsule.bottomRight());
@@ -126,7 +133,7 @@ void OnboardingNavigationButton::paintLabel(QPainter &painter, const QColor &col
 {
     const QFont font = titleFont();
     const QFontMetricsF metrics(font);
-    const QPointF centre = QRectF(rect()).center();
+    const QPointF centre = capsule().center();
     const qreal left = centre.x() - labelWidth() / 2;
     painter.setFont(font);
     painter.setPen(colour);

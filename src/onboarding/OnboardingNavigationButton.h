@@ -5,12 +5,16 @@
 // The two buttons of the flow's navigation bar, painted without platform chrome on a
 // capsule: "Back", grey text on a faint fill, and the green "Next" / "Start Lumenpause"
 // with white text (and an arrow on the last step). Screen readers know each as a button
-// named by its title. They take keyboard focus with a visible ring and answer Space.
+// named by its title. They take keyboard focus and answer Space and Return. The focus ring
+// runs around the capsule, a pixel off it, on the flow's own ground: on the green capsule it
+// would not show. The widget keeps ringRoom around the capsule for it.
 class OnboardingNavigationButton : public QAbstractButton
 {
     Q_OBJECT
 
 public:
+    static constexpr int ringRoom = 4;
+
     enum class Kind { back, next };
 
     OnboardingNavigationButton(Kind kind, const QString &title, QWidget *parent = nullptr);
@@ -24,6 +28,8 @@ public:
     void setOpacity(qreal opacity);
     // Whether the focus ring is drawn now: focus the keyboard brought.
     bool showsFocusRing() const { return hasFocus() && m_keyboardFocus; }
+    // Where the capsule lies in the widget.
+    QRectF capsule() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -18,6 +18,7 @@
 #include "settings_ui/components/CurveAnimation.h"
 #include "settings_ui/components/FadingSnapshot.h"
 #include "settings_ui/components/Motion.h"
+#include "settings_ui/components/ReturnPressesButtons.h"
 #include "settings_ui/components/SettingsPalette.h"
 
 #include <QAbstractButton>
@@ -55,6 +56,8 @@ OnboardingView::OnboardingView(OnboardingServices services, std::function<void()
     , m_dismiss(std::move(dismiss))
     , m_state(new OnboardingState(this))
 {
+    // Wherever it is shown, Return presses its buttons.
+    ReturnPressesButtons::cover(this);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);

@@ -388,4 +388,22 @@ TEST(OnboardingFlowTest, TheKeyboardShowsWhereItIsAndReturnOrEnterChooseAsSpaceD
     press(Qt::Key_Return);
     EXPECT_EQ(rig.flow()->state().selectedEnforcement(), "Hardcore");
     EXPECT_EQ(rig.flow()->step(), 2) << "Return chose; it did not go on";
+
+    // Switches and the navigation answer them too: back, on again, and start.
+    rig.button("launchAtLoginToggle")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_FALSE(rig.flow()->state().launchAtLogin());
+    rig.button(back)->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(rig.flow()->step(), 1);
+    nextButton->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_EQ(rig.flow()->step(), 2);
+    EXPECT_EQ(nextButton->text(), "Start Lumenpause");
+    press(Qt::Key_Return);
+    rig.advance(0.2);
+    const QVariantMap file = rig.file();
+    EXPECT_EQ(file.value("hasCompletedOnboarding"), true);
+    EXPECT_EQ(file.value("enforcement").toString(), "Hardcore");
+    EXPECT_EQ(file.value("launchAtLogin"), false);
 }

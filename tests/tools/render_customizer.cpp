@@ -1,7 +1,8 @@
 // Renders the break-screen customizer window to PNG files, light and dark: the window at its
 // largest size (1180 x 800) and on a small screen (1024 x 700), every background with every
 // countdown style, a long custom message, every button off, and Escape disabled with the
-// full-screen button under the pointer. Each picture also prints how long it took to build
+// full-screen button under the pointer, and the keyboard's focus on the selected message,
+// background and Escape choice. Each picture also prints how long it took to build
 // and paint the window and, once painted, to repaint the preview after a keystroke, and the
 // small text in it (14 pixels or less) that stands out least against its 4.5:1 floor; the
 // last line counts the pictures that miss it.
@@ -36,6 +37,8 @@ struct Shot
     std::function<void(BreakScreenConfig &)> configure;
     QSize size = largest;
     bool hoverFullScreen = false;
+    // The control the keyboard's focus is on, by name.
+    QString focus = QString();
 };
 
 QList<Shot> shots()
@@ -58,6 +61,9 @@ QList<Shot> shots()
          }},
         {QStringLiteral("escape-disabled-hovered"),
          [](BreakScreenConfig &config) { config.setEscapeBehavior(EscBehavior::disabled); }, largest, true},
+        {QStringLiteral("focused-message"), {}, largest, false, QStringLiteral("break.message:Catch a quick rest")},
+        {QStringLiteral("focused-background"), {}, largest, false, QStringLiteral("break.background:Blur")},
+        {QStringLiteral("focused-escape"), {}, largest, false, QStringLiteral("break.escape:Double Esc")},
     };
     for (const BreakBG background : allBreakBGs()) {
         for (const BreakCountdown style : allBreakCountdowns()) {
@@ -100,6 +106,11 @@ bool renderShot(const Shot &shot, ColorScheme scheme, qreal scale, const QDir &f
     settleEvents();
     if (shot.hoverFullScreen)
         hoverCentre(view.preview()->fullScreenButton());
+    if (!shot.focus.isEmpty()) {
+        QApplication::setActiveWindow(&view);
+        if (QWidget *control = view.findChild<QWidget *>(shot.focus))
+            control->setFocus(Qt::TabFocusReason);
+    }
     settleEvents();
     image = renderWidget(view, scale);
     // Measured as pictured, before the keystroke changes the message.

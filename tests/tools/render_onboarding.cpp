@@ -1,6 +1,7 @@
 // Renders the first-run flow as the settings window shows it, light and dark: each step, the
 // rhythm step with long breaks off, with a hovered tile and in a window too short for it
-// (scrolled), and the preferences step with each enforcement and sensitivity choice. Each
+// (scrolled), and the preferences step with each enforcement and sensitivity choice, and with
+// the keyboard's focus on the selected mode and on "Start Lumenpause". Each
 // shot first prints the small text in it (14 pixels or less) that stands out least against
 // its 4.5:1 floor; the last line counts the shots that miss it.
 //
@@ -50,6 +51,17 @@ void hover(OnboardingView &view, const char *objectName)
     }
 }
 
+// The keyboard's focus on the control named `objectName`, with its ring.
+void focus(OnboardingView &view, const char *objectName)
+{
+    QApplication::setActiveWindow(view.window());
+    if (QWidget *control = view.findChild<QWidget *>(QLatin1String(objectName))) {
+        // Focused already (the last press), it takes the focus again as the keyboard's.
+        control->clearFocus();
+        control->setFocus(Qt::TabFocusReason);
+    }
+}
+
 const QList<Shot> &shots()
 {
     static const QList<Shot> list = {
@@ -75,6 +87,8 @@ const QList<Shot> &shots()
              view.state().setSelectedSensitivity(QStringLiteral("Persistent"));
              view.state().setLaunchAtLogin(false);
          }},
+        {"preferences-focused-mode", 2, [](OnboardingView &view) { focus(view, "selectedEnforcement:Casual"); }},
+        {"preferences-focused-start", 2, [](OnboardingView &view) { focus(view, "onboarding.next"); }},
     };
     return list;
 }

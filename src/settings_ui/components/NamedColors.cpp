@@ -133,6 +133,11 @@ QColor NamedColors::laidOver(const QColor &top, const QColor &ground)
                             channel(a.blueF(), b.blueF()));
 }
 
+double NamedColors::contrast(const QColor &ink, const QColor &ground)
+{
+    return contrastOver(ink, ground);
+}
+
 QLinearGradient NamedColors::gradient(const QColor &colour, const QRectF &rect)
 {
     const QColor base = colour.toRgb();

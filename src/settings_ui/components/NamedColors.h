@@ -39,6 +39,8 @@ public:
     static QColor blend(const QColor &from, const QColor &to, qreal share);
     // `top` painted over the opaque `ground`: the colour the pixels take.
     static QColor laidOver(const QColor &top, const QColor &ground);
+    // The contrast ratio (1 to 21) `ink` reaches laid over the opaque `ground`.
+    static double contrast(const QColor &ink, const QColor &ground);
     // A colour's "gradient": the colour itself at the foot of `rect`, a little lighter at the
     // top, as a tile of that colour is filled.
     static QLinearGradient gradient(const QColor &colour, const QRectF &rect);

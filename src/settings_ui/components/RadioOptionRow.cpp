@@ -32,6 +32,7 @@ RadioOptionRow::RadioOptionRow(const QString &title, const QString &subtitle, co
     setText(title);
     setAccessibleName(title);
     setAccessibleDescription(subtitle);
+    setContentsMargins(ringRoom);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }

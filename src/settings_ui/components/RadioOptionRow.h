@@ -4,16 +4,22 @@
 #include "settings_ui/components/TileButton.h"
 
 #include <QFont>
+#include <QMargins>
 
 // One choice of a set shown as radio rows: the radio mark (a ring, filled blue when chosen),
 // an optional symbol on a faint circle of its tint, and the title with an optional subtitle
-// under it. The whole row, its margins included, is the hit area. Announced as a radio button
-// named after its title; which row is chosen is its owner's (setSelected).
+// under it. The whole row, its margins included, is the hit area, and the focus ring runs
+// along its edge: its margins (ringRoom at least) keep the ring off the mark and the letters.
+// Announced as a radio button named after its title; which row is chosen is its owner's
+// (setSelected).
 class RadioOptionRow : public TileButton
 {
     Q_OBJECT
 
 public:
+    // The margins a row starts with: the ring, and a gap, around the content.
+    static constexpr QMargins ringRoom{6, 5, 6, 5};
+
     struct Look
     {
         qreal markSize;

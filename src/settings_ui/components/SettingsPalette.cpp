@@ -1,5 +1,7 @@
 #include "settings_ui/components/SettingsPalette.h"
 
+#include "settings_ui/components/NamedColors.h"
+
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
@@ -8,6 +10,8 @@ namespace {
 
 // Window colours at or above the middle of the lightness scale read as a light palette.
 constexpr int darkLightnessLimit = 128;
+// What a mark that is not text needs to stand out from what lies around it.
+constexpr double nonTextContrast = 3.0;
 
 struct Roles
 {
@@ -83,5 +87,17 @@ QStyle *SettingsPalette::style()
 
 QColor SettingsPalette::focusRing(ColorScheme scheme)
 {
-    return scheme == ColorScheme::dark ? QColor(64, 156, 255, 190) : QColor(0, 122, 255, 150);
+    // Opaque: a translucent ring fades into what it crosses. The light scheme's accent gives
+    // only 2.8:1 on a sidebar row under the pointer; a shade deeper keeps 3.4:1 there.
+    return scheme == ColorScheme::dark ? QColor(64, 156, 255) : QColor(0, 110, 230);
+}
+
+QColor SettingsPalette::focusRing(ColorScheme scheme, const QColor &ground)
+{
+    const QColor under = NamedColors::laidOver(ground, palette(scheme).color(QPalette::Window));
+    const QColor ring = focusRing(scheme);
+    if (NamedColors::contrast(ring, under) >= nonTextContrast)
+        return ring;
+    const QColor white(Qt::white);
+    return NamedColors::contrast(white, under) >= nonTextContrast ? white : QColor(Qt::black);
 }

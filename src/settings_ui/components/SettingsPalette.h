@@ -24,6 +24,11 @@ public:
     static bool isDark(const QWidget *widget) { return schemeOf(widget) == ColorScheme::dark; }
     // The one Fusion style of our windows, made on first use and kept for the run.
     static QStyle *style();
-    // The colour a focus ring is drawn in for keyboard focus.
+    // The colour a focus ring is drawn in for keyboard focus: opaque, it stands out at 3:1
+    // from the window, the sidebar, the cards and the faint fills on them.
     static QColor focusRing(ColorScheme scheme);
+    // The ring's colour on `ground` (a translucent ground lies over the window's): the focus
+    // colour where it stands out from that ground at 3:1; on the accent fill of a selected
+    // control, where it would vanish, white, or black on a ground too light for white.
+    static QColor focusRing(ColorScheme scheme, const QColor &ground);
 };

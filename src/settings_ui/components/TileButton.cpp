@@ -15,6 +15,7 @@ namespace {
 constexpr double defaultHoverSeconds = 0.12;
 constexpr double defaultSelectionSeconds = 0.12;
 constexpr qreal ringWidth = 2.5;
+constexpr qreal accentRingInset = 1.5;
 
 } // namespace
 
@@ -121,17 +122,28 @@ void TileButton::focusOutEvent(QFocusEvent *event)
     QAbstractButton::focusOutEvent(event);
 }
 
-void TileButton::paintFocusRing(QPainter &painter, const QPainterPath &shape) const
+void TileButton::paintFocusRing(QPainter &painter, const QPainterPath &shape, const QColor &ground) const
 {
     if (!showsFocusRing())
         return;
+    const ColorScheme scheme = SettingsPalette::schemeOf(this);
+    const QColor colour = ground.isValid() ? SettingsPalette::focusRing(scheme, ground)
+                                           : SettingsPalette::focusRing(scheme);
+    // A ring of another colour than the focus blue lies on an accent fill: a band of the fill
+    // is kept around it, so it reads as a ring on the control rather than as its edge.
+    const qreal inset = colour == SettingsPalette::focusRing(scheme) ? 0 : accentRingInset;
     // Inside the shape's edge, so that no tile needs room around it for the ring.
-    QPainterPathStroker stroker;
-    stroker.setWidth(2 * ringWidth);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    const QPainterPath ring = stroker.createStroke(shape).intersected(shape);
+    const auto band = [&shape](qreal depth) {
+        QPainterPathStroker stroker;
+        stroker.setWidth(2 * depth);
+        stroker.setJoinStyle(Qt::RoundJoin);
+        return stroker.createStroke(shape).intersected(shape);
+    };
+    QPainterPath ring = band(inset + ringWidth);
+    if (inset > 0)
+        ring = ring.subtracted(band(inset));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(ring, SettingsPalette::focusRing(SettingsPalette::schemeOf(this)));
+    painter.fillPath(ring, colour);
     painter.restore();
 }

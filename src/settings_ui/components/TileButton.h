@@ -9,8 +9,8 @@ class QPainterPath;
 // subclass paints in full, with a hover flag and a selected flag, each eased in and out so
 // the subclass can blend between its looks (hoverProgress(), selectionProgress(), 0 to 1).
 // It takes keyboard focus, shows a focus ring only for focus the keyboard brought, and
-// Space presses it as a click does. Selection is its owner's: a click only reports
-// (clicked), and the owner answers with setSelected.
+// Space (or Return, ReturnPressesButtons) presses it as a click does. Selection is its
+// owner's: a click only reports (clicked), and the owner answers with setSelected.
 //
 // To a screen reader it is what it acts as (a button, a check box or a radio button, with
 // the selected flag as its checked state) under its accessible name, which subclasses set to
@@ -42,8 +42,10 @@ signals:
     void selectedChanged(bool selected);
 
 protected:
-    // Draws the focus ring along the inside of `shape` when showsFocusRing().
-    void paintFocusRing(QPainter &painter, const QPainterPath &shape) const;
+    // Draws the focus ring along the inside of `shape` when showsFocusRing(), in the colour
+    // that stands out from `ground`, what the ring lies on (SettingsPalette::focusRing); a
+    // control whose selection draws an accent outline passes a shape inside that outline.
+    void paintFocusRing(QPainter &painter, const QPainterPath &shape, const QColor &ground = QColor()) const;
 
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;

@@ -82,6 +82,6 @@ void TileButtonAccessible::doAction(const QString &actionName)
 QStringList TileButtonAccessible::keyBindingsForAction(const QString &actionName) const
 {
     if (actionName == pressAction())
-        return {QStringLiteral("Space")};
+        return {QStringLiteral("Space"), QStringLiteral("Return")};
     return {};
 }

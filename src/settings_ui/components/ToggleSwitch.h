@@ -9,9 +9,9 @@ class CurveAnimation;
 // track, filled with its tint when on, and a white knob that slides across. It has no
 // visible label; give it an accessible name (the row's title), under which screen readers
 // announce it as a check box with its checked state. It takes keyboard focus, shows a focus
-// ring only when reached by keyboard, and Space toggles it, as a click does. Act on toggled:
-// a screen reader's toggle action turns it without a click. Code that only shows a setting
-// sets it under a QSignalBlocker.
+// ring only when reached by keyboard, and Space (or Return, ReturnPressesButtons) toggles it,
+// as a click does. Act on toggled: a screen reader's toggle action turns it without a click.
+// Code that only shows a setting sets it under a QSignalBlocker.
 class ToggleSwitch : public QAbstractButton
 {
     Q_OBJECT

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr qreal outlineWidth = 2;
+constexpr qreal ringGap = 1.5;
 
 } // namespace
 
@@ -58,5 +59,11 @@ void BackgroundTile::paintEvent(QPaintEvent *)
                                       NamedColors::color(NamedColor::label, scheme), selection));
     const QRectF caption(0, swatchHeight + captionGap, width(), height() - swatchHeight - captionGap);
     painter.drawText(caption, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text());
-    paintFocusRing(painter, shape);
+    // Inside where the selection's outline runs: along the edge the ring would hide under it,
+    // and on another tile look just like it.
+    const qreal ringInset = outlineWidth + ringGap;
+    QPainterPath ringShape;
+    ringShape.addRoundedRect(swatch.adjusted(ringInset, ringInset, -ringInset, -ringInset),
+                             cornerRadius - ringInset, cornerRadius - ringInset);
+    paintFocusRing(painter, ringShape);
 }

@@ -7,6 +7,7 @@
 #include "settings_ui/components/Hairline.h"
 #include "settings_ui/components/NamedColors.h"
 #include "settings_ui/components/PaneLabels.h"
+#include "settings_ui/components/ReturnPressesButtons.h"
 #include "settings_ui/components/SchemeLabel.h"
 #include "settings_ui/components/WindowTheme.h"
 #include "settings_ui/customizer/BreakPreviewPanel.h"
@@ -46,6 +47,7 @@ BreakScreenCustomizeView::BreakScreenCustomizeView(CustomizerServices services,
     root->addWidget(buildHeader());
     root->addWidget(buildBody(), 1);
     new WindowTheme(this, services.theme);
+    ReturnPressesButtons::cover(this);
     // The desktop's close command for a window, beside the back button.
     auto *close = new QShortcut(QKeySequence::Close, this);
     close->setContext(Qt::WindowShortcut);

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr qreal outlineWidth = 1.5;
+constexpr qreal ringGap = 1.5;
 
 } // namespace
 
@@ -70,5 +71,11 @@ void CountdownTile::paintEvent(QPaintEvent *)
     painter.setPen(NamedColors::blend(secondary, NamedColors::color(NamedColor::label, scheme), selection));
     const QRectF caption(0, iconSide + captionGap, width(), height() - iconSide - captionGap);
     painter.drawText(caption, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text());
-    paintFocusRing(painter, shape);
+    // Inside where the selection's outline runs: along the edge the ring would hide under it,
+    // and on another tile look just like it.
+    const qreal ringInset = outlineWidth + ringGap;
+    QPainterPath ringShape;
+    ringShape.addRoundedRect(square.adjusted(ringInset, ringInset, -ringInset, -ringInset),
+                             cornerRadius - ringInset, cornerRadius - ringInset);
+    paintFocusRing(painter, ringShape);
 }

@@ -35,6 +35,9 @@ CustomizerSettingsColumn::CustomizerSettingsColumn(BreakScreenConfig &config, QW
 {
     setFixedWidth(columnWidth);
     setFrameShape(QFrame::NoFrame);
+    // Tab goes through the controls; the column around them is no stop of its own, and still
+    // scrolls to the control that takes the focus.
+    setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWidgetResizable(true);

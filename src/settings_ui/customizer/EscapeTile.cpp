@@ -34,12 +34,13 @@ void EscapeTile::paintEvent(QPaintEvent *)
     const qreal selection = selectionProgress();
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
-    painter.fillPath(shape, NamedColors::blend(NamedColors::withOpacity(primary, 0.04),
-                                               NamedColors::accentFill(scheme), selection));
+    const QColor fill = NamedColors::blend(NamedColors::withOpacity(primary, 0.04), NamedColors::accentFill(scheme),
+                                           selection);
+    painter.fillPath(shape, fill);
     painter.strokePath(shape, QPen(NamedColors::withOpacity(primary, 0.06 * (1 - selection)), 1));
     painter.setFont(SettingsFont::font(textSize, selection > 0.5 ? QFont::DemiBold : QFont::Medium));
     painter.setPen(NamedColors::blend(NamedColors::color(NamedColor::secondaryLabel, scheme),
                                       Qt::white, selection));
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
-    paintFocusRing(painter, shape);
+    paintFocusRing(painter, shape, fill);
 }

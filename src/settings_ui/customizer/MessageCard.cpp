@@ -12,8 +12,10 @@
 
 namespace {
 
-// Room between the text and the card's sides.
+// Room between the text and the card's sides; while the focus ring shows, room for it too:
+// a text as wide as the card then gives way (ellipsis) rather than run under the ring.
 constexpr qreal textInset = 2;
+constexpr qreal focusedTextInset = 5;
 constexpr int narrowest = 10;
 
 QFont cardFont(bool selected)
@@ -52,16 +54,18 @@ void MessageCard::paintEvent(QPaintEvent *)
     const qreal selection = selectionProgress();
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
-    painter.fillPath(shape, NamedColors::blend(NamedColors::withOpacity(primary, 0.04),
-                                               NamedColors::accentFill(scheme), selection));
+    const QColor fill = NamedColors::blend(NamedColors::withOpacity(primary, 0.04), NamedColors::accentFill(scheme),
+                                           selection);
+    painter.fillPath(shape, fill);
     painter.strokePath(shape, QPen(NamedColors::withOpacity(primary, 0.05 * (1 - selection)), 1));
 
     const QFont font = cardFont(selection > 0.5);
-    const QRectF textRect = QRectF(rect()).adjusted(textInset, 0, -textInset, 0);
+    const qreal inset = showsFocusRing() ? focusedTextInset : textInset;
+    const QRectF textRect = QRectF(rect()).adjusted(inset, 0, -inset, 0);
     painter.setFont(font);
     painter.setPen(NamedColors::blend(NamedColors::color(NamedColor::secondaryLabel, scheme),
                                       Qt::white, selection));
     const QString shown = QFontMetricsF(font).elidedText(text(), Qt::ElideRight, textRect.width());
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, shown);
-    paintFocusRing(painter, shape);
+    paintFocusRing(painter, shape, fill);
 }

@@ -6,6 +6,7 @@
 #include "settings_ui/components/Debouncer.h"
 #include "settings_ui/components/FadeStack.h"
 #include "settings_ui/components/FadingSnapshot.h"
+#include "settings_ui/components/ReturnPressesButtons.h"
 #include "settings_ui/components/WindowTheme.h"
 #include "settings_ui/window/DetailView.h"
 #include "settings_ui/window/SettingsSidebar.h"
@@ -33,6 +34,7 @@ ContentView::ContentView(ContentServices services, QWidget *parent)
     layout->addWidget(m_shell);
     buildShell();
     new WindowTheme(this, m_services.theme);
+    ReturnPressesButtons::cover(this);
     // The request may come at any time; the flag itself is read only here.
     connect(&m_services.notifier, &AppNotifier::showOnboarding, this,
             [this] { setShowOnboarding(true); });

@@ -10,6 +10,9 @@ DetailView::DetailView(SidebarSection section, const ContentServices &services, 
     , m_pane(SettingsPanes::make(section, services))
 {
     setFrameShape(QFrame::NoFrame);
+    // Tab goes from the sidebar straight to the pane's first control; the area around the
+    // pane is no stop of its own, and still scrolls to the control that takes the focus.
+    setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWidgetResizable(true);

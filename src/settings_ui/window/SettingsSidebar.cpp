@@ -38,6 +38,9 @@ SettingsSidebar::SettingsSidebar(BreakScheduler &scheduler, const QVariantMap &i
     setFixedWidth(sidebarWidth);
     auto *scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes through the rows; the list around them is no stop of its own, and still
+    // scrolls to the row that takes the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);

@@ -4,6 +4,7 @@
 #include "settings_ui/components/SettingsFont.h"
 #include "settings_ui/components/SettingsPalette.h"
 #include "settings_ui/components/SymbolGlyphs.h"
+#include "settings_ui/window/SettingsSidebar.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -73,5 +74,7 @@ void SidebarButtonView::paintEvent(QPaintEvent *)
     painter.setPen(NamedColors::blend(label, Qt::white, selected));
     painter.drawText(QRectF(left, 0, available, height()), Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(font).elidedText(text(), Qt::ElideRight, available));
-    paintFocusRing(painter, row);
+    // On the selected row's accent the ring turns white.
+    const QColor fill = NamedColors::withOpacity(NamedColors::accentFill(scheme), selected);
+    paintFocusRing(painter, row, NamedColors::laidOver(fill, SettingsSidebar::fill(scheme)));
 }

@@ -82,5 +82,5 @@ void BreaksCapsuleButton::paintEvent(QPaintEvent *)
     painter.setFont(captionFont);
     painter.setPen(ink);
     painter.drawText(QRectF(x, 0, captionWidth + 1, height()), Qt::AlignLeft | Qt::AlignVCenter, text());
-    paintFocusRing(painter, shape);
+    paintFocusRing(painter, shape, fill);
 }

@@ -15,6 +15,9 @@
 namespace {
 
 constexpr qreal cardRadius = 14;
+// The focus ring runs inside the selected card's 2-pixel accent border, 2 pixels of the card
+// between them.
+constexpr qreal ringInset = 4;
 constexpr qreal tileRadius = 10;
 constexpr qreal padding = 8;
 constexpr qreal spacing = 8;
@@ -106,7 +109,13 @@ void EnforcementCard::paintEvent(QPaintEvent *)
     const QRectF tile(content.topLeft(), QSizeF(content.width(), tileHeight));
     paintTile(painter, tile);
     paintTexts(painter, content.adjusted(0, tileHeight + spacing, 0, 0));
-    paintFocusRing(painter, shape);
+    // Along the edge the ring would hide under the selected card's accent border, and on
+    // another card look just like it: it runs inside, a gap of the card's ground between.
+    QPainterPath ringShape;
+    ringShape.addRoundedRect(card.adjusted(ringInset, ringInset, -ringInset, -ringInset), cardRadius - ringInset,
+                             cardRadius - ringInset);
+    const QColor window = SettingsPalette::palette(scheme).color(QPalette::Window);
+    paintFocusRing(painter, ringShape, NamedColors::laidOver(cardFill, window));
 }
 
 void EnforcementCard::paintTile(QPainter &painter, const QRectF &tile)

@@ -36,6 +36,7 @@ NavigationRowButton::NavigationRowButton(const QString &symbol, NamedColor symbo
     setText(title);
     setAccessibleName(title);
     setAccessibleDescription(detail);
+    setContentsMargins(ringRoom);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -58,12 +59,14 @@ QSize NavigationRowButton::sizeHint() const
                              : spacing + QFontMetricsF(SettingsFont::font(detailSize))
                                              .horizontalAdvance(m_detail);
     const qreal width = tileSide + spacing + title + spacing + detail + spacing + chevronSize;
-    return QSize(int(std::ceil(width)), int(tileSide + 2 * verticalPadding));
+    return QSize(int(std::ceil(width)) + ringRoom.left() + ringRoom.right(),
+                 int(tileSide + 2 * verticalPadding) + ringRoom.top() + ringRoom.bottom());
 }
 
 QSize NavigationRowButton::minimumSizeHint() const
 {
-    return QSize(int(tileSide + 3 * spacing + chevronSize), sizeHint().height());
+    return QSize(int(tileSide + 3 * spacing + chevronSize) + ringRoom.left() + ringRoom.right(),
+                 sizeHint().height());
 }
 
 void NavigationRowButton::paintEvent(QPaintEvent *)
@@ -71,7 +74,8 @@ void NavigationRowButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const ColorScheme scheme = SettingsPalette::schemeOf(this);
-    const QRectF tile(0, (height() - tileSide) / 2, tileSide, tileSide);
+    const QRectF content = QRectF(contentsRect());
+    const QRectF tile(content.left(), content.center().y() - tileSide / 2, tileSide, tileSide);
     QPainterPath tileShape;
     tileShape.addRoundedRect(tile, tileRadius, tileRadius);
     painter.fillPath(tileShape, NamedColors::gradient(NamedColors::color(m_symbolColour, scheme), tile));
@@ -80,27 +84,27 @@ void NavigationRowButton::paintEvent(QPaintEvent *)
     const QColor chevronColour =
         NamedColors::blend(NamedColors::color(NamedColor::tertiaryLabel, scheme),
                            NamedColors::color(NamedColor::secondaryLabel, scheme), hoverProgress());
-    const qreal chevronX = width() - chevronSize / 2;
-    SymbolGlyphs::paint(painter, chevron, QPointF(chevronX, height() / 2.0), chevronSize,
+    const qreal chevronX = content.right() - chevronSize / 2;
+    SymbolGlyphs::paint(painter, chevron, QPointF(chevronX, content.center().y()), chevronSize,
                         QFont::DemiBold, chevronColour);
 
-    qreal textRight = width() - chevronSize - spacing;
+    qreal textRight = content.right() - chevronSize - spacing;
     if (!m_detail.isEmpty()) {
         const QFont font = SettingsFont::font(detailSize);
         const qreal detailWidth = std::min(QFontMetricsF(font).horizontalAdvance(m_detail) + 1,
-                                           textRight / 2);
+                                           (textRight - content.left()) / 2);
         painter.setFont(font);
         painter.setPen(NamedColors::textColor(NamedColor::tertiaryLabel, scheme));
-        painter.drawText(QRectF(textRight - detailWidth, 0, detailWidth, height()),
+        painter.drawText(QRectF(textRight - detailWidth, content.top(), detailWidth, content.height()),
                          Qt::AlignRight | Qt::AlignVCenter,
                          QFontMetricsF(font).elidedText(m_detail, Qt::ElideRight, detailWidth));
         textRight -= detailWidth + spacing;
     }
     const QFont font = SettingsFont::font(titleSize);
-    const qreal titleLeft = tileSide + spacing;
+    const qreal titleLeft = tile.right() + spacing;
     painter.setFont(font);
     painter.setPen(NamedColors::color(NamedColor::label, scheme));
-    painter.drawText(QRectF(titleLeft, 0, textRight - titleLeft, height()),
+    painter.drawText(QRectF(titleLeft, content.top(), textRight - titleLeft, content.height()),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(font).elidedText(text(), Qt::ElideRight, textRight - titleLeft));
     QPainterPath whole;

@@ -36,9 +36,10 @@ void PlannedBreakDayButton::paintEvent(QPaintEvent *)
     circle.addEllipse(QRectF(rect()));
     const QColor off = NamedColors::withOpacity(NamedColors::color(NamedColor::label, scheme),
                                                 0.05 + 0.04 * hoverProgress());
-    painter.fillPath(circle, NamedColors::blend(off, NamedColors::color(NamedColor::blue, scheme), on));
+    const QColor fill = NamedColors::blend(off, NamedColors::color(NamedColor::blue, scheme), on);
+    painter.fillPath(circle, fill);
     painter.setFont(SettingsFont::font(11, QFont::Medium));
     painter.setPen(NamedColors::blend(NamedColors::color(NamedColor::secondaryLabel, scheme), Qt::white, on));
     painter.drawText(rect(), Qt::AlignCenter, text());
-    paintFocusRing(painter, circle);
+    paintFocusRing(painter, circle, fill);
 }

@@ -4,6 +4,7 @@
 #include "settings_ui/components/Hairline.h"
 #include "settings_ui/components/InfoTip.h"
 #include "settings_ui/components/PaneLabels.h"
+#include "settings_ui/components/ReturnPressesButtons.h"
 #include "settings_ui/components/SchemeLabel.h"
 #include "settings_ui/components/SettingsPalette.h"
 #include "settings_ui/components/WindowTheme.h"
@@ -97,6 +98,7 @@ PlannedBreakSheet::PlannedBreakSheet(const PlannedBreakSheetServices &services, 
     sheet->addWidget(buildButtons(texts.confirm));
     // The sheet follows the application's theme as the window under it does.
     new WindowTheme(this, m_services.theme);
+    ReturnPressesButtons::cover(this);
     setFixedWidth(sheetWidth);
     bindControls();
     showState();

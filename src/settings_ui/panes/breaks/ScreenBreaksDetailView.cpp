@@ -3,12 +3,17 @@
 #include "core/AppNotifier.h"
 #include "settings_ui/components/FadeStack.h"
 #include "settings_ui/components/PaneLabels.h"
+#include "settings_ui/components/ScrollToFocus.h"
+#include "settings_ui/components/TileButton.h"
 #include "settings_ui/panes/breaks/LongBreaksView.h"
+#include "settings_ui/panes/breaks/NavigationRowButton.h"
 #include "settings_ui/panes/breaks/OfficeHoursView.h"
 #include "settings_ui/panes/breaks/PlannedBreaksDetailView.h"
 #include "settings_ui/panes/breaks/ScreenBreaksMainView.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,6 +32,14 @@ ScreenBreaksDetailView::ScreenBreaksDetailView(const ContentServices &services, 
     m_stack->setPage(makePage(m_subpage), MotionCurve::easeOut(pageFadeSeconds));
     connect(&m_services.notifier, &AppNotifier::navigateToBreaksMain, this,
             [this] { setSubpage(ScreenBreaksSubpage::main); });
+    // Back as a desktop's settings pages go back: Escape, Alt+Left or the Back key, wherever
+    // the keyboard is in the pane.
+    m_back = new QShortcut(this);
+    m_back->setKeys({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::AltModifier | Qt::Key_Left),
+                     QKeySequence(Qt::Key_Back)});
+    m_back->setContext(Qt::WidgetWithChildrenShortcut);
+    m_back->setEnabled(false);
+    connect(m_back, &QShortcut::activated, this, [this] { showSubpage(ScreenBreaksSubpage::main, true); });
 }
 
 QWidget *ScreenBreaksDetailView::make(const ContentServices &services)
@@ -41,16 +54,50 @@ QWidget *ScreenBreaksDetailView::page() const
 
 void ScreenBreaksDetailView::setSubpage(ScreenBreaksSubpage subpage)
 {
+    showSubpage(subpage, false);
+}
+
+void ScreenBreaksDetailView::showSubpage(ScreenBreaksSubpage subpage, bool byKeyboard)
+{
     if (subpage == m_subpage)
         return;
-    m_subpage = subpage;
+    const ScreenBreaksSubpage from = std::exchange(m_subpage, subpage);
+    QWidget *focused = QApplication::focusWidget();
+    const bool focusLeaves = focused && page() && page()->isAncestorOf(focused);
+    if (auto *button = qobject_cast<TileButton *>(focused); button && button->showsFocusRing())
+        byKeyboard = true;
+    // Let go before the page hides: a focused widget that hides hands the focus on along the
+    // window's chain, to whatever comes next (the sidebar), with a keyboard's ring.
+    if (focusLeaves)
+        focused->clearFocus();
     QWidget *next = makePage(subpage);
     // The fade shows both pages at one size, and resizing the stack would end it: the stack
     // takes the taller page's height now, and the pane fits the new page as it settles.
     m_stack->resize(width(), std::max(m_stack->height(), pageHeight(next, width())));
     m_stack->setPage(next, MotionCurve::easeOut(pageFadeSeconds));
+    m_back->setEnabled(subpage != ScreenBreaksSubpage::main);
     updateGeometry();
+    if (focusLeaves) {
+        if (QWidget *target = focusTarget(next, from)) {
+            target->setFocus(byKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);
+            ScrollToFocus::reveal(target);
+        }
+    }
     emit subpageChanged(subpage);
+}
+
+QWidget *ScreenBreaksDetailView::focusTarget(QWidget *page, ScreenBreaksSubpage from)
+{
+    if (auto *main = qobject_cast<ScreenBreaksMainView *>(page))
+        return main->row(from);
+    // A sub-page: its first stop along the Tab chain, its back button.
+    for (QWidget *widget = page->nextInFocusChain(); widget != page; widget = widget->nextInFocusChain()) {
+        if (!page->isAncestorOf(widget))
+            break;
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() && widget->isEnabled())
+            return widget;
+    }
+    return nullptr;
 }
 
 QWidget *ScreenBreaksDetailView::makePage(ScreenBreaksSubpage subpage)

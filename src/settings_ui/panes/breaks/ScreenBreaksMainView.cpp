@@ -157,10 +157,27 @@ NavigationRowButton *ScreenBreaksMainView::addNavigationRow(QVBoxLayout *card, c
     button->setObjectName(name);
     auto *row = new QWidget;
     auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(16, 10, 16, 10);
+    // The button's own margins hold its focus ring: together 16 and 10 pixels of padding.
+    const QMargins ring = NavigationRowButton::ringRoom;
+    layout->setContentsMargins(16 - ring.left(), 10 - ring.top(), 16 - ring.right(), 10 - ring.bottom());
     layout->addWidget(button);
     card->addWidget(row);
     return button;
+}
+
+NavigationRowButton *ScreenBreaksMainView::row(ScreenBreaksSubpage subpage) const
+{
+    switch (subpage) {
+    case ScreenBreaksSubpage::officeHours:
+        return m_workingHoursRow;
+    case ScreenBreaksSubpage::longBreaks:
+        return m_longBreaksRow;
+    case ScreenBreaksSubpage::scheduledBreaks:
+        return m_scheduledBreaksRow;
+    case ScreenBreaksSubpage::main:
+        break;
+    }
+    return nullptr;
 }
 
 void ScreenBreaksMainView::openCustomizer()

@@ -33,6 +33,8 @@ public:
                          QWidget *parent = nullptr);
 
     BreakEnforcement enforcement() const { return m_enforcement; }
+    // The row that opens `subpage`; null for main.
+    NavigationRowButton *row(ScreenBreaksSubpage subpage) const;
     // Selects the mode and writes it, with the limits it implies.
     void applyEnforcement(BreakEnforcement mode);
     // Shows the stored limits; under Balanced a limit of 0 (none) becomes 3 and is written.

@@ -94,9 +94,15 @@ QWidget *NotificationHUDCards::styleCard(AppSettings &settings)
     auto *card = new SettingCard;
     auto *stack = new QWidget;
     auto *layout = new QVBoxLayout(stack);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(10);
-    layout->addWidget(PaneLabels::primary(QStringLiteral("Notification Style"), 13, QFont::DemiBold));
+    // The rows' own margins hold their focus rings; the marks and texts keep the card's
+    // 16-pixel padding and their 10 pixels apart.
+    const QMargins ring = RadioOptionRow::ringRoom;
+    layout->setContentsMargins(16 - ring.left(), 16, 16 - ring.right(), 16 - ring.bottom());
+    layout->setSpacing(0);
+    QLabel *title = PaneLabels::primary(QStringLiteral("Notification Style"), 13, QFont::DemiBold);
+    title->setContentsMargins(ring.left(), 0, ring.right(), 0);
+    layout->addWidget(title);
+    layout->addSpacing(10 - ring.top());
     for (const SizeOption &size : sizes) {
         const QString value = QLatin1String(size.value);
         auto *row = new RadioOptionRow(QLatin1String(size.label), QString(), {16, 8, QFont::Medium});

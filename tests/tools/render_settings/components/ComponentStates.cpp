@@ -55,7 +55,8 @@ QWidget *navigationRow(NavigationRowButton *button)
 {
     auto *row = new QWidget;
     auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(16, 8, 16, 8);
+    const QMargins ring = NavigationRowButton::ringRoom;
+    layout->setContentsMargins(16 - ring.left(), 8 - ring.top(), 16 - ring.right(), 8 - ring.bottom());
     layout->addWidget(button);
     return row;
 }
