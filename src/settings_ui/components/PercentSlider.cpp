@@ -1,13 +1,23 @@
 #include "settings_ui/components/PercentSlider.h"
 
+#include "settings_ui/components/SettingsPalette.h"
 #include "settings_ui/components/WheelToPane.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QFocusEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
+
+// The ring lies this far outside the knob, clear of the groove's own edge.
+constexpr qreal ringGap = 2;
+constexpr qreal ringWidth = 2;
 
 class PercentSliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
@@ -80,4 +90,47 @@ void PercentSlider::showPercent(qint64 percent, int position)
     setValue(position);
     QAccessibleValueChangeEvent event(this, QVariant::fromValue(percent));
     QAccessible::updateAccessibility(&event);
+}
+
+// Room above and below the knob for its focus ring.
+QSize PercentSlider::sizeHint() const
+{
+    return QSlider::sizeHint() + QSize(0, int(2 * (ringGap + ringWidth)));
+}
+
+QSize PercentSlider::minimumSizeHint() const
+{
+    return QSlider::minimumSizeHint() + QSize(0, int(2 * (ringGap + ringWidth)));
+}
+
+void PercentSlider::focusInEvent(QFocusEvent *event)
+{
+    // Only a focus the keyboard brought shows the ring; a click focuses without it.
+    const Qt::FocusReason reason = event->reason();
+    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                      || reason == Qt::ShortcutFocusReason;
+    QSlider::focusInEvent(event);
+}
+
+void PercentSlider::focusOutEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = false;
+    QSlider::focusOutEvent(event);
+}
+
+void PercentSlider::paintEvent(QPaintEvent *event)
+{
+    QSlider::paintEvent(event);
+    if (!hasFocus() || !m_keyboardFocus)
+        return;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRectF knob = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    const QRectF ring = knob.adjusted(-ringGap, -ringGap, ringGap, ringGap);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(SettingsPalette::focusRing(SettingsPalette::schemeOf(this)), ringWidth));
+    const qreal radius = std::min(ring.width(), ring.height()) / 2;
+    painter.drawRoundedRect(ring, radius, radius);
 }

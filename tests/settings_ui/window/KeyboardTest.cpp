@@ -350,3 +350,44 @@ TEST_F(KeyboardTest, TheRingOfARowLeavesItsContentWhole)
         EXPECT_EQ(touched, 0);
     }
 }
+
+// A slider's ring circles its knob whole, inside the slider: 2 pixels wide all round, less
+// where it crosses the filled groove, standing out at 3:1 from what it covers. A click brings
+// no ring.
+TEST_F(KeyboardTest, TheVolumeSlidersKnobShowsTheRingWhole)
+{
+    for (const AppTheme theme : {AppTheme::light, AppTheme::dark}) {
+        SCOPED_TRACE(theme == AppTheme::dark ? "dark" : "light");
+        rig.theme.setAppTheme(theme);
+        open(Page::main);
+        view->setSelectedSection(SidebarSection::notifications);
+        BreaksPaneRig::settle();
+        QWidget *slider = control<QWidget>("notificationSoundVolume");
+        ScrollToFocus::reveal(slider);
+        QWidget *window = slider->window();
+        const QRect area(slider->mapTo(window, QPoint()), slider->size());
+        const auto standingOut = [&](Qt::FocusReason reason) {
+            slider->clearFocus();
+            const QImage without = window->grab(area).toImage();
+            slider->setFocus(reason);
+            const QImage with = window->grab(area).toImage();
+            int count = 0;
+            bool onTheEdge = false;
+            for (int y = 0; y < with.height(); ++y) {
+                for (int x = 0; x < with.width(); ++x) {
+                    QImage pixel(1, 1, QImage::Format_RGB32);
+                    pixel.setPixel(0, 0, without.pixel(x, y));
+                    if (InkContrast::worst(pixel, QColor(with.pixel(x, y)), QRect(0, 0, 1, 1)) < 3.0)
+                        continue;
+                    ++count;
+                    onTheEdge |= y == 0 || y == with.height() - 1;
+                }
+            }
+            return std::pair(count, onTheEdge);
+        };
+        const auto [ringPixels, clipped] = standingOut(Qt::TabFocusReason);
+        EXPECT_GE(ringPixels, 60);
+        EXPECT_FALSE(clipped) << "the ring runs off the slider's top or foot";
+        EXPECT_EQ(standingOut(Qt::MouseFocusReason).first, 0);
+    }
+}

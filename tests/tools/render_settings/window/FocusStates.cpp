@@ -1,6 +1,6 @@
 // The keyboard's focus ring where it is hardest to see: on the selected sidebar row, on the
 // selected enforcement card, on a navigation row, on a sub-page's back button and on a radio
-// row of the Notifications pane.
+// row of the Notifications pane, and on the volume slider's knob.
 
 #include "render_settings/SettingsRenderStates.h"
 
@@ -38,6 +38,7 @@ bool renderFocus(SettingsRenderContext &context)
         {"focus-navigation-row", {SidebarSection::breaks, "breaks.officeHours"}},
         {"focus-radio-row", {SidebarSection::notifications, "hudStyle.standard"}},
         {"focus-radio-row-selected", {SidebarSection::meetings, "meetingAfterBehavior.adjust"}},
+        {"focus-volume-slider", {SidebarSection::notifications, "notificationSoundVolume"}},
     };
     bool written = true;
     for (const auto &[file, target] : shots)
