@@ -2,6 +2,7 @@
 
 #include "app/MemoryUpkeep.h"
 #include "app/PlatformBackends.h"
+#include "app/WorkerThreadReserve.h"
 #include "core/AppIcon.h"
 #include "core/AppServices.h"
 #include "core/FileSettingsRepository.h"
@@ -24,6 +25,7 @@
 
 #include <QDBusConnection>
 #include <QThread>
+#include <QThreadPool>
 #include <QWindow>
 
 #include <algorithm>
@@ -118,6 +120,8 @@ void LumenpauseApp::prepareProcess()
 
 void LumenpauseApp::configureApplication()
 {
+    // While threads can still be started: a break must not wait on one that cannot.
+    WorkerThreadReserve::keep(*QThreadPool::globalInstance());
     QApplication::setApplicationName(QStringLiteral("lumenpause"));
     QApplication::setApplicationDisplayName(resolveAppDisplayName());
     QApplication::setDesktopFileName(appBundleIdentifier());
