@@ -30,6 +30,11 @@ public:
 
     // The size of the lines themselves, in logical pixels.
     QSize textSize() const { return m_textSize; }
+    // The lines of `text` as this widget sets them in `style`, centred on the widest; `size`
+    // receives their size. Draw them with QTextLayout::draw at the lines' top left.
+    static std::unique_ptr<QTextLayout> layOut(const QString &text, const BreakTextStyle &style,
+                                               QSize *size);
+    static QSize sizeOf(const QString &text, const BreakTextStyle &style);
     // Puts the lines in `textRect` (of textSize()), the shadow's room around it.
     void setTextGeometry(const QRect &textRect);
     QRect textGeometry() const { return geometry().marginsRemoved(m_margins); }

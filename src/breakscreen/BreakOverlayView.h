@@ -1,5 +1,7 @@
 #pragma once
 
+#include "breakscreen/BreakMessageFit.h"
+#include "breakscreen/BreakOverlayLayout.h"
 #include "breakscreen/BreakOverlayModel.h"
 #include "breakscreen/BreakOverlayPalette.h"
 #include "breakscreen/BreakOverlayServices.h"
@@ -81,6 +83,7 @@ private:
     void applyHintStyle();
     void applyOpacities();
     void relayout();
+    void fitMessage(BreakOverlayLayout::Parts others);
     void refreshCountdown();
     void refreshClock();
     void advanceLeaves();
@@ -101,6 +104,7 @@ private:
     QTimer m_leafTimer;
 
     BreakOverlayText *m_message = nullptr;
+    BreakMessageFit m_messageFit;
     BreakOverlayText *m_clockLine = nullptr;
     BreakCountdownView *m_countdown = nullptr;
     BreakCompletePanel *m_completePanel = nullptr;
