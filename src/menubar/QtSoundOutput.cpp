@@ -7,14 +7,17 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
 
+#include <utility>
+
 bool QtSoundOutput::hasDevice() const
 {
     // Qt's sound system starts a thread of its own on first use and, where none can be
     // started, waits for it for ever on the main thread: a break would never go on.
     if (!m_soundSystemStarted) {
         if (!ThreadProbe::canStartThread()) {
-            logWarn(QStringLiteral("Sound"),
-                    QStringLiteral("No thread could be started for the sound system; this sound stays silent"));
+            if (!std::exchange(m_reportedNoThread, true))
+                logWarn(QStringLiteral("Sound"),
+                        QStringLiteral("No thread could be started for the sound system; sounds stay silent until one can"));
             return false;
         }
         m_soundSystemStarted = true;

@@ -12,4 +12,5 @@ public:
 
 private:
     mutable bool m_soundSystemStarted = false;
+    mutable bool m_reportedNoThread = false;
 };
