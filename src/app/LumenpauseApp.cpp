@@ -4,6 +4,7 @@
 #include "app/MemoryUpkeep.h"
 #include "app/PlatformBackends.h"
 #include "app/UserFolderSetup.h"
+#include "app/WorkerThreadReserve.h"
 #include "core/AppIcon.h"
 #include "core/AppServices.h"
 #include "core/FileSettingsRepository.h"
@@ -27,6 +28,7 @@
 
 #include <QDBusConnection>
 #include <QThread>
+#include <QThreadPool>
 #include <QWindow>
 
 #include <algorithm>
@@ -137,6 +139,8 @@ void LumenpauseApp::configureApplication()
     // Before the accessibility bus first asks for the root, which it does once the event
     // loop runs.
     ApplicationAccessible::install();
+    // While threads can still be started: a break must not wait on one that cannot.
+    WorkerThreadReserve::keep(*QThreadPool::globalInstance());
     QApplication::setApplicationName(QStringLiteral("lumenpause"));
     QApplication::setApplicationDisplayName(resolveAppDisplayName());
     QApplication::setDesktopFileName(appBundleIdentifier());

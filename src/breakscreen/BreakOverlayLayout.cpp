@@ -29,6 +29,19 @@ int BreakOverlayLayout::messageWrapWidth(int panelWidth)
     return std::max(1, std::min(messageMaxWidth, column - 2 * messagePaddingX));
 }
 
+// The room left when every part that may come in has come in, so the message never has to
+// move over for them.
+QSize BreakOverlayLayout::messageRoom(const QRect &panel, const Parts &parts)
+{
+    const int column = std::max(0, panel.height() - 2 * columnPadding);
+    const int clock = parts.clock.isValid() ? heightOf(parts.clock) + clockGap : 0;
+    const int status = std::max(heightOf(parts.countdown), heightOf(parts.completePanel));
+    const int hint = parts.hint.isEmpty() ? 0 : hintGap + heightOf(parts.hint);
+    const int actions = actionRowGap + parts.actionRowHeight + hint;
+    return QSize(messageWrapWidth(panel.width()),
+                 std::max(0, column - messageGap - clock - status - actions));
+}
+
 BreakOverlayLayout::Placement BreakOverlayLayout::place(const QRect &panel, const Parts &parts)
 {
     Placement placement;

@@ -47,6 +47,10 @@ public:
     };
 
     static Placement place(const QRect &panel, const Parts &parts);
+    // The most the message may take, wide and high, beside the other parts at their fullest:
+    // the clock (when `parts.clock` is valid), the taller of the countdown and the "Break
+    // complete" panel (invalid when it cannot come), the action row and the hint.
+    static QSize messageRoom(const QRect &panel, const Parts &parts);
     // The widest the message may set its lines in a panel of that width.
     static int messageWrapWidth(int panelWidth);
 };

@@ -31,15 +31,28 @@ void BreakOverlayText::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
-    if (m_readByScreenReaders)
-        setAccessibleName(text);
+    updateAccessibleName();
     layoutLines();
 }
 
 void BreakOverlayText::setReadByScreenReaders(bool read)
 {
     m_readByScreenReaders = read;
-    setAccessibleName(read ? m_text : QString());
+    updateAccessibleName();
+}
+
+void BreakOverlayText::setSpokenText(const QString &spoken)
+{
+    m_spoken = spoken;
+    updateAccessibleName();
+}
+
+void BreakOverlayText::updateAccessibleName()
+{
+    // Qt tells screen readers of a name set again even when it is the same.
+    const QString name = !m_readByScreenReaders ? QString() : m_spoken.isEmpty() ? m_text : m_spoken;
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 void BreakOverlayText::setTextStyle(const BreakTextStyle &style)
@@ -64,36 +77,49 @@ void BreakOverlayText::setTextGeometry(const QRect &textRect)
 }
 
 // Lines are broken at the wrapping width, then each is centred on the widest.
-void BreakOverlayText::layoutLines()
+std::unique_ptr<QTextLayout> BreakOverlayText::layOut(const QString &text, const BreakTextStyle &style,
+                                                      QSize *size)
 {
     // A typed line break starts a new line; QTextLayout would draw it as a box otherwise.
-    QString shown = m_text;
+    QString shown = text;
     shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    m_layout = std::make_unique<QTextLayout>(shown, m_style.font);
+    auto layout = std::make_unique<QTextLayout>(shown, style.font);
     QTextOption option(Qt::AlignLeft);
     // A word wider than the line breaks where it must: a message of one long word would
     // otherwise run off the screen and be drawn whole into a picture many screens wide.
-    option.setWrapMode(m_style.maxWidth > 0 ? QTextOption::WrapAtWordBoundaryOrAnywhere
-                                            : QTextOption::NoWrap);
-    m_layout->setTextOption(option);
-    m_layout->beginLayout();
+    option.setWrapMode(style.maxWidth > 0 ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                          : QTextOption::NoWrap);
+    layout->setTextOption(option);
+    layout->beginLayout();
     qreal width = 0;
     qreal y = 0;
-    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
-        line.setLineWidth(m_style.maxWidth > 0 ? m_style.maxWidth : unlimitedWidth);
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLineWidth(style.maxWidth > 0 ? style.maxWidth : unlimitedWidth);
         line.setPosition(QPointF(0, y));
-        y += line.height() + m_style.lineSpacing;
+        y += line.height() + style.lineSpacing;
         width = std::max(width, line.naturalTextWidth());
     }
-    m_layout->endLayout();
-    const int lines = m_layout->lineCount();
+    layout->endLayout();
+    const int lines = layout->lineCount();
     for (int i = 0; i < lines; ++i) {
-        QTextLine line = m_layout->lineAt(i);
+        QTextLine line = layout->lineAt(i);
         line.setPosition(QPointF((width - line.naturalTextWidth()) / 2, line.position().y()));
     }
-    const qreal height = lines > 0 ? y - m_style.lineSpacing : 0;
-    m_textSize = QSize(int(std::ceil(width)), int(std::ceil(height)));
+    const qreal height = lines > 0 ? y - style.lineSpacing : 0;
+    *size = QSize(int(std::ceil(width)), int(std::ceil(height)));
+    return layout;
+}
 
+QSize BreakOverlayText::sizeOf(const QString &text, const BreakTextStyle &style)
+{
+    QSize size;
+    layOut(text, style, &size);
+    return size;
+}
+
+void BreakOverlayText::layoutLines()
+{
+    m_layout = layOut(m_text, m_style, &m_textSize);
     const QRect textRect = textGeometry();
     m_margins = marginsFor(m_style);
     setTextGeometry(QRect(textRect.topLeft(), m_textSize));

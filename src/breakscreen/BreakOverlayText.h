@@ -27,6 +27,9 @@ public:
     // A text read otherwise (the countdown's digits, which the countdown reads as words)
     // keeps its name empty, and so tells screen readers of no change.
     void setReadByScreenReaders(bool read);
+    // What screen readers read in place of the text drawn, when that is cut to fit (empty: the
+    // text drawn).
+    void setSpokenText(const QString &spoken);
     const BreakTextStyle &textStyle() const { return m_style; }
     void setTextStyle(const BreakTextStyle &style);
     qreal opacity() const { return m_opacity; }
@@ -34,6 +37,11 @@ public:
 
     // The size of the lines themselves, in logical pixels.
     QSize textSize() const { return m_textSize; }
+    // The lines of `text` as this widget sets them in `style`, centred on the widest; `size`
+    // receives their size. Draw them with QTextLayout::draw at the lines' top left.
+    static std::unique_ptr<QTextLayout> layOut(const QString &text, const BreakTextStyle &style,
+                                               QSize *size);
+    static QSize sizeOf(const QString &text, const BreakTextStyle &style);
     // Puts the lines in `textRect` (of textSize()), the shadow's room around it.
     void setTextGeometry(const QRect &textRect);
     QRect textGeometry() const { return geometry().marginsRemoved(m_margins); }
@@ -43,11 +51,13 @@ protected:
 
 private:
     void layoutLines();
+    void updateAccessibleName();
     QMargins marginsFor(const BreakTextStyle &style) const;
     QPixmap renderPicture() const;
 
     QString m_text;
     bool m_readByScreenReaders = true;
+    QString m_spoken;
     BreakTextStyle m_style;
     qreal m_opacity = 1.0;
     std::unique_ptr<QTextLayout> m_layout;

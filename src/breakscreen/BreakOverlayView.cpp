@@ -241,15 +241,14 @@ void BreakOverlayView::applyOpacities()
 
 void BreakOverlayView::relayout()
 {
-    m_message->setTextStyle(BreakOverlayStyles::message(
-        overlayPalette(), BreakOverlayLayout::messageWrapWidth(width())));
     BreakOverlayLayout::Parts parts;
-    parts.message = m_message->textSize();
     parts.clock = m_clockLine->textSize();
     parts.countdown = m_countdown->contentSize();
     parts.completePanel = m_completePanel->sizeHint();
     parts.actionRowHeight = m_actionRow->controlsHeight();
     parts.hint = m_hint->text().isEmpty() ? QSize() : m_hint->textSize();
+    fitMessage(parts);
+    parts.message = m_message->textSize();
     parts.messageShown = m_messageShown->value();
     parts.clockShown = m_clockShown->value();
     parts.completeShown = m_completeShown->value();
@@ -272,6 +271,24 @@ bool BreakOverlayView::closeSnoozeMenu()
         return false;
     snooze->closeOptions();
     return true;
+}
+
+// The message takes what room the other parts leave at their fullest, counting only those
+// that can come in this break.
+void BreakOverlayView::fitMessage(BreakOverlayLayout::Parts others)
+{
+    if (!m_config.clockVisible())
+        others.clock = QSize();
+    if (!m_model->isLongBreak())
+        others.completePanel = QSize();
+    const BreakTextStyle designed = BreakOverlayStyles::message(
+        overlayPalette(), BreakOverlayLayout::messageWrapWidth(width()));
+    const BreakMessageFit::Fitted &fitted = m_messageFit.fit(
+        m_model->fixedMessage(), designed, BreakOverlayLayout::messageRoom(rect(), others));
+    m_message->setTextStyle(fitted.style);
+    m_message->setText(fitted.text);
+    // A message cut to fit the screen is still read whole.
+    m_message->setSpokenText(m_model->fixedMessage());
 }
 
 void BreakOverlayView::refreshCountdown()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "breakscreen/BreakMessageFit.h"
+#include "breakscreen/BreakOverlayLayout.h"
 #include "breakscreen/BreakOverlayModel.h"
 #include "breakscreen/BreakOverlayPalette.h"
 #include "breakscreen/BreakOverlayServices.h"
@@ -85,6 +87,7 @@ private:
     void applyOpacities();
     void relayout();
     bool closeSnoozeMenu();
+    void fitMessage(BreakOverlayLayout::Parts others);
     void refreshCountdown();
     void refreshClock();
     void advanceLeaves();
@@ -105,6 +108,7 @@ private:
     QTimer m_leafTimer;
 
     BreakOverlayText *m_message = nullptr;
+    BreakMessageFit m_messageFit;
     BreakOverlayText *m_clockLine = nullptr;
     BreakCountdownView *m_countdown = nullptr;
     BreakCompletePanel *m_completePanel = nullptr;

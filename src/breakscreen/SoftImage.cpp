@@ -1,9 +1,13 @@
 #include "breakscreen/SoftImage.h"
 
+#include "core/Logger.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <system_error>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -87,6 +91,15 @@ const std::vector<float> &noiseTile()
 inline int quantise(float scaled, int ceiling)
 {
     return std::min(std::max(static_cast<int>(scaled), 0), ceiling);
+}
+
+void warnNoHelperThread()
+{
+    static bool warned = false;
+    if (std::exchange(warned, true))
+        return;
+    logWarn(QStringLiteral("BreakOverlay"),
+            QStringLiteral("No thread could be started to draw the backdrop; drawing it on the main thread"));
 }
 
 } // namespace
@@ -308,11 +321,21 @@ QImage SoftImage::toImage(QSize size) const
     const int bands = std::clamp(int(std::thread::hardware_concurrency()), 1, maxBands);
     auto bandStart = [&](int band) { return int(qint64(size.height()) * band / bands); };
     std::vector<std::thread> helpers;
-    for (int band = 1; band < bands; ++band)
-        helpers.emplace_back([this, &job, first = bandStart(band), end = bandStart(band + 1)] {
-            enlargeRows(job, first, end);
-        });
+    int band = 1;
+    for (; band < bands; ++band) {
+        try {
+            helpers.emplace_back([this, &job, first = bandStart(band), end = bandStart(band + 1)] {
+                enlargeRows(job, first, end);
+            });
+        } catch (const std::system_error &) {
+            // No thread to be had (the process is at its limit of threads or of address
+            // space): the bands left are filled here, only more slowly.
+            warnNoHelperThread();
+            break;
+        }
+    }
     enlargeRows(job, 0, bandStart(1));
+    enlargeRows(job, bandStart(band), size.height());
     for (std::thread &helper : helpers)
         helper.join();
     return image;

@@ -53,7 +53,8 @@ public:
     // True when every pixel is black or fully transparent.
     bool isBlack() const;
 
-    // The picture enlarged smoothly to `size` pixels, as premultiplied 8-bit ARGB.
+    // The picture enlarged smoothly to `size` pixels, as premultiplied 8-bit ARGB. Helper
+    // threads share the rows; where none can be started, the calling thread does them all.
     QImage toImage(QSize size) const;
 
 private:

@@ -10,7 +10,8 @@
 
 // A labelled serial work queue: blocks run one after another, in the order they were
 // handed in, on one background thread that starts with the first block. Callers of
-// async() never wait for the work itself.
+// async() never wait for the work itself, except while no thread can be started: the
+// caller then runs it.
 class SerialQueue
 {
 public:
@@ -27,7 +28,9 @@ public:
     void sync(const std::function<void()> &work);
 
 private:
-    void startLocked();
+    // False when no thread could be started.
+    bool startLocked();
+    void drainHere(std::unique_lock<std::mutex> &lock);
     void run();
 
     QString m_label;
@@ -36,4 +39,5 @@ private:
     std::deque<std::function<void()>> m_pending;
     std::thread m_thread;
     bool m_stopping = false;
+    bool m_drainingHere = false;
 };

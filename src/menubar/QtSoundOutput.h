@@ -9,4 +9,8 @@ public:
     bool hasDevice() const override;
     std::unique_ptr<SoundEffect> load(const QString &path,
                                       std::function<void()> onFailure) override;
+
+private:
+    mutable bool m_soundSystemStarted = false;
+    mutable bool m_reportedNoThread = false;
 };

@@ -7,7 +7,11 @@
 #include "breakscreen/BreakResumeButton.h"
 #include "breakscreen/SnoozeButton.h"
 #include "breakscreen/SnoozeMenu.h"
+#include "core/TextLimit.h"
+#include "core/ThemeManager.h"
+#include "support/BreakOverlayRig.h"
 #include "support/BreakOverlayViewRig.h"
+#include "support/MemoryCap.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -194,6 +198,8 @@ TEST(BreakOverlayViewTest, AMessageWithMarkupShowsAsTyped)
 // after line, on every break: the label holds what fits the field, and "…".
 TEST(BreakOverlayViewTest, AMegabyteStoredMessageShowsItsFirstTwoHundredEightyCharacters)
 {
+    // Were the cut lost, the layout would grow by gigabytes.
+    LUMENPAUSE_UNDER_MEMORY_CAP(512);
     OverlayViewRig rig;
     QString stored;
     while (stored.size() < (1 << 20))
@@ -205,6 +211,92 @@ TEST(BreakOverlayViewTest, AMegabyteStoredMessageShowsItsFirstTwoHundredEightyCh
     const QString shown = view.messageText()->text();
     EXPECT_LE(shown.size(), 281);
     EXPECT_TRUE(shown == stored.left(280) + QChar(0x2026)) << shown.size();
+}
+
+namespace {
+
+QString repeatedTo280(const QString &phrase)
+{
+    QString text;
+    while (text.size() < 280 * 2)
+        text += phrase;
+    return TextLimit::cut(text, 280);
+}
+
+QRect inView(QWidget *part, const QRectF &local, QWidget *view)
+{
+    return QRectF(local.translated(part->mapTo(view, QPoint()))).toAlignedRect();
+}
+
+} // namespace
+
+// The longest message the field allows, or a stored one drawn cut, in any script: it wraps,
+// shrinks and at last ends in "…", so the countdown, the clock, the row and the hint stay
+// wholly on screen and the message in its column; a message that fits keeps the designed size.
+TEST(BreakOverlayViewTest, AnyMessageLeavesTheCountdownClockRowAndHintOnScreen)
+{
+    const struct
+    {
+        const char *name;
+        QString message;
+        bool designedSize;
+    } messages[] = {
+        {"preset", QString(), true},
+        {"fits", "Take a slow breath, roll your shoulders back and rest your eyes on something far away", true},
+        {"words", repeatedTo280("rest your eyes on something far away "), false},
+        {"one long word", QString(281, QLatin1Char('w')), false},
+        {"wide letters", repeatedTo280("WMW "), false},
+        {"CJK", repeatedTo280(QStringLiteral("请让眼睛休息一下看看远处的东西")), false},
+        {"emoji and marks", repeatedTo280(QStringLiteral("\U0001F33F e\u0301 \u0915\u094D\u0937 ")), false},
+        {"right to left", repeatedTo280(QStringLiteral("תן לעיניים לנוח רגע ")), false},
+    };
+    for (const QSize screen : {QSize(1280, 800), QSize(1024, 768)}) {
+        for (const auto &m : messages) {
+            SCOPED_TRACE(testing::Message() << m.name << " on " << screen.width() << "x" << screen.height());
+            OverlayViewRig rig;
+            if (!m.message.isEmpty()) {
+                rig.config.setMessage(BreakScreenMessage::custom);
+                rig.config.setCustomMessage(m.message);
+            }
+            // The preview shows every part at once; a long break keeps room for "Break complete".
+            BreakOverlayView &view = rig.show(300, true, BreakOverlayMode::preview(300));
+            view.resize(screen);
+            const QRect whole = view.rect();
+            const int columnWidth = std::min(760, screen.width() - 80);
+            const QRect column((screen.width() - columnWidth) / 2, 40, columnWidth, screen.height() - 80);
+            BreakActionRow *row = view.actionRow();
+            for (const auto &[part, rect] :
+                 {std::pair{"countdown", view.countdownView()->contentGeometry()},
+                  std::pair{"clock", view.clockText()->textGeometry()},
+                  std::pair{"skip", inView(row->skipButton(), row->skipButton()->capsuleRect(), &view)},
+                  std::pair{"snooze", inView(row->snoozeButton(), row->snoozeButton()->capsuleRect(), &view)},
+                  std::pair{"hint", view.hintText()->textGeometry()}})
+                EXPECT_TRUE(whole.contains(rect)) << part;
+            const BreakOverlayText *message = view.messageText();
+            EXPECT_TRUE(column.contains(message->textGeometry()));
+            EXPECT_LT(message->textGeometry().bottom(), view.clockText()->textGeometry().top());
+            const QString shown = message->text();
+            const QString full = rig.config.message() == BreakScreenMessage::custom
+                ? rig.config.shownCustomMessage() : view.model().fixedMessage();
+            EXPECT_TRUE(shown == full || (shown.endsWith(QChar(0x2026)) && full.startsWith(shown.chopped(1).trimmed())))
+                << shown.toStdString();
+            EXPECT_EQ(message->accessibleName(), full) << "a message cut to fit is still read whole";
+            if (m.designedSize) {
+                EXPECT_EQ(message->textStyle().font.pixelSize(), 52);
+            }
+        }
+    }
+
+    // "Break complete" comes in where the countdown was, below the faded message.
+    OverlayViewRig rig;
+    rig.settings.setLongBreakResume("confirm");
+    rig.config.setMessage(BreakScreenMessage::custom);
+    rig.config.setCustomMessage(messages[2].message);
+    BreakOverlayView &view = rig.show(600, true);
+    view.resize(1024, 768);
+    rig.clock.advance(600);
+    rig.waitUntil([&] { return !view.countdownView()->isVisible(); });
+    EXPECT_TRUE(view.rect().contains(view.completePanel()->geometry()));
 }
 
 TEST(BreakOverlayViewTest, ALongBreakWaitingForConfirmationShowsBreakCompleteWithResume)

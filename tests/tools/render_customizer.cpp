@@ -53,6 +53,21 @@ QList<Shot> shots()
                  "Look at something twenty feet away, roll your shoulders back and breathe out "
                  "slowly before you pick up where you left off"));
          }},
+        {QStringLiteral("custom-longest-message"),
+         [](BreakScreenConfig &config) {
+             QString words;
+             while (words.size() < BreakScreenConfig::customMessageMaxCharacters)
+                 words += QStringLiteral("rest your eyes on something far away and let your shoulders drop ");
+             config.setMessage(BreakScreenMessage::custom);
+             config.setCustomMessage(words.left(BreakScreenConfig::customMessageMaxCharacters));
+         },
+         small},
+        {QStringLiteral("custom-stored-megabyte-word"),
+         [](BreakScreenConfig &config) {
+             config.setMessage(BreakScreenMessage::custom);
+             config.setCustomMessage(QString(1 << 20, QLatin1Char('w')));
+         },
+         small},
         {QStringLiteral("buttons-off"),
          [](BreakScreenConfig &config) {
              config.setClockVisible(false);

@@ -3,9 +3,10 @@
 // (message, countdown, clock, controls and hint together) a third of the way through a
 // five-minute break. Then the moments a live break passes through: the controls just in,
 // the final fifth with "End Break", the snooze menu open, strict mode, a long break, and
-// "Break complete" waiting for Resume. The blur backdrop is shown over a made-up desktop,
-// as a virtual X server's screen is plain black. Then the keyboard's focus ring on every
-// backdrop: on the snooze chevron, on a row of the menu the keyboard opened, and on Resume. Last, every backdrop (the blur one over each
+// "Break complete" waiting for Resume; the longest messages on 1280x800 and 1024x768 screens.
+// The blur backdrop is shown over a made-up desktop, as a virtual X server's screen is plain
+// black. Then the keyboard's focus ring on every backdrop: on the snooze chevron, on a row of
+// the menu the keyboard opened, and on Resume. Last, every backdrop (the blur one over each
 // sample desktop: light, dark, plain white, plain black) with the scenes that hold every
 // text, the controls hovered and the snooze menu's rows among them, printing the contrast
 // each text reaches against the floor it must meet.
@@ -208,6 +209,39 @@ bool renderFocus(const QDir &folder, AppTheme theme)
     return written;
 }
 
+// The longest messages on small screens, every part shown as in the customizer's full-screen
+// preview: ordinary words up to the field's limit, and a stored megabyte of one word as the
+// overlay draws it, cut.
+bool renderLongestMessages(const QDir &folder, AppTheme theme)
+{
+    QString words;
+    while (words.size() < 280)
+        words += QStringLiteral("rest your eyes on something far away and let your shoulders drop ");
+    words.truncate(280);
+    const std::pair<const char *, QString> messages[] = {
+        {"words", words}, {"word", QString(1 << 20, QLatin1Char('w'))}};
+    bool written = true;
+    for (const QSize size : {QSize(1280, 800), QSize(1024, 768)}) {
+        for (const auto &[kind, message] : messages) {
+            Scene scene(BreakBG::blur, BreakCountdown::timer, theme);
+            scene.config.setMessage(BreakScreenMessage::custom);
+            scene.config.setCustomMessage(message);
+            auto view = scene.show(BreakOverlayMode::preview(300));
+            view->resize(size);
+            QImage image = sampleDesktop(size, 1.0, scene.desktop);
+            QPainter painter(&image);
+            view->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+            painter.end();
+            written &= savePng(image, folder,
+                               QStringLiteral("longest-message-%1x%2-%3-%4")
+                                   .arg(size.width())
+                                   .arg(size.height())
+                                   .arg(QLatin1String(kind), schemeName(theme)));
+        }
+    }
+    return written;
+}
+
 // Prints one line per text and returns whether every text met its floor.
 bool reportContrast(BreakOverlayView &view, const QString &scene, BreakBG background,
                     SampleDesktop desktop, AppTheme theme)
@@ -295,6 +329,7 @@ int main(int argc, char **argv)
     for (AppTheme theme : {AppTheme::light, AppTheme::dark}) {
         written &= renderGrid(folder, theme);
         written &= renderMoments(folder, theme);
+        written &= renderLongestMessages(folder, theme);
         written &= renderFocus(folder, theme);
         for (BreakBG background : allBreakBGs()) {
             const QList<SampleDesktop> desktops = background == BreakBG::blur

@@ -1,12 +1,13 @@
 #include "settings_ui/customizer/BreakPreviewContent.h"
 
+#include "breakscreen/BreakOverlayText.h"
 #include "breakscreen/BreakScreenConfig.h"
 #include "settings_ui/components/SettingsFont.h"
 #include "settings_ui/customizer/PillButton.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QTextOption>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <vector>
@@ -15,8 +16,6 @@ const QString BreakPreviewContent::sampleTime = QStringLiteral("00:34");
 const QString BreakPreviewContent::clockLine = QStringLiteral("Current time  2:10 PM");
 
 namespace {
-
-constexpr int messageFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 
 QFont clockFont() { return SettingsFont::font(12); }
 QFont messageFont() { return SettingsFont::font(BreakPreviewContent::messageSize); }
@@ -46,9 +45,12 @@ BreakPreviewContent::BreakPreviewContent(const BreakScreenConfig &config, QStrin
 {
 }
 
-qreal BreakPreviewContent::messageHeight(qreal width) const
+// As on the break screen: the message gives way to the other parts, smaller and at last cut.
+BreakMessageFit::Fitted BreakPreviewContent::fittedMessage(QSizeF room) const
 {
-    return QFontMetricsF(messageFont()).boundingRect(QRectF(0, 0, width, 1e6), messageFlags, m_message).height();
+    BreakTextStyle designed;
+    designed.font = messageFont();
+    return BreakMessageFit().fit(m_message, designed, QSize(int(room.width()), int(room.height())));
 }
 
 qreal BreakPreviewContent::countdownHeight() const
@@ -73,11 +75,16 @@ void BreakPreviewContent::paint(QPainter &painter, const QRectF &panel) const
     const QRectF column = panel.adjusted(contentPadding, contentPadding, -contentPadding, -contentPadding);
     const QRectF messageColumn = column.adjusted(messagePadding, 0, -messagePadding, 0);
     const qreal clockHeight = m_config.clockVisible() ? QFontMetricsF(clockFont()).height() + clockGap : 0;
-    const qreal message = messageHeight(messageColumn.width());
-    const qreal total = clockHeight + message + messageGap + countdownHeight() + pillsHeight() + hintGap
-                        + QFontMetricsF(hintFont()).height();
+    const qreal others = clockHeight + messageGap + countdownHeight() + pillsHeight() + hintGap
+                         + QFontMetricsF(hintFont()).height();
+    const BreakMessageFit::Fitted fitted =
+        fittedMessage(QSizeF(messageColumn.width(), column.height() - others));
+    QSize messageSize;
+    const std::unique_ptr<QTextLayout> messageLines = BreakOverlayText::layOut(fitted.text, fitted.style, &messageSize);
+    const qreal message = messageSize.height();
+    const qreal total = others + message;
     // The flexible space above and below shares what is left; a column taller than the panel
-    // starts at its top and is cut at its foot.
+    // (one too small for even the other parts) starts at its top and is cut at its foot.
     qreal y = column.top() + std::max<qreal>(0, (column.height() - total) / 2);
     painter.save();
     painter.setClipRect(panel, Qt::IntersectClip);
@@ -89,9 +96,8 @@ void BreakPreviewContent::paint(QPainter &painter, const QRectF &panel) const
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, clockLine);
         y += clockHeight;
     }
-    painter.setFont(messageFont());
     painter.setPen(m_colors.primary());
-    painter.drawText(QRectF(messageColumn.left(), y, messageColumn.width(), message), messageFlags, m_message);
+    messageLines->draw(&painter, QPointF(messageColumn.center().x() - messageSize.width() / 2.0, y));
     y += message + messageGap;
     y += paintCountdown(painter, QRectF(column.left(), y, column.width(), countdownHeight()));
     paintPills(painter, y + pillsGap, column.center().x());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "breakscreen/BreakMessageFit.h"
 #include "breakscreen/BreakScreenChoices.h"
 #include "core/AppTheme.h"
 #include "settings_ui/customizer/PreviewTextColors.h"
@@ -13,7 +14,7 @@ class QPainter;
 // The break screen's column as the customizer's preview draws it over its background,
 // centred in the panel: the clock line, the message, a fixed gap, the countdown frozen at
 // "00:34" in its style, the Skip and Snooze pills and the Esc hint. The message is drawn as
-// plain text, never as markup.
+// plain text, never as markup, and gives way to the other parts as on the break screen.
 class BreakPreviewContent
 {
 public:
@@ -38,7 +39,7 @@ public:
     void paint(QPainter &painter, const QRectF &panel) const;
 
 private:
-    qreal messageHeight(qreal width) const;
+    BreakMessageFit::Fitted fittedMessage(QSizeF room) const;
     qreal countdownHeight() const;
     qreal pillsHeight() const;
     qreal paintCountdown(QPainter &painter, const QRectF &row) const;
