@@ -1,5 +1,6 @@
 #include "support/AppHome.h"
 #include "support/AppProcess.h"
+#include "support/LoadAllowance.h"
 #include "support/RunCommand.h"
 #include "support/TestServices.h"
 #include "support/X11Probe.h"
@@ -26,10 +27,10 @@ namespace {
 
 constexpr int startTimeoutMs = 20000;
 constexpr int exitTimeoutMs = 10000;
-// One minute of interval, the tick that finds it used up, and start-up.
-constexpr int breakDueTimeoutMs = 75000;
-// The break's twenty seconds, its fades, and a margin for a slow (sanitised) build.
-constexpr int breakEndTimeoutMs = 30000;
+// One minute of interval and the tick that finds it used up, from the start of the runtime.
+constexpr int breakDueTimeoutMs = int(withLoadAllowanceMs(61000));
+// The break's twenty seconds and its fades, from the break's start.
+constexpr int breakEndTimeoutMs = int(withLoadAllowanceMs(21000));
 const QString panelTitle = QStringLiteral("Lumenpause break");
 
 QList<QRect> panelGeometries(const X11Probe &probe)

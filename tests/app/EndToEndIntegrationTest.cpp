@@ -1,5 +1,6 @@
 #include "support/AppHome.h"
 #include "support/AppProcess.h"
+#include "support/LoadAllowance.h"
 #include "support/TestServices.h"
 
 #include <QDBusConnection>
@@ -18,8 +19,8 @@ namespace {
 
 constexpr int startTimeoutMs = 20000;
 constexpr int exitTimeoutMs = 10000;
-// One minute of interval, the tick that finds it used up, and start-up.
-constexpr int autoSkipTimeoutMs = 75000;
+// One minute of interval and the tick that finds it used up, from the start of the runtime.
+constexpr int autoSkipTimeoutMs = int(withLoadAllowanceMs(61000));
 constexpr double batteryPercent = 10.0;
 
 // A discharging battery on the power daemon mock of the test services, removed again when

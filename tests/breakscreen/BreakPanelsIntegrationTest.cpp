@@ -13,6 +13,7 @@
 #include "support/BreakSchedulerRig.h"
 #include "support/FakeDisplayStateProvider.h"
 #include "support/ForeignX11Window.h"
+#include "support/LoadAllowance.h"
 #include "support/LogindMock.h"
 #include "support/RunCommand.h"
 #include "support/TestServices.h"
@@ -35,10 +36,12 @@
 namespace {
 
 constexpr int waitMs = 5000;
-// Another window took the focus: the panel has it back within this.
-constexpr int focusBackMs = 500;
+// Another window took the focus: the panel has it back within this. The controller asks for it
+// at once (BreakWindowControllerTest, on the fake clock); the rest is the X server's and the
+// window manager's round trips, which a busy machine stretches.
+constexpr int focusBackMs = int(withLoadAllowanceMs(500));
 // Another window came over the panels: they are back on top within this.
-constexpr int backOnTopMs = 500;
+constexpr int backOnTopMs = int(withLoadAllowanceMs(500));
 
 QString describe(const BreakDismissalOutcome &outcome)
 {
@@ -243,13 +246,12 @@ TEST_F(BreakPanelsIntegrationTest, AnotherWindowActivatedDuringABreakLosesTheFoc
     ASSERT_TRUE(QTest::qWaitFor([&] { return panels().at(0)->windowOpacity() == 1.0; }, waitMs));
 
     ASSERT_EQ(runCommand("xdotool", {"windowactivate", QString::number(otherWindow)}), QString());
-    QElapsedTimer sinceActivation;
-    sinceActivation.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !overlayHasFocus(); }, waitMs))
         << "the other window never had the focus";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return overlayHasFocus(); }, waitMs));
-    RecordProperty("focusBackMs", int(sinceActivation.elapsed()));
-    EXPECT_LE(sinceActivation.elapsed(), focusBackMs);
+    QElapsedTimer sinceFocusLost;
+    sinceFocusLost.start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return overlayHasFocus(); }, focusBackMs));
+    RecordProperty("focusBackMs", int(sinceFocusLost.elapsed()));
 
     ASSERT_EQ(LogindMock::setLockedHint(true), QString());
     ASSERT_TRUE(QTest::qWaitFor([&] { return scheduler.scheduler.isScreenLocked(); }, waitMs));
@@ -289,16 +291,12 @@ TEST_F(BreakPanelsIntegrationTest, AWindowMappedOverABreakGoesBelowThePanelsUnti
     QElapsedTimer sinceMap;
     sinceMap.start();
     ASSERT_EQ(probe.topmostWindowAt(inBubble), bubble.id());
-    EXPECT_TRUE(QTest::qWaitFor(panelOnTop, waitMs));
+    EXPECT_TRUE(QTest::qWaitFor(panelOnTop, backOnTopMs));
     RecordProperty("backOnTopAfterMapMs", int(sinceMap.elapsed()));
-    EXPECT_LE(sinceMap.elapsed(), backOnTopMs);
 
     bubble.raise();
-    QElapsedTimer sinceRaise;
-    sinceRaise.start();
     ASSERT_EQ(probe.topmostWindowAt(inBubble), bubble.id());
-    EXPECT_TRUE(QTest::qWaitFor(panelOnTop, waitMs));
-    EXPECT_LE(sinceRaise.elapsed(), backOnTopMs);
+    EXPECT_TRUE(QTest::qWaitFor(panelOnTop, backOnTopMs));
 
     ASSERT_EQ(LogindMock::setLockedHint(true), QString());
     ASSERT_TRUE(QTest::qWaitFor([&] { return scheduler.scheduler.isScreenLocked(); }, waitMs));

@@ -129,7 +129,9 @@ TEST(GlobalHotKeysIntegrationTest, AHeldCombinationActsOnce)
     ASSERT_TRUE(keys.fence());
     EXPECT_TRUE(keys.manuallyPaused());
     EXPECT_EQ(keys.rig.events("timer_paused").size(), 1);
-    EXPECT_GT(keys.rig.log.count("Shortcuts", "hot_key_repeat_ignored | id=1"), 20);
+    // Some twenty repeats came on a quiet machine, fewer on a busy one, whose server repeats
+    // on its own timer: what matters is that some came and acted on nothing.
+    EXPECT_GT(keys.rig.log.count("Shortcuts", "hot_key_repeat_ignored | id=1"), 0);
 }
 
 TEST(GlobalHotKeysIntegrationTest, AKeyAnotherClientHoldsIsNamedAndTheOthersWork)

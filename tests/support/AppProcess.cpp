@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <csignal>
 
@@ -52,12 +53,12 @@ void AppProcess::write(const QByteArray &bytes)
     m_process.waitForBytesWritten();
 }
 
-bool AppProcess::waitForLog(const QString &text, int timeoutMs)
+bool AppProcess::waitForLog(const QString &text, int timeoutMs, qsizetype from)
 {
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
         readLog();
-        if (m_log.contains(text))
+        if (m_log.indexOf(text, from) >= 0)
             return true;
         if (deadline.hasExpired() || !isRunning())
             return false;
@@ -95,6 +96,20 @@ QString AppProcess::log()
 bool AppProcess::hasLog(const QString &text)
 {
     return log().contains(text);
+}
+
+std::optional<QDateTime> AppProcess::loggedAt(const QString &text, qsizetype from)
+{
+    static const QRegularExpression stamp(QStringLiteral("^\\[([0-9-]+ [0-9:.]+)\\]"));
+    const QString whole = log();
+    const qsizetype found = whole.indexOf(text, from);
+    if (found < 0)
+        return std::nullopt;
+    const qsizetype lineStart = whole.lastIndexOf(QLatin1Char('\n'), found) + 1;
+    const QRegularExpressionMatch match = stamp.match(whole.mid(lineStart, found - lineStart));
+    if (!match.hasMatch())
+        return std::nullopt;
+    return QDateTime::fromString(match.captured(1), QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
 }
 
 void AppProcess::readLog()

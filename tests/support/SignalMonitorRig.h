@@ -35,9 +35,10 @@ public:
     QList<Delivery> deliveries() const;
 
     // Seconds from `since` to the first snapshot delivered after it that meets the condition;
-    // none when the deadline passes first. The event loop turns meanwhile.
+    // none when the deadline passes first. The event loop turns meanwhile. The deadline is a
+    // wait, not a bound: a test bounds the seconds it is given.
     std::optional<double> waitFor(const Condition &condition, double since,
-                                  double deadlineSeconds = 5.0) const;
+                                  double deadlineSeconds = 15.0) const;
     // The latest snapshot, delivered at or after `since`.
     std::optional<MeetingSignalSnapshot> latestSince(double since) const;
 

@@ -3,6 +3,7 @@
 #include "menubar/AppSoundPlayer.h"
 #include "menubar/QtSoundOutput.h"
 #include "support/FakeClock.h"
+#include "support/LoadAllowance.h"
 #include "support/LogCapture.h"
 #include "support/ProgramCopy.h"
 #include "support/SignalMonitorRig.h"
@@ -20,9 +21,14 @@
 
 namespace {
 
-constexpr double kEventBound = 0.5;
-// One reconciliation period and its leeway, and a little for the listing's round trip.
-constexpr double kReconciliationBound = 2.2;
+// Seconds from starting or ending a program's stream to the snapshot that shows it: a fresh
+// snapshot comes within 0.15 s of the server's event (MeetingSignalMonitorTest holds the
+// figures on the fake clock), or, without events, with the next reconciliation every 2 s and
+// its listing's round trip. On a busy machine, within these; with events on, the periodic
+// snapshots list nothing, so that the stream shows at all is the events' doing.
+constexpr double kEventBound = withLoadAllowanceMs(500) / 1000.0;
+constexpr double kReconciliationBound = withLoadAllowanceMs(2200) / 1000.0;
+constexpr double kReadingPeriod = 2.0;
 
 const QString kZoom = QStringLiteral("bin:zoom");
 
@@ -47,9 +53,9 @@ bool silent(const MeetingSignalSnapshot &s)
            && !s.isAnyInputActive;
 }
 
-// Records from the fake microphone and plays silence, then ends both; returns how long the
-// monitor took to see each step, or fails the test.
-void followACall(SignalMonitorRig &rig, double appearBound, double vanishBound)
+// Records from the fake microphone and plays silence, then ends both: the monitor sees each
+// step within the bound, counted from just before the program starts or ends.
+void followACall(SignalMonitorRig &rig, double bound)
 {
     rig.monitor().start(1, false);
     ASSERT_TRUE(rig.waitFor(silent, 0.0)) << "the server already had streams";
@@ -57,32 +63,32 @@ void followACall(SignalMonitorRig &rig, double appearBound, double vanishBound)
     ProgramCopy recorder(QStringLiteral("/usr/bin/pacat"), QStringLiteral("zoom"));
     double since = now();
     ASSERT_TRUE(recorder.start({"--record", "-d", "fakemic", "/dev/null"}));
-    const std::optional<double> recording = rig.waitFor(recordsAsZoom, since);
+    const std::optional<double> recording = rig.waitFor(recordsAsZoom, since, bound);
     ASSERT_TRUE(recording) << "the recording never showed";
-    EXPECT_LE(*recording, appearBound);
+    EXPECT_LE(*recording, bound);
 
     ProgramCopy player(QStringLiteral("/usr/bin/pacat"), QStringLiteral("zoom"));
     since = now();
     ASSERT_TRUE(player.start({"/dev/zero"}));
-    const std::optional<double> playing = rig.waitFor(playsAsZoom, since);
+    const std::optional<double> playing = rig.waitFor(playsAsZoom, since, bound);
     ASSERT_TRUE(playing) << "the playback never showed";
-    EXPECT_LE(*playing, appearBound);
+    EXPECT_LE(*playing, bound);
 
     since = now();
     recorder.kill();
     player.kill();
-    const std::optional<double> ended = rig.waitFor(silent, since);
+    const std::optional<double> ended = rig.waitFor(silent, since, bound);
     ASSERT_TRUE(ended) << "the streams never went";
-    EXPECT_LE(*ended, vanishBound);
+    EXPECT_LE(*ended, bound);
 }
 
 } // namespace
 
-TEST(PulseAudioSignalsIntegrationTest, ACallsStreamsShowAndGoWithinHalfASecond)
+TEST(PulseAudioSignalsIntegrationTest, ACallsStreamsShowAndGoByTheServersEvents)
 {
     LUMENPAUSE_REQUIRE_TEST_SERVICES();
     SignalMonitorRig rig;
-    followACall(rig, kEventBound, kEventBound);
+    followACall(rig, kEventBound);
 }
 
 TEST(PulseAudioSignalsIntegrationTest, WithoutEventsTheStreamsAreListedAtEachReconciliation)
@@ -91,7 +97,7 @@ TEST(PulseAudioSignalsIntegrationTest, WithoutEventsTheStreamsAreListedAtEachRec
     LinuxMeetingSignalSource::Options options = SignalMonitorRig::sessionOptions();
     options.audio.subscribe = false;
     SignalMonitorRig rig(options);
-    followACall(rig, kReconciliationBound, kReconciliationBound);
+    followACall(rig, kReconciliationBound);
 }
 
 TEST(PulseAudioSignalsIntegrationTest, OurOwnSoundIsNeverSomeonesPlayback)
@@ -118,7 +124,7 @@ TEST(PulseAudioSignalsIntegrationTest, OurOwnSoundIsNeverSomeonesPlayback)
     ASSERT_TRUE(QTest::qWaitFor(ownStreamPlays, 10000)) << "our sound never reached the server";
     // The stream's arrival is an event; the snapshot after it must still be silent.
     const double since = now();
-    ASSERT_TRUE(rig.waitFor([](const MeetingSignalSnapshot &) { return true; }, since, 3.0));
+    ASSERT_TRUE(rig.waitFor([](const MeetingSignalSnapshot &) { return true; }, since, kReconciliationBound));
     for (const SignalMonitorRig::Delivery &delivery : rig.deliveries())
         EXPECT_TRUE(delivery.snapshot.outputBundleIdentifiers.isEmpty())
             << delivery.snapshot.outputBundleIdentifiers.values().join(',').toStdString();
@@ -133,15 +139,22 @@ TEST(PulseAudioSignalsIntegrationTest, WithoutAServerOneWarningAndAReadingEveryT
     SignalMonitorRig rig;
     const double started = now();
     rig.monitor().start(1, false);
-    // A run of a fixed length: what is measured is how often readings come.
+    // A run of a fixed length: what is measured is how often readings come. No more than one
+    // a period, the first at once and one more on its way, where a loop of retries would
+    // bring dozens; late only as far as a busy machine delays a timer
+    // (MeetingSignalMonitorTest holds the period on the fake clock).
     [[maybe_unused]] const bool ran = QTest::qWaitFor([&] { return now() - started >= 10.0; }, 11000);
+    const double ranFor = now() - started;
 
     EXPECT_EQ(log.warnings(QStringLiteral("Meeting")), 1);
     const QList<SignalMonitorRig::Delivery> deliveries = rig.deliveries();
-    ASSERT_GE(deliveries.size(), 5);
+    ASSERT_GE(deliveries.size(), 2);
+    EXPECT_LE(deliveries.size(), 2 + int(ranFor / (kReadingPeriod - 0.15)));
+    const double latestGap = withLoadAllowanceMs(2000) / 1000.0;
+    EXPECT_LE(now() - deliveries.constLast().atSeconds, latestGap) << "the readings stopped";
     for (qsizetype i = 1; i < deliveries.size(); ++i) {
         const double gap = deliveries[i].atSeconds - deliveries[i - 1].atSeconds;
-        EXPECT_NEAR(gap, 2.0, 0.2) << "between readings " << i - 1 << " and " << i;
+        EXPECT_LE(gap, latestGap) << "between readings " << i - 1 << " and " << i;
         EXPECT_TRUE(silent(deliveries[i].snapshot));
     }
 }

@@ -59,5 +59,7 @@ TEST(X11DisplayStateIntegrationTest, ReadingsNeverWaitForTheServer)
     readings.start();
     for (int second = 0; second < 5; ++second)
         EXPECT_TRUE(display->isMainDisplayActive());
-    EXPECT_LT(readings.elapsed(), 500);
+    // A reading that waited would have taken until the grab's end; on a busy machine the
+    // readings alone may take a good part of a second.
+    EXPECT_LT(readings.elapsed(), 1500);
 }

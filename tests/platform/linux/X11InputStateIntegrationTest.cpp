@@ -198,5 +198,7 @@ TEST_F(X11InputStateIntegrationTest, ReadingsNeverWaitForTheServer)
         EXPECT_GE(keyboard(), 0.0);
         EXPECT_GE(pointer(), 0.0);
     }
-    EXPECT_LT(readings.elapsed(), 500);
+    // A reading that waited would have taken until the grab's end; on a busy machine the
+    // readings alone may take a good part of a second.
+    EXPECT_LT(readings.elapsed(), 1500);
 }
