@@ -10,9 +10,10 @@
 class MeetingSignalMonitor::Core : public std::enable_shared_from_this<Core>
 {
 public:
-    Core(Executor &executor, MeetingSignalSource &source)
+    Core(Executor &executor, MeetingSignalSource &source, double reconciliationSeconds)
         : m_executor(executor)
         , m_source(source)
+        , m_reconciliationSeconds(reconciliationSeconds)
     {
     }
 
@@ -40,6 +41,7 @@ private:
 
     Executor &m_executor;
     MeetingSignalSource &m_source;
+    const double m_reconciliationSeconds;
     bool m_isStarted = false;
     // Raised on every start from stopped and on every stop; work carries the value it was
     // made under and does nothing once it differs.
@@ -142,7 +144,7 @@ void MeetingSignalMonitor::Core::runRefresh(int generation)
 void MeetingSignalMonitor::Core::startReconciliationTimer()
 {
     std::weak_ptr<Core> weak = weak_from_this();
-    m_reconciliationTimer = m_executor.schedule(kReconciliationSeconds,
+    m_reconciliationTimer = m_executor.schedule(m_reconciliationSeconds,
                                                 kReconciliationLeewaySeconds, true, [weak] {
                                                     if (auto core = weak.lock())
                                                         core->reconcile();
@@ -210,9 +212,10 @@ MeetingSignalSnapshot MeetingSignalMonitor::Core::makeSnapshot()
     return snapshot;
 }
 
-MeetingSignalMonitor::MeetingSignalMonitor(Executor &executor, MeetingSignalSource &source)
+MeetingSignalMonitor::MeetingSignalMonitor(Executor &executor, MeetingSignalSource &source,
+                                           double reconciliationSeconds)
     : m_executor(executor)
-    , m_core(std::make_shared<Core>(executor, source))
+    , m_core(std::make_shared<Core>(executor, source, reconciliationSeconds))
 {
 }
 

@@ -21,8 +21,10 @@ public:
     static constexpr double kReconciliationLeewaySeconds = 0.15;
 
     // The source is called on the executor only; both must outlive the monitor's last work
-    // there.
-    MeetingSignalMonitor(Executor &executor, MeetingSignalSource &source);
+    // there. `reconciliationSeconds` spaces the periodic readings; made long, every snapshot
+    // after a start is an event's.
+    MeetingSignalMonitor(Executor &executor, MeetingSignalSource &source,
+                         double reconciliationSeconds = kReconciliationSeconds);
     // Stops on the executor; work still pending there finds the monitor gone and does nothing.
     ~MeetingSignalMonitor() override;
     MeetingSignalMonitor(const MeetingSignalMonitor &) = delete;

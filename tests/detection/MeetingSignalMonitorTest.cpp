@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -21,9 +22,9 @@ struct Delivery
 class MonitorRig
 {
 public:
-    MonitorRig()
+    explicit MonitorRig(double reconciliationSeconds = MeetingSignalMonitor::kReconciliationSeconds)
     {
-        monitor.emplace(executor, source);
+        monitor.emplace(executor, source, reconciliationSeconds);
         monitor->setOnSnapshot([this](const MeetingSignalSnapshot &snapshot, int sessionID) {
             deliveries.append({origin.msecsTo(clock.now()), sessionID, snapshot});
         });
@@ -146,19 +147,37 @@ TEST(MeetingSignalMonitorTest, StartWhileStartedChangesSessionAndMediaInPlace)
     EXPECT_EQ(rig.executor.pendingRepeatingTimers(2.0), 0);
 }
 
+// A period given to the monitor replaces the 2 s one and nothing else: with an hour's, the
+// event's snapshot is the only one after the start's.
 TEST(MeetingSignalMonitorTest, TimersKeepTheirIntervalsAndLeeway)
 {
-    MonitorRig rig;
-    rig.monitor->start(1, false);
-    rig.run({{0.3, [&] { rig.source.emitChange(false); }}}, 1.0);
-    ASSERT_EQ(rig.executor.scheduled().size(), 2);
-    const FakeExecutor::Scheduled reconciliation = rig.executor.scheduled()[0];
-    EXPECT_EQ(reconciliation.delaySeconds, 2.0);
-    EXPECT_EQ(reconciliation.leewaySeconds, 0.15);
-    EXPECT_TRUE(reconciliation.repeats);
-    const FakeExecutor::Scheduled debounce = rig.executor.scheduled()[1];
-    EXPECT_EQ(debounce.delaySeconds, 0.15);
-    EXPECT_FALSE(debounce.repeats);
+    struct Case
+    {
+        std::optional<double> givenPeriod;
+        double expectedPeriod;
+        QList<qint64> expectedTimes;
+    };
+    const QList<Case> cases = {
+        {std::nullopt, 2.0, {0, 450, 2000, 4000, 6000}},
+        {3600.0, 3600.0, {0, 450}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.expectedPeriod);
+        const auto made = c.givenPeriod ? std::make_unique<MonitorRig>(*c.givenPeriod)
+                                        : std::make_unique<MonitorRig>();
+        MonitorRig &rig = *made;
+        rig.monitor->start(1, false);
+        rig.run({{0.3, [&] { rig.source.emitChange(false); }}}, 6.0);
+        EXPECT_EQ(rig.times(), c.expectedTimes);
+        ASSERT_EQ(rig.executor.scheduled().size(), 2);
+        const FakeExecutor::Scheduled reconciliation = rig.executor.scheduled()[0];
+        EXPECT_EQ(reconciliation.delaySeconds, c.expectedPeriod);
+        EXPECT_EQ(reconciliation.leewaySeconds, 0.15);
+        EXPECT_TRUE(reconciliation.repeats);
+        const FakeExecutor::Scheduled debounce = rig.executor.scheduled()[1];
+        EXPECT_EQ(debounce.delaySeconds, 0.15);
+        EXPECT_FALSE(debounce.repeats);
+    }
 }
 
 TEST(MeetingSignalMonitorTest, InputIsActiveForAnyRecordingStreamOrElseTheDefaultDevice)

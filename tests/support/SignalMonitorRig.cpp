@@ -9,9 +9,10 @@ LinuxMeetingSignalSource::Options SignalMonitorRig::sessionOptions()
     return options;
 }
 
-SignalMonitorRig::SignalMonitorRig(LinuxMeetingSignalSource::Options options)
+SignalMonitorRig::SignalMonitorRig(LinuxMeetingSignalSource::Options options,
+                                   double reconciliationSeconds)
     : m_source(std::make_unique<LinuxMeetingSignalSource>(m_queue, std::move(options)))
-    , m_monitor(std::make_unique<MeetingSignalMonitor>(m_queue, *m_source))
+    , m_monitor(std::make_unique<MeetingSignalMonitor>(m_queue, *m_source, reconciliationSeconds))
 {
     m_monitor->setOnSnapshot([this](const MeetingSignalSnapshot &snapshot, int sessionID) {
         std::lock_guard lock(m_mutex);

@@ -26,8 +26,13 @@ public:
 
     // The desktop of tests/services.sh: its X display, no Wayland.
     static LinuxMeetingSignalSource::Options sessionOptions();
+    // A reconciliation period no test lasts: every snapshot after a start came by an event,
+    // so a change that shows at all shows that the events carried it.
+    static constexpr double kEventsOnly = 3600.0;
 
-    explicit SignalMonitorRig(LinuxMeetingSignalSource::Options options = sessionOptions());
+    explicit SignalMonitorRig(
+        LinuxMeetingSignalSource::Options options = sessionOptions(),
+        double reconciliationSeconds = MeetingSignalMonitor::kReconciliationSeconds);
     // Stops the monitor and waits for the queue's thread to end.
     ~SignalMonitorRig();
 
