@@ -42,6 +42,9 @@ BreakCompletePanel::BreakCompletePanel(const BreakOverlayPalette &palette, QWidg
     , m_focusRing(BreakFocusRing::colour(true))
 {
     PartedWidgetAccessible::install<BreakCompletePanel, QAccessible::Grouping>();
+    // Named as its title: a screen reader says the name of a panel the keyboard enters
+    // before the control that takes it, so Resume is heard as part of "Break complete".
+    setAccessibleName(BreakOverlayTexts::breakComplete);
     connect(m_resume, &BreakResumeButton::clicked, this, &BreakCompletePanel::resumeClicked);
     connect(m_resume, &BreakResumeButton::focusChanged, this, [this] { update(); });
     resize(sizeHint());

@@ -11,7 +11,7 @@ class BreakResumeButton;
 // "Break complete", a line saying there is no hurry, and the Resume button, which reports
 // resumeClicked(). As it appears the keyboard goes to Resume, so Return ends the wait even
 // where nothing else of the break screen can be reached. Screen readers read the title and
-// the line as labels, then find Resume.
+// the line as labels, then find Resume, in a panel named "Break complete".
 class BreakCompletePanel : public QWidget
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "breakscreen/BreakCompletePanel.h"
 #include "breakscreen/BreakCountdownView.h"
 #include "breakscreen/BreakFocusRing.h"
+#include "breakscreen/BreakOverlayAccessible.h"
 #include "breakscreen/BreakOverlayLayout.h"
 #include "breakscreen/BreakOverlayStyles.h"
 #include "breakscreen/BreakOverlayText.h"
@@ -56,6 +57,7 @@ BreakOverlayView::BreakOverlayView(BreakScreenConfig &config, bool isLongBreak,
     , m_leaves(services.leafRandom)
     , m_leavesStartMs(services.clock.monotonicMs())
 {
+    BreakOverlayAccessible::install();
     // The screen is read once, before the panel covers it; a later switch to the blur
     // backdrop falls back to its translucent fill.
     if (config.background() == BreakBG::blur && services.grabScreen)

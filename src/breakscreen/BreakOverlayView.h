@@ -34,7 +34,8 @@ class QScreen;
 // the overlay's and goes no further: it closes the snooze menu when that is open, and
 // otherwise counts for the break's Escape rule. Tab and Shift+Tab go through the controls
 // that show; the keyboard goes to Resume when "Break complete" comes. Screen readers read
-// the texts that show as labels, top to bottom. The outcome receiver is called from inside a click or
+// the texts that show as labels, top to bottom, and the overlay itself as the message with the
+// time left (BreakOverlayAccessible). The outcome receiver is called from inside a click or
 // key handler: the host must not delete the overlay there (deleteLater is fine).
 //
 // Repaints stay small: the leaves repaint where they were and are, about 25 times a second;

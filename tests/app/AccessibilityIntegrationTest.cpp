@@ -1,5 +1,6 @@
 #include "support/AccessibleApp.h"
 #include "support/AppHome.h"
+#include "support/DBusSignalCounter.h"
 #include "support/LoadAllowance.h"
 #include "support/RunCommand.h"
 #include "support/TestFiles.h"
@@ -223,6 +224,68 @@ TEST(AccessibilityIntegrationTest, ABreaksMessageCountdownAndHintReadAsLabels)
     EXPECT_TRUE(app.waitForShowing([](const AtspiElement &element) {
         return element.role == label && element.name.startsWith("Current time  ");
     })) << app.describeShowing();
+    ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
+    expectCleanLog(app.process());
+}
+
+// What a screen reader says as the keyboard lands on a strict long break: the message and the
+// time left as it begins, "Break complete" with Resume when it has run its length. In between
+// the countdown changes its label every second, but nothing of the object the keyboard is on,
+// which a screen reader would speak each time.
+TEST(AccessibilityIntegrationTest, AScreenReaderHearsTheMessageAndTimeLeftAsABreakBeginsAndBreakCompleteWithResume)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    AppHome home;
+    ASSERT_TRUE(home.isValid());
+    ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true},
+                                    {"idleDetectionEnabled", false},
+                                    {"enforcement", "Hardcore"},
+                                    {"longBreaksEnabled", true},
+                                    {"longBreakFrequency", 0},
+                                    {"longBreakDuration", 8},
+                                    {"longBreakResume", "confirm"},
+                                    {"break.message", "Rest Your Eyes"}}));
+    AccessibleApp app(home);
+    // Signed up before the application comes: it learns of listeners as it joins the bus.
+    ASSERT_TRUE(app.client().listenForChanges());
+    const QString error = app.start("[Launch] runtime_services_started");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+
+    ASSERT_EQ(runCommand("xdotool", {"key", "super+alt+b"}), QString());
+    const std::optional<AtspiElement> landed = app.waitForFocused(breakTimeoutMs);
+    ASSERT_TRUE(landed) << app.describeShowing();
+    const QString heardFirst = app.heardOnFocus(*landed);
+    const QRegularExpression messageAndTimeLeft("^Rest Your Eyes \\[filler\\]; \\d seconds? left$");
+    EXPECT_TRUE(messageAndTimeLeft.match(heardFirst).hasMatch()) << heardFirst.toStdString();
+
+    const QRegularExpression timeLeft("^\\d seconds? left$");
+    const std::optional<AtspiElement> countdown = app.waitForShowing([&](const AtspiElement &element) {
+        return element.role == label && timeLeft.match(element.name).hasMatch();
+    });
+    ASSERT_TRUE(countdown) << app.describeShowing();
+    const QDBusConnection bus = *app.client().bus();
+    const QString changed = QStringLiteral("org.a11y.atspi.Event.Object");
+    DBusSignalCounter countdownSteps(bus, countdown->object.service, countdown->object.path, changed,
+                                     "PropertyChange");
+    DBusSignalCounter focusedChanges(bus, landed->object.service, landed->object.path, changed,
+                                     "PropertyChange");
+    ASSERT_TRUE(countdownSteps.isConnected() && focusedChanges.isConnected());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return countdownSteps.count() >= 2; }, stepTimeoutMs))
+        << "the countdown's label steps";
+    EXPECT_EQ(focusedChanges.count(), 0);
+
+    const std::optional<AtspiElement> resume = app.waitForShowing(
+        [](const AtspiElement &element) {
+            return element.name == "Resume" && element.role == pushButton && element.has(AtspiState::focused);
+        },
+        breakTimeoutMs);
+    ASSERT_TRUE(resume) << app.describeShowing();
+    EXPECT_EQ(app.heardOnFocus(*resume).toStdString(), "Break complete [panel]; Resume [push button]");
+    ASSERT_TRUE(app.act("Resume", pushButton, "Press"));
+    EXPECT_TRUE(app.process().waitForLog("outcome=completed", stepTimeoutMs))
+        << app.process().log().toStdString();
     ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
     expectCleanLog(app.process());
 }

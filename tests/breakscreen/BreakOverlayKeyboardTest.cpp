@@ -52,6 +52,24 @@ QStringList shownLabels(QWidget *widget)
     return shownLabels(QAccessible::queryAccessibleInterface(widget));
 }
 
+// What a screen reader says as the keyboard lands: the named groups the focused object lies
+// in, outermost first, then its name and its description.
+QString heardOnFocus()
+{
+    QWidget *widget = QApplication::focusWidget();
+    if (!widget)
+        return QStringLiteral("-");
+    QAccessibleInterface *focused = QAccessible::queryAccessibleInterface(widget);
+    QStringList heard{focused->text(QAccessible::Name), focused->text(QAccessible::Description)};
+    for (QWidget *group = widget->parentWidget(); group; group = group->parentWidget()) {
+        QAccessibleInterface *holder = QAccessible::queryAccessibleInterface(group);
+        if (holder->role() == QAccessible::Grouping)
+            heard.prepend(holder->text(QAccessible::Name));
+    }
+    heard.removeAll(QString());
+    return heard.join(QStringLiteral(". "));
+}
+
 struct Key
 {
     const char *name;
@@ -194,17 +212,26 @@ TEST(BreakOverlayKeyboardTest, BreakCompleteGivesResumeTheKeyboardAndEachKeyPres
     }
 }
 
-TEST(BreakOverlayKeyboardTest, ScreenReadersReadTheShownTextsAsLabelsTopToBottom)
+// As the break begins its panel gives the overlay the keyboard, and a screen reader says the
+// message and the time left (asked again, the time left then); at "Break complete", that title
+// with Resume.
+TEST(BreakOverlayKeyboardTest, ScreenReadersHearTheBreakBeginAndCompleteAndReadTheShownTextsTopToBottom)
 {
     BreakOverlayViewRig rig;
     rig.config.setMessage(BreakScreenMessage::restYourEyes);
     rig.settings.setLongBreakResume("confirm");
     BreakOverlayView &view = rig.show(270, true);
+    view.setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(heardOnFocus(), "Rest Your Eyes. 4 minutes 30 seconds left");
     EXPECT_EQ(shownLabels(&view), QStringList({"Rest Your Eyes", "4 minutes 30 seconds left"}));
 
     // The digits the countdown draws are not read: it reads as words alone.
     rig.clock.advance(1);
     EXPECT_EQ(shownLabels(&view), QStringList({"Rest Your Eyes", "4 minutes 29 seconds left"}));
+    EXPECT_EQ(heardOnFocus(), "Rest Your Eyes. 4 minutes 29 seconds left") << "when asked again";
+    rig.config.setCountdownStyle(BreakCountdown::hidden);
+    EXPECT_EQ(heardOnFocus(), "Rest Your Eyes") << "no time left where none shows";
+    rig.config.setCountdownStyle(BreakCountdown::timer);
 
     rig.clock.advance(9);
     rig.waitUntil([&] { return !view.messageText()->isVisible() && view.hintText()->isVisible(); });
@@ -215,6 +242,7 @@ TEST(BreakOverlayKeyboardTest, ScreenReadersReadTheShownTextsAsLabelsTopToBottom
     rig.waitUntil([&] { return !view.countdownView()->isVisible(); });
     EXPECT_EQ(shownLabels(&view),
               QStringList({"Break complete", "Take your time. Resume when you're ready."}));
+    EXPECT_EQ(heardOnFocus(), "Break complete. Resume");
 
     BreakSecondaryView secondary(rig.config, ColorScheme::dark, nullptr);
     secondary.show();

@@ -7,6 +7,8 @@
 namespace {
 
 constexpr int startTimeoutMs = 20000;
+// Deeper than any window of the application nests its objects.
+constexpr int maxDepth = 64;
 
 QProcessEnvironment accessibleEnvironment(const AppHome &home)
 {
@@ -64,6 +66,20 @@ AccessibleApp::waitForShowing(const std::function<bool(const AtspiElement &)> &m
     return QTest::qWaitFor(look, timeoutMs) ? found : std::nullopt;
 }
 
+std::optional<AtspiElement> AccessibleApp::waitForFocused(int timeoutMs) const
+{
+    std::optional<AtspiElement> found;
+    const auto look = [&] {
+        // Depth first: what holds an object comes before it.
+        for (const AtspiElement &element : showing()) {
+            if (element.has(AtspiState::focused))
+                found = element;
+        }
+        return found.has_value();
+    };
+    return QTest::qWaitFor(look, timeoutMs) ? found : std::nullopt;
+}
+
 bool AccessibleApp::isShowing(const QString &name, const QString &role) const
 {
     return m_root && m_client.findShowing(*m_root, name, role).has_value();
@@ -84,6 +100,26 @@ bool AccessibleApp::waitForChecked(const QString &name, const QString &role, boo
             return control && control->has(AtspiState::checked) == checked;
         },
         stepTimeoutMs);
+}
+
+QString AccessibleApp::heardOnFocus(const AtspiElement &focused) const
+{
+    const auto said = [](const AtspiElement &element) {
+        return QStringLiteral("%1 [%2]").arg(element.name, element.role);
+    };
+    QStringList heard{said(focused)};
+    const QString description = m_client.description(focused.object);
+    if (!description.isEmpty())
+        heard.append(description);
+    // A bounded climb: a broken tree must not hold the test.
+    std::optional<AtspiObject> holder = m_client.parent(focused.object);
+    for (int level = 0; holder && holder != m_root && level < maxDepth; ++level) {
+        const AtspiElement element = m_client.element(*holder);
+        if (element.role == QLatin1String("panel") && !element.name.isEmpty())
+            heard.prepend(said(element));
+        holder = m_client.parent(*holder);
+    }
+    return heard.join(QStringLiteral("; "));
 }
 
 std::string AccessibleApp::describeShowing() const

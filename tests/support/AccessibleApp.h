@@ -20,6 +20,7 @@ public:
     explicit AccessibleApp(const AppHome &home);
 
     AppProcess &process() { return m_app; }
+    const AtspiClient &client() const { return m_client; }
 
     // Empty when the application started, logged `logLine` and came onto the bus; else what
     // went wrong.
@@ -32,6 +33,9 @@ public:
     std::optional<AtspiElement> waitForShowing(const std::function<bool(const AtspiElement &)> &matches,
                                                int timeoutMs = stepTimeoutMs) const;
     bool isShowing(const QString &name, const QString &role) const;
+    // The object the keyboard is on, once there is one: the innermost showing object that says it
+    // is focused (a window whose content has the keyboard says so too).
+    std::optional<AtspiElement> waitForFocused(int timeoutMs = stepTimeoutMs) const;
     // Finds the control once it shows and performs the action on it.
     bool act(const QString &name, const QString &role, const QString &action,
              int timeoutMs = stepTimeoutMs);
@@ -43,6 +47,10 @@ public:
     QString textOf(const QString &name, const QString &role) const;
     // The names of every object of that role the tree holds, showing or not.
     QStringList reachable(const QString &role) const;
+    // What a screen reader says as the keyboard lands on `focused`: the named panels that hold
+    // it, outermost first, then the object itself ("name [role]" each), then its description;
+    // "; " between them.
+    QString heardOnFocus(const AtspiElement &focused) const;
     // What shows, for a failure's message: "name [role]" a line.
     std::string describeShowing() const;
 

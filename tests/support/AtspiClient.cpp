@@ -13,6 +13,8 @@ const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
 const QString actionInterface = QStringLiteral("org.a11y.atspi.Action");
 const QString textInterface = QStringLiteral("org.a11y.atspi.Text");
 const QString editableTextInterface = QStringLiteral("org.a11y.atspi.EditableText");
+const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString nullPath = QStringLiteral("/org/a11y/atspi/null");
 // Where every application on the bus keeps its root object.
 const QString applicationRootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
 
@@ -29,6 +31,15 @@ QVariant firstResult(const QDBusMessage &reply)
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return {};
     return reply.arguments().constFirst();
+}
+
+// A property of the object's Accessible interface, unwrapped.
+QVariant accessibleProperty(const QDBusConnection &bus, const QString &service, const QString &path,
+                            const QString &name)
+{
+    const QVariant result =
+        firstResult(call(bus, service, path, propertiesInterface, QStringLiteral("Get"), {accessibleInterface, name}));
+    return result.value<QDBusVariant>().variant();
 }
 
 QString busAddress()
@@ -127,6 +138,45 @@ AtspiElement AtspiClient::element(const AtspiObject &object) const
             element.states |= quint64(words[index]) << (32 * index);
     }
     return element;
+}
+
+bool AtspiClient::listenForChanges() const
+{
+    if (!m_bus)
+        return false;
+    // The registry keeps the sign-up for as long as this connection lives.
+    const QDBusMessage reply =
+        call(*m_bus, QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/registry"),
+             QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("RegisterEvent"),
+             {QStringLiteral("Object:"), QStringList(), QString()});
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+std::optional<AtspiObject> AtspiClient::parent(const AtspiObject &object) const
+{
+    if (!m_bus)
+        return std::nullopt;
+    const QVariant reference = accessibleProperty(*m_bus, object.service, object.path, QStringLiteral("Parent"));
+    if (!reference.canConvert<QDBusArgument>())
+        return std::nullopt;
+    AtspiObject found;
+    QDBusObjectPath path;
+    const QDBusArgument structure = reference.value<QDBusArgument>();
+    structure.beginStructure();
+    structure >> found.service >> path;
+    structure.endStructure();
+    found.path = path.path();
+    // The bus names no parent with a null path.
+    if (found.path.isEmpty() || found.path == nullPath)
+        return std::nullopt;
+    return found;
+}
+
+QString AtspiClient::description(const AtspiObject &object) const
+{
+    if (!m_bus)
+        return {};
+    return accessibleProperty(*m_bus, object.service, object.path, QStringLiteral("Description")).toString();
 }
 
 void AtspiClient::walk(const AtspiObject &object, bool showingOnly, QList<AtspiElement> &found) const

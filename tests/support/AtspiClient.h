@@ -62,6 +62,15 @@ public:
     std::optional<AtspiElement> findShowing(const AtspiObject &root, const QString &name,
                                             const QString &role) const;
     AtspiElement element(const AtspiObject &object) const;
+    // Signs this client up for the changes applications tell of (names, descriptions, states),
+    // as a screen reader does: Qt sends none while nobody listens. False when refused.
+    bool listenForChanges() const;
+    // The connection to the accessibility bus; none without one.
+    std::optional<QDBusConnection> bus() const { return m_bus; }
+    // The object that holds this one; none for an application's root.
+    std::optional<AtspiObject> parent(const AtspiObject &object) const;
+    // What a screen reader says of the object after its name and role; empty without one.
+    QString description(const AtspiObject &object) const;
     QStringList actions(const AtspiObject &object) const;
     // Performs the named action; false when the object has no such action or refused it.
     bool doAction(const AtspiObject &object, const QString &action) const;

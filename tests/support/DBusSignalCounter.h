@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
 #include <QString>
 
-// Counts one signal of one object on the session bus, from whichever sender, while it lives.
+// Counts one signal of one object on a bus (the session bus unless told), from whichever
+// sender, while it lives.
 class DBusSignalCounter : public QObject
 {
     Q_OBJECT
@@ -11,6 +13,8 @@ class DBusSignalCounter : public QObject
 public:
     DBusSignalCounter(const QString &service, const QString &path, const QString &interface,
                       const QString &name);
+    DBusSignalCounter(const QDBusConnection &bus, const QString &service, const QString &path,
+                      const QString &interface, const QString &name);
     ~DBusSignalCounter() override;
 
     bool isConnected() const { return m_connected; }
@@ -20,6 +24,7 @@ private slots:
     void received();
 
 private:
+    QDBusConnection m_bus;
     QString m_service;
     QString m_path;
     QString m_interface;
