@@ -69,6 +69,16 @@ bool AccessibleApp::isShowing(const QString &name, const QString &role) const
     return m_root && m_client.findShowing(*m_root, name, role).has_value();
 }
 
+QList<AtspiElement> AccessibleApp::showingUnder(const AtspiElement &element) const
+{
+    return m_client.elements(element.object, true);
+}
+
+QString AccessibleApp::descriptionOf(const AtspiElement &element) const
+{
+    return m_client.description(element.object);
+}
+
 bool AccessibleApp::act(const QString &name, const QString &role, const QString &action, int timeoutMs)
 {
     const std::optional<AtspiElement> control = waitForShowing(name, role, timeoutMs);

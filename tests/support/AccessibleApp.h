@@ -32,6 +32,9 @@ public:
     std::optional<AtspiElement> waitForShowing(const std::function<bool(const AtspiElement &)> &matches,
                                                int timeoutMs = stepTimeoutMs) const;
     bool isShowing(const QString &name, const QString &role) const;
+    // What shows under `element`, depth first.
+    QList<AtspiElement> showingUnder(const AtspiElement &element) const;
+    QString descriptionOf(const AtspiElement &element) const;
     // Finds the control once it shows and performs the action on it.
     bool act(const QString &name, const QString &role, const QString &action,
              int timeoutMs = stepTimeoutMs);

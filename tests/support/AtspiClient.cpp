@@ -129,6 +129,16 @@ AtspiElement AtspiClient::element(const AtspiObject &object) const
     return element;
 }
 
+QString AtspiClient::description(const AtspiObject &object) const
+{
+    if (!m_bus)
+        return {};
+    const QVariant description =
+        firstResult(call(*m_bus, object.service, object.path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                         QStringLiteral("Get"), {accessibleInterface, QStringLiteral("Description")}));
+    return description.value<QDBusVariant>().variant().toString();
+}
+
 void AtspiClient::walk(const AtspiObject &object, bool showingOnly, QList<AtspiElement> &found) const
 {
     for (const AtspiObject &child : children(object)) {

@@ -62,6 +62,8 @@ public:
     std::optional<AtspiElement> findShowing(const AtspiObject &root, const QString &name,
                                             const QString &role) const;
     AtspiElement element(const AtspiObject &object) const;
+    // What a screen reader says after the name and role; empty without one.
+    QString description(const AtspiObject &object) const;
     QStringList actions(const AtspiObject &object) const;
     // Performs the named action; false when the object has no such action or refused it.
     bool doAction(const AtspiObject &object, const QString &action) const;
