@@ -364,3 +364,48 @@ TEST(AccessibilityIntegrationTest, TheFirstRunsPagesAndGroupsOfChoicesAreNamedBy
     ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
     expectCleanLog(app.process());
 }
+
+// Choosing a section's row, as Space or a screen reader's press does, is announced: the row is
+// now checked and the one before it no longer, so a screen reader says the choice it made.
+TEST(AccessibilityIntegrationTest, AChosenSectionRowIsAnnouncedCheckedAndTheOneBeforeUnchecked)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    AppHome home;
+    ASSERT_TRUE(home.isValid());
+    ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true}}));
+    AccessibleApp app(home);
+    const QString error = app.start("[Launch] runtime_services_started");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    AppProcess again(home.environment());
+    ASSERT_TRUE(again.start());
+    ASSERT_TRUE(again.waitForExit(exitTimeoutMs));
+    ASSERT_TRUE(app.waitForChecked("Breaks", radioButton, true));
+    ASSERT_TRUE(app.recordStateChanges());
+
+    const std::pair<QString, QStringList> choices[] = {
+        {"Wellness", {"Wellness on", "Breaks off"}},
+        {"General", {"Wellness on", "Breaks off", "General on", "Wellness off"}},
+    };
+    // The rows' changes, in either order: they change together. A pane coming in sets its own
+    // controls as well.
+    const auto rowChanges = [&app] {
+        QStringList changes = app.stateChanges("checked");
+        changes.removeIf([](const QString &change) {
+            return !QStringList({"Breaks", "Wellness", "General"}).contains(change.section(u' ', 0, -2));
+        });
+        changes.sort();
+        return changes;
+    };
+    for (auto [row, heard] : choices) {
+        SCOPED_TRACE(row.toStdString());
+        ASSERT_TRUE(app.act(row, radioButton, "Press"));
+        heard.sort();
+        QStringList changes;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (changes = rowChanges()) == heard; }, stepTimeoutMs))
+            << changes.join(", ").toStdString();
+    }
+    ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
+    expectCleanLog(app.process());
+}

@@ -2,6 +2,7 @@
 
 #include "support/AppProcess.h"
 #include "support/AtspiClient.h"
+#include "support/AtspiEventLog.h"
 
 #include <functional>
 #include <optional>
@@ -32,6 +33,11 @@ public:
     std::optional<AtspiElement> waitForShowing(const std::function<bool(const AtspiElement &)> &matches,
                                                int timeoutMs = stepTimeoutMs) const;
     bool isShowing(const QString &name, const QString &role) const;
+    // From now on, records the state changes the application announces; false when the bus
+    // refused.
+    bool recordStateChanges();
+    // Those recorded of `state`, in order, as "<name> on" or "<name> off".
+    QStringList stateChanges(const QString &state) const;
     // What shows under `element`, depth first.
     QList<AtspiElement> showingUnder(const AtspiElement &element) const;
     QString descriptionOf(const AtspiElement &element) const;
@@ -51,6 +57,7 @@ public:
 
 private:
     AtspiClient m_client;
+    AtspiEventLog m_events;
     AppProcess m_app;
     std::optional<AtspiObject> m_root;
 };
