@@ -8,6 +8,7 @@
 #include "settings_ui/window/SidebarButtonView.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -121,8 +122,10 @@ bool SettingsSidebar::eventFilter(QObject *watched, QEvent *event)
     auto *row = qobject_cast<SidebarButtonView *>(watched);
     if (row && event->type() == QEvent::FocusIn) {
         // Tab may come in from the detail area, an arrow from a row out of view: the list
-        // scrolls to the row either way.
-        m_scroll->ensureWidgetVisible(row, 0, 0);
+        // scrolls to the row either way. A click is on a row in view already.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            m_scroll->ensureWidgetVisible(row, 0, 0);
     } else if (row && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Up:
