@@ -114,7 +114,7 @@ void OnboardingChoiceButton::paintEvent(QPaintEvent *)
     painter.setOpacity(m_groupOpacity);
     const ColorScheme scheme = SettingsPalette::schemeOf(this);
     paintFace(painter, scheme == ColorScheme::dark);
-    if (hasFocus() && m_keyboardFocus) {
+    if (showsFocusRing()) {
         painter.setOpacity(1);
         painter.setPen(QPen(SettingsPalette::focusRing(scheme), 2));
         painter.setBrush(Qt::NoBrush);

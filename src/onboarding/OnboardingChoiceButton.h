@@ -25,6 +25,8 @@ public:
     explicit OnboardingChoiceButton(const QString &text, QWidget *parent = nullptr);
 
     bool isHovering() const { return m_hovering; }
+    // Whether the focus ring is drawn now: focus the keyboard brought.
+    bool showsFocusRing() const { return hasFocus() && m_keyboardFocus; }
     // 0 unselected, 1 selected; in between while the look changes.
     qreal selectedAmount() const { return m_selectedAmount; }
     void setSelected(bool selected, const MotionCurve &curve);

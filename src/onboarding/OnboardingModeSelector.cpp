@@ -1,6 +1,7 @@
 #include "onboarding/OnboardingModeSelector.h"
 
 #include "onboarding/OnboardingModeChoice.h"
+#include "settings_ui/components/GroupingAccessible.h"
 
 #include <QVBoxLayout>
 
@@ -13,6 +14,7 @@ constexpr int rowSpacing = 8;
 OnboardingModeSelector::OnboardingModeSelector(const OnboardingModeOptions &options, QWidget *parent)
     : QWidget(parent)
 {
+    GroupingAccessible::install<OnboardingModeSelector>();
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(rowSpacing);

@@ -9,7 +9,8 @@ class OnboardingModeChoice;
 // A column of rows for picking one mode by its text value. The row whose value equals the
 // selection shows selected, none for a value of no option; the change runs under a spring.
 // Choosing a row (pointer, keyboard or screen reader) reports its value (chosen) and writes
-// nothing itself.
+// nothing itself. Screen readers know the column as a group under its accessible name, the
+// question it answers, which they say as the focus enters it.
 class OnboardingModeSelector : public QWidget
 {
     Q_OBJECT

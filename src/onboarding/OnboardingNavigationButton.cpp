@@ -7,6 +7,7 @@
 
 #include <QFocusEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -88,6 +89,18 @@ void OnboardingNavigationButton::focusOutEvent(QFocusEvent *event)
 {
     m_keyboardFocus = false;
     QAbstractButton::focusOutEvent(event);
+}
+
+void OnboardingNavigationButton::keyPressEvent(QKeyEvent *event)
+{
+    // The flow opens with the focus on "Next" and no ring; Space (or Return, which reaches
+    // us as Space) tells that the keyboard is in use, and the page it opens takes the focus
+    // with a ring.
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && !m_keyboardFocus) {
+        m_keyboardFocus = true;
+        update();
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void OnboardingNavigationButton::paintEvent(QPaintEvent *)

@@ -7,7 +7,8 @@
 // with white text (and an arrow on the last step). Screen readers know each as a button
 // named by its title. They take keyboard focus and answer Space and Return. The focus ring
 // runs around the capsule, a pixel off it, on the flow's own ground: on the green capsule it
-// would not show. The widget keeps ringRoom around the capsule for it.
+// would not show. The widget keeps ringRoom around the capsule for it. It shows for a focus
+// the keyboard brought, and from a key that presses the button, whatever brought the focus.
 class OnboardingNavigationButton : public QAbstractButton
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Fills the capsule and says which colour the label takes on it.

@@ -2,9 +2,11 @@
 
 #include "onboarding/OnboardingCard.h"
 #include "onboarding/OnboardingPalette.h"
+#include "settings_ui/components/GroupingAccessible.h"
 #include "settings_ui/components/SchemeLabel.h"
 #include "settings_ui/components/SettingsFont.h"
 
+#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -21,6 +23,7 @@ OnboardingPage::OnboardingPage(QWidget *parent)
     : QWidget(parent)
     , m_column(new QVBoxLayout(this))
 {
+    GroupingAccessible::install<OnboardingPage>();
     m_column->setContentsMargins(0, 0, 0, 0);
     m_column->setSpacing(0);
 }
@@ -30,8 +33,24 @@ void OnboardingPage::addFlexibleSpace(int minimum)
     m_column->addSpacerItem(new QSpacerItem(0, minimum, QSizePolicy::Minimum, QSizePolicy::Expanding));
 }
 
+QWidget *OnboardingPage::entryControl() const
+{
+    const QList<QWidget *> order = focusOrder();
+    if (order.isEmpty())
+        return nullptr;
+    const QWidget *group = order.constFirst()->parentWidget();
+    for (QWidget *widget : order) {
+        const auto *choice = qobject_cast<QAbstractButton *>(widget);
+        if (widget->parentWidget() == group && choice && choice->isCheckable() && choice->isChecked())
+            return widget;
+    }
+    return order.constFirst();
+}
+
 void OnboardingPage::addHeading(const QString &title, const QString &subtitle)
 {
+    setAccessibleName(title);
+    setAccessibleDescription(subtitle);
     auto *titleLabel = new SchemeLabel(title, SettingsFont::font(30, QFont::Bold, -0.5),
                                        OnboardingPalette::primaryText(false),
                                        OnboardingPalette::primaryText(true), this);

@@ -99,6 +99,7 @@ QWidget *OnboardingPreferencesStep::buildModeCard(const QString &icon, const QSt
     auto *card = new OnboardingCard(cardSpacing, this);
     card->column()->addWidget(new OnboardingSettingHeader(icon, title, caption, card));
     *selector = new OnboardingModeSelector(options, card);
+    (*selector)->setAccessibleName(title);
     (*selector)->setFieldName(QLatin1String(field));
     card->column()->addWidget(*selector);
     *description = secondaryLabel(QString(), SettingsFont::font(11), card);

@@ -3,6 +3,7 @@
 #include "onboarding/OnboardingPalette.h"
 #include "onboarding/OnboardingValueChoice.h"
 #include "settings_ui/components/CurveAnimation.h"
+#include "settings_ui/components/GroupingAccessible.h"
 #include "settings_ui/components/Motion.h"
 #include "settings_ui/components/SettingsFont.h"
 #include "settings_ui/components/SettingsPalette.h"
@@ -42,6 +43,7 @@ OnboardingValueSelector::OnboardingValueSelector(const QString &icon, const QStr
     , m_selection(std::numeric_limits<int>::min())
     , m_dimming(new CurveAnimation(MotionCurve::easeOut(dimmingSeconds), this))
 {
+    GroupingAccessible::install<OnboardingValueSelector>();
     setAccessibleName(title);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, headingHeight + headingGap, 0, 0);

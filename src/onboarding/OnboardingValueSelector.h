@@ -12,7 +12,8 @@ class OnboardingValueChoice;
 // selected, none when no tile has it; the change of look runs under a spring. Choosing a
 // tile (pointer, keyboard or screen reader) reports its value (chosen), the one already
 // selected too, and writes nothing itself: the step that owns the value stores it and hands
-// it back through setSelection.
+// it back through setSelection. Screen readers know the row as a group named by its title,
+// which they say as the focus enters it: "15m" alone could be any setting.
 class OnboardingValueSelector : public QWidget
 {
     Q_OBJECT

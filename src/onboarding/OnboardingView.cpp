@@ -6,6 +6,7 @@
 #include "core/DeferredCall.h"
 #include "core/Logger.h"
 #include "core/SettingsRepository.h"
+#include "onboarding/OnboardingChoiceButton.h"
 #include "onboarding/OnboardingNavigationBar.h"
 #include "onboarding/OnboardingNavigationButton.h"
 #include "onboarding/OnboardingPreferencesStep.h"
@@ -19,6 +20,7 @@
 #include "settings_ui/components/FadingSnapshot.h"
 #include "settings_ui/components/Motion.h"
 #include "settings_ui/components/ReturnPressesButtons.h"
+#include "settings_ui/components/ScrollToFocus.h"
 #include "settings_ui/components/SettingsPalette.h"
 
 #include <QAbstractButton>
@@ -27,7 +29,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSequentialAnimationGroup>
-#include <QStackedWidget>
+#include <QStackedLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,6 +48,16 @@ CurveAnimation *animation(const MotionCurve &curve, qreal from, qreal to, QObjec
     QObject::connect(animation, &QVariantAnimation::valueChanged, parent,
                      [apply = std::move(apply)](const QVariant &value) { apply(value.toDouble()); });
     return animation;
+}
+
+// Whether `widget` has the focus from the keyboard (it shows a ring).
+bool showsKeyboardRing(QWidget *widget)
+{
+    if (auto *button = qobject_cast<OnboardingNavigationButton *>(widget))
+        return button->showsFocusRing();
+    if (auto *choice = qobject_cast<OnboardingChoiceButton *>(widget))
+        return choice->showsFocusRing();
+    return false;
 }
 
 } // namespace
@@ -78,7 +90,10 @@ OnboardingView::~OnboardingView()
 
 void OnboardingView::buildPageArea()
 {
-    m_pages = new QStackedWidget;
+    // A plain widget around the pages: a stacked widget is a "layered pane" to screen
+    // readers, which they name on the way into every page.
+    auto *stack = new QWidget;
+    m_pages = new QStackedLayout(stack);
     m_welcome = new OnboardingWelcomeStep;
     m_rhythm = new OnboardingRhythmStep(*m_state);
     m_preferences = new OnboardingPreferencesStep(*m_state);
@@ -91,9 +106,9 @@ void OnboardingView::buildPageArea()
     m_pageArea->setFocusPolicy(Qt::NoFocus);
     m_pageArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pageArea->setWidgetResizable(true);
-    m_pageArea->setWidget(m_pages);
+    m_pageArea->setWidget(stack);
     m_pageArea->viewport()->setAutoFillBackground(false);
-    m_pages->setAutoFillBackground(false);
+    stack->setAutoFillBackground(false);
     layout()->addWidget(m_pageArea);
 }
 
@@ -168,8 +183,11 @@ void OnboardingView::showStep(int step)
 {
     const bool animate = isVisible() && step != m_step;
     const QPixmap before = animate ? m_pageArea->viewport()->grab() : QPixmap();
-    QWidget *focused = QApplication::focusWidget();
-    const bool focusLeavesWithPage = focused && m_pages->currentWidget()->isAncestorOf(focused);
+    // The focus goes on with the user to the new page. The window's own focus, which
+    // outlives a spell in the background, is what the window gets back.
+    QWidget *focused = window()->focusWidget();
+    const bool flowHasFocus = focused && isAncestorOf(focused);
+    const bool byKeyboard = showsKeyboardRing(focused);
     // Only the page on show counts for the page area's size, so a short page never scrolls
     // for a taller one that is hidden.
     for (int index = 0; index < m_pages->count(); ++index) {
@@ -186,10 +204,14 @@ void OnboardingView::showStep(int step)
     const bool last = step == totalSteps - 1;
     next->setText(last ? QStringLiteral("Start Lumenpause") : QStringLiteral("Next"));
     next->setShowsArrow(last);
+    // A page without a control of its own is told with the one stop it leaves: "Next".
+    OnboardingPage *shown = page(step);
+    next->setAccessibleDescription(shown->entryControl() ? QString()
+                                                         : shown->accessibleName() + u' ' + shown->accessibleDescription());
     m_navigation->indicator()->setStep(step);
     m_navigation->update();
-    if (focusLeavesWithPage)
-        next->setFocus(Qt::OtherFocusReason);
+    if (flowHasFocus)
+        enterPage(byKeyboard);
 
     if (animate) {
         // The new page comes up through the backdrop while a picture of the old one fades
@@ -201,6 +223,18 @@ void OnboardingView::showStep(int step)
         FadingSnapshot::fadeOut(before, area, this, MotionCurve::easeInOut(pageFadeSeconds));
     }
     emit stepChanged(step);
+}
+
+void OnboardingView::enterPage(bool byKeyboard)
+{
+    QWidget *entry = page(m_step)->entryControl();
+    QWidget *target = entry ? entry : m_navigation->next();
+    // Focused again, to show a ring the keyboard now asks for.
+    if (target->hasFocus())
+        target->clearFocus();
+    target->setFocus(byKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);
+    if (entry)
+        ScrollToFocus::reveal(entry);
 }
 
 void OnboardingView::animateBackOpacity(double response, double damping)

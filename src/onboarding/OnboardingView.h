@@ -18,7 +18,7 @@ class OnboardingState;
 class OnboardingVeil;
 class OnboardingWelcomeStep;
 class QScrollArea;
-class QStackedWidget;
+class QStackedLayout;
 
 // The first-run flow: a welcome page, the rhythm step and the preferences step over a soft
 // backdrop, with "Back", the step marks and "Next" below. It takes the whole of the window
@@ -30,6 +30,11 @@ class QStackedWidget;
 // ignored. Closing the window while the flow waits for the user on a first run (the runtime
 // not running) ends the application: without the flow's end there would be no timer and no
 // tray icon. Main thread only.
+//
+// A page that appears while the flow has the keyboard takes the focus on its first group's
+// choice, where a screen reader says the page's heading and subtitle and the group's
+// question; the welcome page, which has no control of its own, has "Next" described by its
+// title and tagline.
 class OnboardingView : public QWidget
 {
     Q_OBJECT
@@ -79,6 +84,7 @@ private:
     const QImage &backdrop(qreal devicePixelRatio);
     OnboardingPage *page(int step) const;
     void showStep(int step);
+    void enterPage(bool byKeyboard);
     void animateBackOpacity(double response, double damping);
     void startEntrance();
     void setContentOpacity(qreal opacity);
@@ -91,7 +97,7 @@ private:
     OnboardingState *m_state;
     OnboardingBackground m_background;
     QScrollArea *m_pageArea = nullptr;
-    QStackedWidget *m_pages = nullptr;
+    QStackedLayout *m_pages = nullptr;
     OnboardingWelcomeStep *m_welcome = nullptr;
     OnboardingRhythmStep *m_rhythm = nullptr;
     OnboardingPreferencesStep *m_preferences = nullptr;

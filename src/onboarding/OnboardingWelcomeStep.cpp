@@ -23,10 +23,9 @@ OnboardingWelcomeStep::OnboardingWelcomeStep(QWidget *parent)
     column()->addWidget(m_art, 0, Qt::AlignHCenter);
     // The picture's widget reaches past its group for the icon's shadow.
     column()->addSpacing(artToTitle - OnboardingWelcomeArt::shadowRoom);
-    column()->addWidget(new OnboardingGradientTitle({QStringLiteral("Lumen pause."),
-                                                     QStringLiteral("Not your keyboard.")},
-                                                    this),
-                        0, Qt::AlignHCenter);
+    auto *title = new OnboardingGradientTitle({QStringLiteral("Lumen pause."), QStringLiteral("Not your keyboard.")},
+                                              this);
+    column()->addWidget(title, 0, Qt::AlignHCenter);
     column()->addSpacing(titleToTagline);
     auto *tagline = new SchemeLabel(QStringLiteral("Because nobody ever regretted taking a break."),
                                     SettingsFont::font(15), OnboardingPalette::secondaryText(false),
@@ -34,4 +33,7 @@ OnboardingWelcomeStep::OnboardingWelcomeStep(QWidget *parent)
     tagline->setAlignment(Qt::AlignHCenter);
     column()->addWidget(tagline);
     addFlexibleSpace(0);
+    // The title and the tagline are this page's heading.
+    setAccessibleName(title->accessibleName());
+    setAccessibleDescription(tagline->text());
 }

@@ -38,6 +38,7 @@ const QString comboBox = QStringLiteral("combo box");
 const QString listItem = QStringLiteral("list item");
 const QString textField = QStringLiteral("text");
 const QString spinBox = QStringLiteral("spin box");
+const QString panel = QStringLiteral("panel");
 
 // What the settings window shows when nothing covers it: its sidebar and the Breaks pane.
 const QStringList windowBeneath = {"General", "Smart Behavior", "Wellness", "Notifications", "Meetings",
@@ -63,6 +64,28 @@ QVariantMap settingsOf(const AppHome &home)
 bool waitForSetting(const AppHome &home, const QString &key, const QVariant &value)
 {
     return QTest::qWaitFor([&] { return settingsOf(home).value(key) == value; }, stepTimeoutMs);
+}
+
+// A page of the first-run flow as a screen reader meets it: the group named by the page's
+// heading, over its description, then each group of choices on it with its choices, the one
+// with the focus in brackets: "Focus interval: 15m [20m] 30m 45m".
+QString pageAsHeard(const AccessibleApp &app, const QString &heading)
+{
+    const std::optional<AtspiElement> page = app.waitForShowing(heading, panel);
+    if (!page)
+        return QStringLiteral("no page \"%1\" among:\n%2").arg(heading, QString::fromStdString(app.describeShowing()));
+    QStringList heard{heading + " / " + app.descriptionOf(*page)};
+    for (const AtspiElement &group : app.showingUnder(*page)) {
+        if (group.role != panel)
+            continue;
+        QStringList choices;
+        for (const AtspiElement &choice : app.showingUnder(group)) {
+            if (choice.role == radioButton)
+                choices.append(choice.has(AtspiState::focused) ? "[" + choice.name + "]" : choice.name);
+        }
+        heard.append(group.name + ": " + choices.join(u' '));
+    }
+    return heard.join(u'\n');
 }
 
 void expectCleanLog(AppProcess &app)
@@ -344,6 +367,108 @@ TEST(AccessibilityIntegrationTest, DropDownsAndTextFieldsSetThroughTheBusAreStor
     ASSERT_EQ(runCommand("xdotool", {"key", "ctrl+w"}), QString());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !app.isShowing("Skips per day", comboBox); }, stepTimeoutMs));
     EXPECT_EQ(app.reachable(listItem).join(", ").toStdString(), "");
+    ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
+    expectCleanLog(app.process());
+}
+
+// A screen reader hears a page of the first-run flow as it appears: the focus lands in the
+// page, on the choice of its first group, so that it says the page's heading and subtitle and
+// the group's question ("Focus interval") before the choice ("20m"). The welcome page has no
+// control of its own: "Next", where the focus is, carries its title and tagline.
+TEST(AccessibilityIntegrationTest, TheFirstRunsPagesAndGroupsOfChoicesAreNamedByTheirHeadings)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    AppHome home;
+    ASSERT_TRUE(home.isValid());
+    AccessibleApp app(home);
+    const QString error = app.start("launch_start | needsOnboarding=true");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+
+    const QString welcome = "Lumen pause. Not your keyboard.";
+    const QString tagline = "Because nobody ever regretted taking a break.";
+    const QString rhythm = "Build your rhythm";
+    const QString preferences = "Make it work your way";
+    const std::pair<QString, QString> pages[] = {
+        {"Next", rhythm + " / The 20-20-20 rule uses a 20-second eye break every 20 minutes.\n"
+                          "Focus interval: 15m [20m] 30m 45m\n"
+                          "Short break: 20s 30s 45s 60s\n"
+                          "After short breaks: 2 3 4 5\n"
+                          "Long break duration: 3m 5m 10m 15m"},
+        {"Next", preferences + " / Choose how firmly Lumenpause steps in and when it should wait.\n"
+                               "Enforcement: [Casual] Balanced Hardcore\n"
+                               "Break sensitivity: Gentle Normal Persistent"},
+        {"Back", rhythm + " / The 20-20-20 rule uses a 20-second eye break every 20 minutes.\n"
+                          "Focus interval: 15m [20m] 30m 45m\n"
+                          "Short break: 20s 30s 45s 60s\n"
+                          "After short breaks: 2 3 4 5\n"
+                          "Long break duration: 3m 5m 10m 15m"},
+        {"Back", welcome + " / " + tagline},
+    };
+    const auto nextAsHeard = [&] {
+        const std::optional<AtspiElement> next = app.waitForShowing([](const AtspiElement &element) {
+            return element.name == "Next" && element.role == pushButton && element.has(AtspiState::focused);
+        });
+        return next ? next->name + " / " + app.descriptionOf(*next) : QStringLiteral("\"Next\" has no focus");
+    };
+    const QString nextOnWelcome = "Next / " + welcome + " " + tagline;
+    EXPECT_EQ(pageAsHeard(app, welcome).toStdString(), (welcome + " / " + tagline).toStdString());
+    EXPECT_EQ(nextAsHeard().toStdString(), nextOnWelcome.toStdString());
+    for (const auto &[button, expected] : pages) {
+        SCOPED_TRACE(button.toStdString() + " to " + expected.section(u' ', 0, 2).toStdString());
+        ASSERT_TRUE(app.act(button, pushButton, "Press"));
+        const QString heading = expected.section(" / ", 0, 0);
+        QString heard;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (heard = pageAsHeard(app, heading)) == expected; }, stepTimeoutMs))
+            << heard.toStdString();
+    }
+    EXPECT_EQ(nextAsHeard().toStdString(), nextOnWelcome.toStdString()) << "back on the welcome page";
+    ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
+    expectCleanLog(app.process());
+}
+
+// Choosing a section's row, as Space or a screen reader's press does, is announced: the row is
+// now checked and the one before it no longer, so a screen reader says the choice it made.
+TEST(AccessibilityIntegrationTest, AChosenSectionRowIsAnnouncedCheckedAndTheOneBeforeUnchecked)
+{
+    LUMENPAUSE_REQUIRE_TEST_SERVICES();
+    if (!AppProcess::logIsReadable())
+        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+    AppHome home;
+    ASSERT_TRUE(home.isValid());
+    ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true}}));
+    AccessibleApp app(home);
+    const QString error = app.start("[Launch] runtime_services_started");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    AppProcess again(home.environment());
+    ASSERT_TRUE(again.start());
+    ASSERT_TRUE(again.waitForExit(exitTimeoutMs));
+    ASSERT_TRUE(app.waitForChecked("Breaks", radioButton, true));
+    ASSERT_TRUE(app.recordStateChanges());
+
+    const std::pair<QString, QStringList> choices[] = {
+        {"Wellness", {"Wellness on", "Breaks off"}},
+        {"General", {"Wellness on", "Breaks off", "General on", "Wellness off"}},
+    };
+    // The rows' changes, in either order: they change together. A pane coming in sets its own
+    // controls as well.
+    const auto rowChanges = [&app] {
+        QStringList changes = app.stateChanges("checked");
+        changes.removeIf([](const QString &change) {
+            return !QStringList({"Breaks", "Wellness", "General"}).contains(change.section(u' ', 0, -2));
+        });
+        changes.sort();
+        return changes;
+    };
+    for (auto [row, heard] : choices) {
+        SCOPED_TRACE(row.toStdString());
+        ASSERT_TRUE(app.act(row, radioButton, "Press"));
+        heard.sort();
+        QStringList changes;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (changes = rowChanges()) == heard; }, stepTimeoutMs))
+            << changes.join(", ").toStdString();
+    }
     ASSERT_TRUE(app.process().terminate(exitTimeoutMs));
     expectCleanLog(app.process());
 }

@@ -1,3 +1,4 @@
+#include "onboarding/OnboardingChoiceButton.h"
 #include "onboarding/OnboardingNavigationButton.h"
 #include "onboarding/OnboardingPreferencesStep.h"
 #include "onboarding/OnboardingRhythmPreview.h"
@@ -267,17 +268,17 @@ TEST(OnboardingFlowTest, TabGoesRoundThePageInReadingOrderThenBackAndNext)
     const auto focused = [] { return QApplication::focusWidget()->objectName(); };
     EXPECT_EQ(focused(), next) << "the flow opens on its main action";
     press(Qt::Key_Space);
+    EXPECT_EQ(focused(), "selectedInterval:20") << "the new page takes the focus on its first choice";
     QStringList visited;
-    for (int step = 0; step < 19; ++step) {
+    for (int step = 0; step < 18; ++step) {
         press(Qt::Key_Tab);
         visited.append(focused());
     }
-    EXPECT_EQ(visited.mid(0, 5), QStringList({"selectedInterval:15", "selectedInterval:20", "selectedInterval:30",
-                                              "selectedInterval:45", "selectedDuration:20"}));
-    EXPECT_EQ(visited.mid(8, 2), QStringList({"longBreaksToggle", "longBreakFrequency:2"}));
-    EXPECT_EQ(visited.mid(16, 3), QStringList({"longBreakDuration:900", back, next}));
-    press(Qt::Key_Backtab);
-    press(Qt::Key_Backtab);
+    EXPECT_EQ(visited.mid(0, 3), QStringList({"selectedInterval:30", "selectedInterval:45", "selectedDuration:20"}));
+    EXPECT_EQ(visited.mid(6, 2), QStringList({"longBreaksToggle", "longBreakFrequency:2"}));
+    EXPECT_EQ(visited.mid(14, 4), QStringList({"longBreakDuration:900", back, next, "selectedInterval:15"}));
+    for (int step = 0; step < 3; ++step)
+        press(Qt::Key_Backtab);
     EXPECT_EQ(focused(), "longBreakDuration:900");
     press(Qt::Key_Space);
     EXPECT_EQ(rig.flow()->state().longBreakDuration(), 900);
@@ -400,10 +401,60 @@ TEST(OnboardingFlowTest, TheKeyboardShowsWhereItIsAndReturnOrEnterChooseAsSpaceD
     press(Qt::Key_Return);
     EXPECT_EQ(rig.flow()->step(), 2);
     EXPECT_EQ(nextButton->text(), "Start Lumenpause");
+    nextButton->setFocus(Qt::TabFocusReason);
     press(Qt::Key_Return);
     rig.advance(0.2);
     const QVariantMap file = rig.file();
     EXPECT_EQ(file.value("hasCompletedOnboarding"), true);
     EXPECT_EQ(file.value("enforcement").toString(), "Hardcore");
     EXPECT_EQ(file.value("launchAtLogin"), false);
+}
+
+// A page that appears while the flow has the keyboard takes the focus on its first group's
+// choice, where a screen reader says the page's heading; with a ring when a key turned the
+// page, without one after a click. The welcome page has no control of its own: "Next", where
+// the focus lands, carries its title and tagline.
+TEST(OnboardingFlowTest, APageThatAppearsTakesTheFocusOnItsFirstGroupsChoice)
+{
+    OnboardingRig rig;
+    rig.showWindow();
+    QApplication::setActiveWindow(rig.window());
+    const auto where = [] {
+        QWidget *at = QApplication::focusWidget();
+        if (!at)
+            return std::string("nowhere");
+        const auto *choice = qobject_cast<OnboardingChoiceButton *>(at);
+        const auto *navigation = qobject_cast<OnboardingNavigationButton *>(at);
+        const bool ring = (choice && choice->showsFocusRing()) || (navigation && navigation->showsFocusRing());
+        return at->objectName().toStdString() + (ring ? " (ring)" : "");
+    };
+    const auto key = [](Qt::Key key) { return [key] { QTest::keyClick(QApplication::focusWidget(), key); }; };
+    const auto click = [&](const QString &name) { return [&rig, name] { rig.click(name); }; };
+    const std::string welcome = "Lumen pause. Not your keyboard. Because nobody ever regretted taking a break.";
+    struct Step
+    {
+        const char *what;
+        std::function<void()> act;
+        std::string focus;
+        std::string nextDescription;
+    };
+    const Step steps[] = {
+        {"opened", [] {}, "onboarding.next", welcome},
+        {"Space on \"Next\"", key(Qt::Key_Space), "selectedInterval:20 (ring)", ""},
+        {"another choice", click("selectedInterval:30"), "selectedInterval:30", ""},
+        {"\"Next\" clicked", click(next), "selectedEnforcement:Casual", ""},
+        {"Return on \"Back\"",
+         [&] {
+             rig.button(back)->setFocus(Qt::TabFocusReason);
+             key(Qt::Key_Return)();
+         },
+         "selectedInterval:30 (ring)", ""},
+        {"\"Back\" clicked", click(back), "onboarding.next", welcome},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(where(), step.focus);
+        EXPECT_EQ(rig.button(next)->accessibleDescription().toStdString(), step.nextDescription);
+    }
 }

@@ -82,13 +82,12 @@ TEST(OnboardingIntegrationTest, AFirstRunDrivenByKeyboardStartsTheTimerAndTheTra
               QString());
     EXPECT_TRUE(watcher.registeredItems().isEmpty()) << "no tray item before the end of the flow";
 
-    // Welcome → rhythm; Tab from "Next" comes round to the first tile, "15m": "30m" is the
-    // third. Back over "20m" and "15m" to "Next", then on to the preferences, where the
-    // third mode from "Next" is "Hardcore", and back to "Start Lumenpause".
+    // Welcome → rhythm, which takes the focus on the proposed "20m": "30m" is the next tile.
+    // Back over "20m" and "15m" to "Next", then on to the preferences, which take the focus
+    // on "Casual": "Hardcore" is two on, and three back from it is "Start Lumenpause".
     ASSERT_EQ(keys({"space"}), QString());
-    ASSERT_EQ(keys(repeated("Tab", 3) + QStringList{"space"} + repeated("shift+Tab", 3) + QStringList{"space"}),
-              QString());
-    ASSERT_EQ(keys(repeated("Tab", 3) + QStringList{"space"} + repeated("shift+Tab", 3) + QStringList{"space"}),
+    ASSERT_EQ(keys(QStringList{"Tab", "space"} + repeated("shift+Tab", 3) + QStringList{"space"}), QString());
+    ASSERT_EQ(keys(repeated("Tab", 2) + QStringList{"space"} + repeated("shift+Tab", 3) + QStringList{"space"}),
               QString());
 
     ASSERT_TRUE(app.waitForLog("[Launch] runtime_services_started", stepTimeoutMs)) << app.log().toStdString();
@@ -146,10 +145,11 @@ TEST(OnboardingIntegrationTest, AFirstRunWithOpenAtLoginOffLeavesNoAutostartEntr
     ASSERT_EQ(runCommand("xdotool", {"search", "--sync", "--onlyvisible", "--name", windowName,
                                      "windowactivate", "--sync"}),
               QString());
-    // Welcome and rhythm as proposed; on the preferences page "Open at login" is two back
-    // from "Start Lumenpause".
-    ASSERT_EQ(keys({"space", "space"}), QString());
-    ASSERT_EQ(keys({"shift+Tab", "shift+Tab", "space", "Tab", "Tab", "space"}), QString());
+    // Welcome and rhythm as proposed: the rhythm takes the focus on "20m", two after "Next".
+    // The preferences take it on "Casual": "Open at login" is three back, two before
+    // "Start Lumenpause".
+    ASSERT_EQ(keys({"space", "shift+Tab", "shift+Tab", "space"}), QString());
+    ASSERT_EQ(keys({"shift+Tab", "shift+Tab", "shift+Tab", "space", "Tab", "Tab", "space"}), QString());
 
     ASSERT_TRUE(app.waitForLog("[Launch] runtime_services_started", stepTimeoutMs)) << app.log().toStdString();
     EXPECT_FALSE(QFileInfo::exists(autostartEntryPath(home)));

@@ -85,6 +85,31 @@ bool AccessibleApp::isShowing(const QString &name, const QString &role) const
     return m_root && m_client.findShowing(*m_root, name, role).has_value();
 }
 
+bool AccessibleApp::recordStateChanges()
+{
+    return m_client.recordStateChanges(m_events);
+}
+
+QStringList AccessibleApp::stateChanges(const QString &state) const
+{
+    QStringList changes;
+    for (const AtspiEventLog::StateChange &change : m_events.stateChanges()) {
+        if (change.state == state && m_root && change.object.service == m_root->service)
+            changes.append(m_client.element(change.object).name + (change.on ? " on" : " off"));
+    }
+    return changes;
+}
+
+QList<AtspiElement> AccessibleApp::showingUnder(const AtspiElement &element) const
+{
+    return m_client.elements(element.object, true);
+}
+
+QString AccessibleApp::descriptionOf(const AtspiElement &element) const
+{
+    return m_client.description(element.object);
+}
+
 bool AccessibleApp::act(const QString &name, const QString &role, const QString &action, int timeoutMs)
 {
     const std::optional<AtspiElement> control = waitForShowing(name, role, timeoutMs);

@@ -2,6 +2,7 @@
 
 #include "support/AppProcess.h"
 #include "support/AtspiClient.h"
+#include "support/AtspiEventLog.h"
 
 #include <functional>
 #include <optional>
@@ -33,9 +34,20 @@ public:
     std::optional<AtspiElement> waitForShowing(const std::function<bool(const AtspiElement &)> &matches,
                                                int timeoutMs = stepTimeoutMs) const;
     bool isShowing(const QString &name, const QString &role) const;
+<<<<<<< HEAD
     // The object the keyboard is on, once there is one: the innermost showing object that says it
     // is focused (a window whose content has the keyboard says so too).
     std::optional<AtspiElement> waitForFocused(int timeoutMs = stepTimeoutMs) const;
+=======
+    // From now on, records the state changes the application announces; false when the bus
+    // refused.
+    bool recordStateChanges();
+    // Those recorded of `state`, in order, as "<name> on" or "<name> off".
+    QStringList stateChanges(const QString &state) const;
+    // What shows under `element`, depth first.
+    QList<AtspiElement> showingUnder(const AtspiElement &element) const;
+    QString descriptionOf(const AtspiElement &element) const;
+>>>>>>> wt-settingsa11y
     // Finds the control once it shows and performs the action on it.
     bool act(const QString &name, const QString &role, const QString &action,
              int timeoutMs = stepTimeoutMs);
@@ -56,6 +68,7 @@ public:
 
 private:
     AtspiClient m_client;
+    AtspiEventLog m_events;
     AppProcess m_app;
     std::optional<AtspiObject> m_root;
 };

@@ -1,5 +1,7 @@
 #include "support/AtspiClient.h"
 
+#include "support/AtspiEventLog.h"
+
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -142,13 +144,16 @@ AtspiElement AtspiClient::element(const AtspiObject &object) const
 
 bool AtspiClient::listenForChanges() const
 {
-    if (!m_bus)
-        return false;
-    // The registry keeps the sign-up for as long as this connection lives.
+    return m_bus && registerEvent(QStringLiteral("Object:"));
+}
+
+// The registry keeps a sign-up for as long as this connection lives.
+bool AtspiClient::registerEvent(const QString &event) const
+{
     const QDBusMessage reply =
         call(*m_bus, QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/registry"),
              QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("RegisterEvent"),
-             {QStringLiteral("Object:"), QStringList(), QString()});
+             {event, QStringList(), QString()});
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
@@ -256,4 +261,17 @@ bool AtspiClient::setText(const AtspiObject &object, const QString &text) const
     const QDBusMessage reply = call(*m_bus, object.service, object.path, editableTextInterface,
                                     QStringLiteral("SetTextContents"), {text});
     return firstResult(reply).toBool();
+}
+
+bool AtspiClient::recordStateChanges(AtspiEventLog &log)
+{
+    if (!m_bus)
+        return false;
+    const QString eventInterface = QStringLiteral("org.a11y.atspi.Event.Object");
+    if (!m_bus->connect(QString(), QString(), eventInterface, QStringLiteral("StateChanged"), &log,
+                        SLOT(record(QDBusMessage))))
+        return false;
+    // Applications announce only the events a listener has asked the registry for, named as
+    // on the bus: Qt reads no other spelling.
+    return registerEvent(QStringLiteral("Object:StateChanged:"));
 }

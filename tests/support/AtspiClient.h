@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class AtspiEventLog;
+
 // One object on the accessibility bus: the connection that serves it and its path there.
 struct AtspiObject
 {
@@ -79,9 +81,13 @@ public:
     // Replaces the whole text of an editable object, as a screen reader does; false when it
     // has no editable text or refused it.
     bool setText(const AtspiObject &object, const QString &text) const;
+    // Has the applications on the bus announce their state changes, as they do once a screen
+    // reader listens, and records them in `log` from now on; false when the bus refused.
+    bool recordStateChanges(AtspiEventLog &log);
 
 private:
     QList<AtspiObject> children(const AtspiObject &object) const;
+    bool registerEvent(const QString &event) const;
     void walk(const AtspiObject &object, bool showingOnly, QList<AtspiElement> &found) const;
 
     QString m_connectionName;

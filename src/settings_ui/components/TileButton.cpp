@@ -5,6 +5,7 @@
 #include "settings_ui/components/SettingsPalette.h"
 #include "settings_ui/components/TileButtonAccessible.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -45,6 +46,15 @@ void TileButton::setSelected(bool selected)
         return;
     m_selected = selected;
     animate(m_selectionAnimation, m_selectionProgress, selected ? 1 : 0);
+    if (m_role != Role::button && isVisible()) {
+        // Qt tells screen readers of a checked state only for a checkable button, which a
+        // tile is not; without this, the choice made with Space goes unsaid. A tile still
+        // being built has nothing to tell.
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
     emit selectedChanged(selected);
 }
 

@@ -4,6 +4,7 @@
 #include <QSizeF>
 
 class QPainter;
+class QRectF;
 
 // A drawn stand-in for the desktop under the customizer's "Blur" preview: a plain wallpaper
 // with one application window (title bar, sidebar with a selected row, lines of content),

@@ -7,6 +7,9 @@
 #include "settings_ui/window/SidebarBreaksHeader.h"
 #include "settings_ui/window/SidebarButtonView.h"
 
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -37,9 +40,9 @@ SettingsSidebar::SettingsSidebar(BreakScheduler &scheduler, const QVariantMap &i
 {
     setFixedWidth(sidebarWidth);
     auto *scroll = new QScrollArea(this);
+    m_scroll = scroll;
     scroll->setFrameShape(QFrame::NoFrame);
-    // Tab goes through the rows; the list around them is no stop of its own, and still
-    // scrolls to the row that takes the focus.
+    // The rows are the stop; the list around them is no stop of its own.
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -84,14 +87,67 @@ void SettingsSidebar::addRow(QVBoxLayout *list, SidebarSection section)
 {
     auto *row = new SidebarButtonView(section, list->parentWidget());
     m_rows.insert(section, row);
+    m_order.append(row);
+    row->installEventFilter(this);
     list->addWidget(row);
     connect(row, &QAbstractButton::clicked, this, [this, section] { emit sectionClicked(section); });
 }
 
 void SettingsSidebar::setSelectedSection(SidebarSection section)
 {
-    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it)
-        it.value()->setSelected(it.key() == section);
+    SidebarButtonView *selected = m_rows.value(section);
+    m_stop = selected ? selected : m_order.value(0);
+    for (SidebarButtonView *row : std::as_const(m_order)) {
+        row->setSelected(row == selected);
+        // A click still focuses any row.
+        row->setFocusPolicy(row == m_stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+bool SettingsSidebar::focusNextPrevChild(bool next)
+{
+    auto *row = qobject_cast<SidebarButtonView *>(QApplication::focusWidget());
+    if (!row || !m_order.contains(row) || !m_stop)
+        return QWidget::focusNextPrevChild(next);
+    // From any row Tab leaves the list: the list's one stop would otherwise catch a Tab
+    // from a row above it.
+    m_stop->setFocusPolicy(Qt::ClickFocus);
+    const bool moved = QWidget::focusNextPrevChild(next);
+    m_stop->setFocusPolicy(Qt::StrongFocus);
+    return moved;
+}
+
+bool SettingsSidebar::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *row = qobject_cast<SidebarButtonView *>(watched);
+    if (row && event->type() == QEvent::FocusIn) {
+        // Tab may come in from the detail area, an arrow from a row out of view: the list
+        // scrolls to the row either way. A click is on a row in view already.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            m_scroll->ensureWidgetVisible(row, 0, 0);
+    } else if (row && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            stepFocus(row, -1);
+            return true;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            stepFocus(row, 1);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SettingsSidebar::stepFocus(SidebarButtonView *row, int by)
+{
+    const qsizetype to = m_order.indexOf(row) + by;
+    if (to >= 0 && to < m_order.size())
+        m_order[to]->setFocus(by < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 QColor SettingsSidebar::fill(ColorScheme scheme)

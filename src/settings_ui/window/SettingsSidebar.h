@@ -5,10 +5,12 @@
 
 #include <QColor>
 #include <QHash>
+#include <QList>
 #include <QVariantMap>
 #include <QWidget>
 
 class BreakScheduler;
+class QScrollArea;
 class SettingsSidebarFooterView;
 class SidebarBreaksHeader;
 class SidebarButtonView;
@@ -18,6 +20,10 @@ class SidebarButtonView;
 // Statistics, Advanced; About), scrolling without scroll bars when the window is short,
 // over the footer with the name and version. It marks the selected row and reports clicks;
 // the window decides what is selected.
+//
+// To the keyboard the rows are one stop, as a group of radio buttons is: Tab and Shift+Tab
+// enter the list on the selected row and leave it for what lies before or after it, and the
+// arrow keys move the focus from row to row, stopping at the first and the last.
 class SettingsSidebar : public QWidget
 {
     Q_OBJECT
@@ -41,12 +47,21 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildList(BreakScheduler &scheduler);
     void addRow(class QVBoxLayout *list, SidebarSection section);
+    // Moves the focus `by` rows up (negative) or down from `row`; nowhere past either end.
+    void stepFocus(SidebarButtonView *row, int by);
 
     QHash<SidebarSection, SidebarButtonView *> m_rows;
+    // From top to bottom.
+    QList<SidebarButtonView *> m_order;
+    // The row Tab stops on: the selected one, or the first while none is.
+    SidebarButtonView *m_stop = nullptr;
+    QScrollArea *m_scroll = nullptr;
     SidebarBreaksHeader *m_breaksHeader = nullptr;
     SettingsSidebarFooterView *m_footer = nullptr;
 };

@@ -23,6 +23,8 @@ SettingsRenderContext::Preparation focus(const QString &name)
         auto *widget = view.findChild<QWidget *>(name);
         if (!widget)
             return;
+        // The window may have opened with the focus there already, as the sidebar's stop.
+        widget->clearFocus();
         widget->setFocus(Qt::TabFocusReason);
         ScrollToFocus::reveal(widget);
     };

@@ -1,0 +1,6 @@
+#include "settings_ui/components/GroupingAccessible.h"
+
+GroupingAccessible::GroupingAccessible(QWidget *widget)
+    : QAccessibleWidget(widget, QAccessible::Grouping)
+{
+}
