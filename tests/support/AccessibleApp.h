@@ -34,11 +34,9 @@ public:
     std::optional<AtspiElement> waitForShowing(const std::function<bool(const AtspiElement &)> &matches,
                                                int timeoutMs = stepTimeoutMs) const;
     bool isShowing(const QString &name, const QString &role) const;
-<<<<<<< HEAD
     // The object the keyboard is on, once there is one: the innermost showing object that says it
     // is focused (a window whose content has the keyboard says so too).
     std::optional<AtspiElement> waitForFocused(int timeoutMs = stepTimeoutMs) const;
-=======
     // From now on, records the state changes the application announces; false when the bus
     // refused.
     bool recordStateChanges();
@@ -47,7 +45,6 @@ public:
     // What shows under `element`, depth first.
     QList<AtspiElement> showingUnder(const AtspiElement &element) const;
     QString descriptionOf(const AtspiElement &element) const;
->>>>>>> wt-settingsa11y
     // Finds the control once it shows and performs the action on it.
     bool act(const QString &name, const QString &role, const QString &action,
              int timeoutMs = stepTimeoutMs);
