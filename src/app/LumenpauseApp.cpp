@@ -23,6 +23,7 @@
 #include "platform/linux/PortalDesktopAppearance.h"
 #include "platform/linux/SingleInstanceGuard.h"
 #include "platform/linux/StandardDescriptors.h"
+#include "platform/linux/ThreadHeadroomProbe.h"
 #include "platform/linux/UnixSignalWatcher.h"
 #include "settings_ui/components/ReducedMotion.h"
 
@@ -44,6 +45,17 @@ constexpr std::chrono::milliseconds kSignalQueueShutdownBound{1000};
 
 LumenpauseApp *runningApp = nullptr;
 
+// The threads the application holds at its busiest, beside the main thread and the worker
+// reserve: Qt's X event reader and D-Bus connection thread, the log's two queues, the
+// activity signals' queue and their evaluation, and the sound system's two; and one for a
+// thread that has ended but still counts while the next one starts.
+constexpr int threadsBesideReserve = 9;
+
+int heldThreadCount()
+{
+    return threadsBesideReserve + WorkerThreadReserve::threadCount();
+}
+
 // Qt ends the process with exit() when its display connection breaks, past the event loop
 // and every quit handler; what the stores hold must reach the disk all the same.
 void persistAtExit()
@@ -64,6 +76,11 @@ bool hasVisibleTopLevelWindow()
 LumenpauseApp::LumenpauseApp(int &argc, char **argv)
 {
     prepareProcess();
+    // Before anything logs or Qt starts a thread of its own, so that none of them can fail.
+    if (const int threads = heldThreadCount(); !ThreadHeadroomProbe::canHold(threads)) {
+        printEarlyExit(ThreadHeadroomProbe::missingThreadsMessage(threads));
+        return;
+    }
     // Before anything reads a folder: with no home, the settings would land at the root.
     const UserFolderSetup folders = UserFolderSetup::settle();
     if (!folders.hasHome()) {
@@ -139,8 +156,6 @@ void LumenpauseApp::configureApplication()
     // Before the accessibility bus first asks for the root, which it does once the event
     // loop runs.
     ApplicationAccessible::install();
-    // While threads can still be started: a break must not wait on one that cannot.
-    WorkerThreadReserve::keep(*QThreadPool::globalInstance());
     QApplication::setApplicationName(QStringLiteral("lumenpause"));
     QApplication::setApplicationDisplayName(resolveAppDisplayName());
     QApplication::setDesktopFileName(appBundleIdentifier());
@@ -172,6 +187,9 @@ bool LumenpauseApp::claimSingleInstance()
 
 void LumenpauseApp::buildServices()
 {
+    // While threads can still be started: a break must not wait on one that cannot. After
+    // the bus's connection thread, which the first call to the bus waits for for ever.
+    WorkerThreadReserve::keep(*QThreadPool::globalInstance());
     // Before any scheduler exists, and with the event loop's object in place for the X socket.
     installSystemProviders();
     MemoryUpkeep::startShared();

@@ -21,7 +21,8 @@ public:
     ~LumenpauseApp();
 
     // Runs until the application quits; at once with 0 when another copy already runs, and
-    // with 1 when there is no home folder or no display to show breaks on.
+    // with 1 when there is no home folder, no display to show breaks on or no room for the
+    // threads it holds.
     int exec();
 
     // Its controllers exist once the event loop has started.

@@ -47,9 +47,14 @@ struct Gathering
 
 } // namespace
 
+int WorkerThreadReserve::threadCount()
+{
+    return std::clamp(QThread::idealThreadCount(), 1, maxThreads);
+}
+
 void WorkerThreadReserve::keep(QThreadPool &pool)
 {
-    const int count = std::clamp(QThread::idealThreadCount(), 1, maxThreads);
+    const int count = threadCount();
     // Threads that never expire need never be started again; a pool held at the number it
     // has never starts one more.
     pool.setExpiryTimeout(-1);

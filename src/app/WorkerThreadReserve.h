@@ -18,6 +18,9 @@ public:
     // How long the threads wait for each other at launch before giving up on the missing.
     static constexpr int gatherTimeoutMs = 5000;
 
+    // How many it keeps: one a core, up to maxThreads.
+    static int threadCount();
+
     // Starts the threads of `pool` and returns at once. When not all can be started, one
     // WARN says how many could, and the pool keeps those.
     static void keep(QThreadPool &pool);

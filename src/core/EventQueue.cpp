@@ -1,5 +1,7 @@
 #include "core/EventQueue.h"
 
+#include "core/Logger.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
@@ -12,6 +14,7 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -282,16 +285,37 @@ EventQueue::~EventQueue()
 
 void EventQueue::post(std::function<void()> work)
 {
-    std::lock_guard lock(m_state->mutex);
-    if (!m_state->thread.joinable() && !m_state->stopping) {
-        m_state->thread = std::thread([state = m_state] { state->run(); });
-        m_state->threadId = m_state->thread.get_id();
-        // Thread names are limited to 15 bytes: keep the label's last component.
-        const QByteArray name = m_label.section(QLatin1Char('.'), -1).left(15).toUtf8();
-        pthread_setname_np(m_state->thread.native_handle(), name.constData());
+    bool started = true;
+    {
+        std::lock_guard lock(m_state->mutex);
+        if (!m_state->thread.joinable() && !m_state->stopping)
+            started = startLocked();
+        m_state->posted.push_back(std::move(work));
+        m_state->wakeLocked();
     }
-    m_state->posted.push_back(std::move(work));
-    m_state->wakeLocked();
+    if (!started && !m_reportedNoThread.exchange(true)) {
+        logWarn(QStringLiteral("Threads"),
+                QStringLiteral("No thread could be started for the %1 queue; its work waits "
+                               "until one can")
+                    .arg(m_label.section(QLatin1Char('.'), -1)));
+    }
+}
+
+// Where no thread can be started (the process is at its limit of threads or of address
+// space), the work stays posted, and the next post tries again: the facility the queue serves
+// is missing meanwhile, the process carries on.
+bool EventQueue::startLocked()
+{
+    try {
+        m_state->thread = std::thread([state = m_state] { state->run(); });
+    } catch (const std::system_error &) {
+        return false;
+    }
+    m_state->threadId = m_state->thread.get_id();
+    // Thread names are limited to 15 bytes: keep the label's last component.
+    const QByteArray name = m_label.section(QLatin1Char('.'), -1).left(15).toUtf8();
+    pthread_setname_np(m_state->thread.native_handle(), name.constData());
+    return true;
 }
 
 CancellableHandle EventQueue::schedule(double delaySeconds, double leewaySeconds, bool repeats,

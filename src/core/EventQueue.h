@@ -4,13 +4,14 @@
 
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 
 // A labelled serial queue whose one thread sleeps until something is due: posted work, a
 // timer, or a watched file descriptor becoming ready. Nothing runs periodically unless a
 // timer asks for it, so an idle queue costs no wake-ups. The thread starts with the first
-// block posted to it.
+// block posted to it; while none can be started, posted work waits for a later post's start.
 class EventQueue : public Executor
 {
 public:
@@ -50,6 +51,10 @@ public:
     struct State;
 
 private:
+    // False when no thread could be started.
+    bool startLocked();
+
     QString m_label;
     std::shared_ptr<State> m_state;
+    std::atomic<bool> m_reportedNoThread{false};
 };

@@ -1,5 +1,8 @@
 #include "core/EventQueue.h"
 
+#include "support/LogCapture.h"
+#include "support/ScopedThreadStartFailure.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -99,4 +102,26 @@ TEST(EventQueueTest, ShutdownRunsWhatWasPostedAndGivesUpOnAStuckBlockAtItsBound)
     EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(2));
     // The thread left behind ends by itself once its block returns.
     release->set_value();
+}
+
+// Near the account's limit of processes the queue's thread cannot start: posting neither
+// throws nor runs the work on the poster; one warning says what is missing, and the work
+// runs, in order, once a later post can start the thread.
+TEST(EventQueueTest, PostedWorkWaitsWhileNoThreadStartsAndRunsInOrderOnceOneDoes)
+{
+    LogCapture log;
+    EventQueue queue(QStringLiteral("local.lumenpause.test-queue"));
+    Journal journal;
+    {
+        ScopedThreadStartFailure noThreads;
+        ASSERT_TRUE(noThreads.isActive());
+        queue.post([&] { journal.add("first"); });
+        queue.post([&] { journal.add("second"); });
+    }
+    EXPECT_EQ(log.messages(QStringLiteral("Threads")),
+              QStringList{QStringLiteral("No thread could be started for the test-queue queue; "
+                                         "its work waits until one can")});
+    queue.post([&] { journal.add(queue.isCurrentThread() ? "third" : "third, elsewhere"); });
+    EXPECT_EQ(journal.waitFor(3), (std::vector<std::string>{"first", "second", "third"}));
+    EXPECT_TRUE(queue.shutdown(std::chrono::milliseconds(5000)));
 }

@@ -13,7 +13,12 @@ const char *const folders[] = {"home", "config", "data", "cache", "state", "runt
 } // namespace
 
 AppHome::AppHome()
-    : m_root(QDir::homePath() + QStringLiteral("/app-home-XXXXXX"))
+    : AppHome(QDir::homePath())
+{
+}
+
+AppHome::AppHome(const QString &parentFolder)
+    : m_root(parentFolder + QStringLiteral("/app-home-XXXXXX"))
 {
     if (!m_root.isValid())
         return;

@@ -12,6 +12,9 @@ class AppHome
 {
 public:
     AppHome();
+    // Made in another folder than the test services' home, such as one another account can
+    // reach.
+    explicit AppHome(const QString &parentFolder);
 
     bool isValid() const { return m_root.isValid(); }
     // The test's environment with this home's folders; audio still reaches the services'

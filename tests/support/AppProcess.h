@@ -21,6 +21,8 @@ public:
     // With a journal the log goes there and cannot be read here.
     static bool logIsReadable();
 
+    // Handed to the program; none unless set.
+    void setArguments(const QStringList &arguments) { m_process.setArguments(arguments); }
     // The folder it is started from; the test's own unless set.
     void setWorkingDirectory(const QString &folder) { m_process.setWorkingDirectory(folder); }
     bool start();
