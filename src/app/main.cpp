@@ -1,7 +1,12 @@
 #include "app/LumenpauseApp.h"
+#include "platform/linux/ProcessEnd.h"
 
 int main(int argc, char **argv)
 {
-    LumenpauseApp app(argc, argv);
-    return app.exec();
+    int status = 0;
+    {
+        LumenpauseApp app(argc, argv);
+        status = app.exec();
+    }
+    endProcess(status);
 }
