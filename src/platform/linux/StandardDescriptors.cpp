@@ -1,6 +1,7 @@
 #include "platform/linux/StandardDescriptors.h"
 
 #include <cerrno>
+#include <initializer_list>
 
 #include <fcntl.h>
 #include <unistd.h>
