@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace {
 
 QString settingsPath(const QTemporaryDir &folder)

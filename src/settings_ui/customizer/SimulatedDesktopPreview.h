@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QSizeF>
 
 class QPainter;
