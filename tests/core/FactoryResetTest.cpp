@@ -149,8 +149,10 @@ TEST_F(FactoryResetTest, ALoginItemThatCannotBeRemovedStopsItBeforeAnythingIsDel
 
 TEST_F(FactoryResetTest, AnUndeletableTargetEndsTheWipeThereAndLeavesTheRest)
 {
-    // In the settings folder, the second target.
-    UndeletableFile pinned(at("config/lumenpause/pinned"));
+    // In a folder of its own inside the settings folder, the second target: an ordinary user
+    // cannot set the immutable flag, and the read-only folder that pins the file instead must
+    // not be the one holding the first target, the settings file.
+    UndeletableFile pinned(at("config/lumenpause/pinned/file"));
     if (!pinned.isActive())
         GTEST_SKIP() << "no way to make a file undeletable here";
 
