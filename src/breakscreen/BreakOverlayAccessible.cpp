@@ -2,6 +2,7 @@
 
 #include "breakscreen/BreakCountdownView.h"
 #include "breakscreen/BreakOverlayView.h"
+#include "core/AccessibleFactory.h"
 
 BreakOverlayAccessible::BreakOverlayAccessible(BreakOverlayView *view)
     : QAccessibleWidget(view, QAccessible::Client)
@@ -10,19 +11,7 @@ BreakOverlayAccessible::BreakOverlayAccessible(BreakOverlayView *view)
 
 void BreakOverlayAccessible::install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
-QAccessibleInterface *BreakOverlayAccessible::factory(const QString &className, QObject *object)
-{
-    if (className != QLatin1String(BreakOverlayView::staticMetaObject.className()))
-        return nullptr;
-    auto *view = qobject_cast<BreakOverlayView *>(object);
-    return view ? new BreakOverlayAccessible(view) : nullptr;
+    installAccessibleFactory<BreakOverlayView, BreakOverlayAccessible>();
 }
 
 BreakOverlayView *BreakOverlayAccessible::view() const

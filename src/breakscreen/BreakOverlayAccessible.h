@@ -21,7 +21,5 @@ public:
     QString text(QAccessible::Text kind) const override;
 
 private:
-    static QAccessibleInterface *factory(const QString &className, QObject *object);
-
     BreakOverlayView *view() const;
 };

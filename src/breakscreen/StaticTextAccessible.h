@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AccessibleFactory.h"
+
 #include <QAccessibleWidget>
 
 // What screen readers see of a widget that paints a text itself (a line of the break
@@ -14,25 +16,11 @@ public:
     template <typename Widget>
     static void install()
     {
-        static const bool installed = [] {
-            QAccessible::installFactory(&factory<Widget>);
-            return true;
-        }();
-        Q_UNUSED(installed);
+        installAccessibleFactory<Widget, StaticTextAccessible>();
     }
 
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-
-private:
-    template <typename Widget>
-    static QAccessibleInterface *factory(const QString &className, QObject *object)
-    {
-        if (className != QLatin1String(Widget::staticMetaObject.className()))
-            return nullptr;
-        auto *widget = qobject_cast<Widget *>(object);
-        return widget ? new StaticTextAccessible(widget) : nullptr;
-    }
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AccessibleFactory.h"
+
 #include <QAccessibleWidget>
 
 // What screen readers see of a widget that gathers controls under a heading: a grouping (a
@@ -16,20 +18,6 @@ public:
     template <typename Widget>
     static void install()
     {
-        static const bool installed = [] {
-            QAccessible::installFactory(&factory<Widget>);
-            return true;
-        }();
-        Q_UNUSED(installed);
-    }
-
-private:
-    template <typename Widget>
-    static QAccessibleInterface *factory(const QString &className, QObject *object)
-    {
-        if (className != QLatin1String(Widget::staticMetaObject.className()))
-            return nullptr;
-        auto *widget = qobject_cast<Widget *>(object);
-        return widget ? new GroupingAccessible(widget) : nullptr;
+        installAccessibleFactory<Widget, GroupingAccessible>();
     }
 };

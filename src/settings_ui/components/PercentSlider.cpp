@@ -1,5 +1,6 @@
 #include "settings_ui/components/PercentSlider.h"
 
+#include "core/AccessibleFactory.h"
 #include "settings_ui/components/SettingsPalette.h"
 #include "settings_ui/components/WheelToPane.h"
 
@@ -54,16 +55,6 @@ private:
     PercentSlider *slider() const { return static_cast<PercentSlider *>(widget()); }
 };
 
-// Asked for each class of a widget's chain in turn, from its own up, so it answers for every
-// subclass before the stock slider's interface would.
-QAccessibleInterface *percentSliderFactory(const QString &className, QObject *object)
-{
-    if (className != QLatin1String(PercentSlider::staticMetaObject.className()))
-        return nullptr;
-    auto *slider = qobject_cast<PercentSlider *>(object);
-    return slider ? new PercentSliderAccessible(slider) : nullptr;
-}
-
 } // namespace
 
 PercentSlider::PercentSlider(const QString &accessibleName, Range range, QWidget *parent)
@@ -71,11 +62,8 @@ PercentSlider::PercentSlider(const QString &accessibleName, Range range, QWidget
     , m_range(range)
     , m_shownPercent(range.lowest)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&percentSliderFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Answers for every subclass before the stock slider's interface would.
+    installAccessibleFactory<PercentSlider, PercentSliderAccessible>();
     setSingleStep(1);
     setPageStep(2);
     setFocusPolicy(Qt::StrongFocus);

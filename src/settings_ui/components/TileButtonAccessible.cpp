@@ -1,18 +1,7 @@
 #include "settings_ui/components/TileButtonAccessible.h"
 
+#include "core/AccessibleFactory.h"
 #include "settings_ui/components/TileButton.h"
-
-namespace {
-
-QAccessibleInterface *tileButtonFactory(const QString &className, QObject *object)
-{
-    if (className != QLatin1String(TileButton::staticMetaObject.className()))
-        return nullptr;
-    auto *button = qobject_cast<TileButton *>(object);
-    return button ? new TileButtonAccessible(button) : nullptr;
-}
-
-} // namespace
 
 TileButtonAccessible::TileButtonAccessible(TileButton *button)
     : QAccessibleWidget(button)
@@ -21,11 +10,7 @@ TileButtonAccessible::TileButtonAccessible(TileButton *button)
 
 void TileButtonAccessible::install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&tileButtonFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<TileButton, TileButtonAccessible>();
 }
 
 TileButton *TileButtonAccessible::button() const

@@ -1,21 +1,8 @@
 #include "settings_ui/components/ValueComboBoxAccessible.h"
 
+#include "core/AccessibleFactory.h"
 #include "settings_ui/components/ValueComboBox.h"
 #include "settings_ui/components/ValueComboBoxEntryAccessible.h"
-
-namespace {
-
-// Asked for each class of a widget's chain in turn, from its own up, so it answers before the
-// stock combo box's interface would.
-QAccessibleInterface *valueComboBoxFactory(const QString &className, QObject *object)
-{
-    if (className != QLatin1String(ValueComboBox::staticMetaObject.className()))
-        return nullptr;
-    auto *picker = qobject_cast<ValueComboBox *>(object);
-    return picker ? new ValueComboBoxAccessible(picker) : nullptr;
-}
-
-} // namespace
 
 ValueComboBoxAccessible::ValueComboBoxAccessible(ValueComboBox *picker)
     : QAccessibleWidget(picker, QAccessible::ComboBox)
@@ -32,11 +19,8 @@ ValueComboBoxAccessible::~ValueComboBoxAccessible()
 
 void ValueComboBoxAccessible::install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&valueComboBoxFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Answers before the stock combo box's interface would.
+    installAccessibleFactory<ValueComboBox, ValueComboBoxAccessible>();
 }
 
 ValueComboBox *ValueComboBoxAccessible::picker() const
