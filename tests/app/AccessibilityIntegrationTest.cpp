@@ -88,6 +88,18 @@ QString pageAsHeard(const AccessibleApp &app, const QString &heading)
     return heard.join(u'\n');
 }
 
+// Lumenpause onboarded and running, its settings window opened as launching it again opens
+// it. Empty when all went well; else what went wrong.
+QString startWithSettingsWindow(AccessibleApp &app, const AppHome &home)
+{
+    if (QString error = app.start("[Launch] runtime_services_started"); !error.isEmpty())
+        return error;
+    AppProcess again(home.environment());
+    if (!again.start() || !again.waitForExit(exitTimeoutMs))
+        return QStringLiteral("the second launch did not open the settings window and end");
+    return {};
+}
+
 void expectCleanLog(AppProcess &app)
 {
     for (const char *fault : {"[ERROR]", "runtime error:", "Sanitizer"})
@@ -190,12 +202,8 @@ TEST(AccessibilityIntegrationTest, SwitchesToggledThroughTheBusApplyTheirChange)
     ASSERT_TRUE(home.isValid());
     ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true}}));
     AccessibleApp app(home);
-    const QString error = app.start("[Launch] runtime_services_started");
+    const QString error = startWithSettingsWindow(app, home);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    // Started again, Lumenpause opens its settings window.
-    AppProcess again(home.environment());
-    ASSERT_TRUE(again.start());
-    ASSERT_TRUE(again.waitForExit(exitTimeoutMs));
 
     ASSERT_TRUE(app.act("General", radioButton, "Press"));
     ASSERT_TRUE(app.waitForChecked("Launch at login", checkBox, false));
@@ -325,11 +333,8 @@ TEST(AccessibilityIntegrationTest, DropDownsAndTextFieldsSetThroughTheBusAreStor
                                     {"skipsPerDay", 3},
                                     {"snoozesPerDay", 3}}));
     AccessibleApp app(home);
-    const QString error = app.start("[Launch] runtime_services_started");
+    const QString error = startWithSettingsWindow(app, home);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    AppProcess again(home.environment());
-    ASSERT_TRUE(again.start());
-    ASSERT_TRUE(again.waitForExit(exitTimeoutMs));
 
     // Each drop-down is found by its row's name and reads its choice; its list is closed.
     ASSERT_TRUE(app.waitForShowing("Skips per day", comboBox)) << app.describeShowing();
@@ -439,11 +444,8 @@ TEST(AccessibilityIntegrationTest, AChosenSectionRowIsAnnouncedCheckedAndTheOneB
     ASSERT_TRUE(home.isValid());
     ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true}}));
     AccessibleApp app(home);
-    const QString error = app.start("[Launch] runtime_services_started");
+    const QString error = startWithSettingsWindow(app, home);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    AppProcess again(home.environment());
-    ASSERT_TRUE(again.start());
-    ASSERT_TRUE(again.waitForExit(exitTimeoutMs));
     ASSERT_TRUE(app.waitForChecked("Breaks", radioButton, true));
     ASSERT_TRUE(app.recordStateChanges());
 
