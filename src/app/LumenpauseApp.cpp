@@ -21,6 +21,7 @@
 #include "platform/linux/GraphicalSessionProbe.h"
 #include "platform/linux/JournalLogSink.h"
 #include "platform/linux/PortalDesktopAppearance.h"
+#include "platform/linux/ProcessEnd.h"
 #include "platform/linux/SingleInstanceGuard.h"
 #include "platform/linux/StandardDescriptors.h"
 #include "platform/linux/ThreadHeadroomProbe.h"
@@ -121,7 +122,8 @@ int LumenpauseApp::exec()
     // the way back to the main thread closes before the application object goes.
     MeetingSignalMonitor::shutdownShared(kSignalQueueShutdownBound);
     WellnessScheduler::shutdownShared();
-    return status;
+    persistPendingWrites();
+    endProcess(status);
 }
 
 void LumenpauseApp::persistPendingWrites()

@@ -20,9 +20,10 @@ public:
     LumenpauseApp(int &argc, char **argv);
     ~LumenpauseApp();
 
-    // Runs until the application quits; at once with 0 when another copy already runs, and
-    // with 1 when there is no home folder, no display to show breaks on or no room for the
-    // threads it holds.
+    // Runs until the application quits, then saves what is pending and ends the process with
+    // the loop's status, past the libraries' teardown (endProcess). Returns at once with 0
+    // when another copy already runs, and with 1 when there is no home folder, no display to
+    // show breaks on or no room for the threads it holds.
     int exec();
 
     // Its controllers exist once the event loop has started.

@@ -108,13 +108,24 @@ void expectCleanLog(AppProcess &app)
 
 } // namespace
 
-TEST(AccessibilityIntegrationTest, AFirstRunThroughTheBusStoresItsChoicesAndNothingBeneathTheFlowShows)
+// Each test runs the application in a home of its own, with the test services, and reads
+// its log.
+class AccessibilityIntegrationTest : public testing::Test
 {
-    LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    if (!AppProcess::logIsReadable())
-        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+protected:
+    void SetUp() override
+    {
+        LUMENPAUSE_REQUIRE_TEST_SERVICES();
+        if (!AppProcess::logIsReadable())
+            GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
+        ASSERT_TRUE(home.isValid());
+    }
+
     AppHome home;
-    ASSERT_TRUE(home.isValid());
+};
+
+TEST_F(AccessibilityIntegrationTest, AFirstRunThroughTheBusStoresItsChoicesAndNothingBeneathTheFlowShows)
+{
     AccessibleApp app(home);
     const QString error = app.start("launch_start | needsOnboarding=true");
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
@@ -151,13 +162,8 @@ TEST(AccessibilityIntegrationTest, AFirstRunThroughTheBusStoresItsChoicesAndNoth
     expectCleanLog(app.process());
 }
 
-TEST(AccessibilityIntegrationTest, ABreakSnoozedThroughTheBusForThirtySecondsComesBackAfterThem)
+TEST_F(AccessibilityIntegrationTest, ABreakSnoozedThroughTheBusForThirtySecondsComesBackAfterThem)
 {
-    LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    if (!AppProcess::logIsReadable())
-        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
-    AppHome home;
-    ASSERT_TRUE(home.isValid());
     // The test desktop has had no input since it started: that must not count as the user
     // being away.
     ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true}, {"idleDetectionEnabled", false}}));
@@ -193,13 +199,8 @@ TEST(AccessibilityIntegrationTest, ABreakSnoozedThroughTheBusForThirtySecondsCom
     expectCleanLog(app.process());
 }
 
-TEST(AccessibilityIntegrationTest, SwitchesToggledThroughTheBusApplyTheirChange)
+TEST_F(AccessibilityIntegrationTest, SwitchesToggledThroughTheBusApplyTheirChange)
 {
-    LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    if (!AppProcess::logIsReadable())
-        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
-    AppHome home;
-    ASSERT_TRUE(home.isValid());
     ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true}}));
     AccessibleApp app(home);
     const QString error = startWithSettingsWindow(app, home);
@@ -224,13 +225,8 @@ TEST(AccessibilityIntegrationTest, SwitchesToggledThroughTheBusApplyTheirChange)
 
 // A break reads as it shows: its message first, the time left in words, then (as the
 // controls come in, the message gone) the clock and the hint.
-TEST(AccessibilityIntegrationTest, ABreaksMessageCountdownAndHintReadAsLabels)
+TEST_F(AccessibilityIntegrationTest, ABreaksMessageCountdownAndHintReadAsLabels)
 {
-    LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    if (!AppProcess::logIsReadable())
-        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
-    AppHome home;
-    ASSERT_TRUE(home.isValid());
     ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true},
                                     {"idleDetectionEnabled", false},
                                     {"breakDuration", 60},
@@ -263,13 +259,8 @@ TEST(AccessibilityIntegrationTest, ABreaksMessageCountdownAndHintReadAsLabels)
 // time left as it begins, "Break complete" with Resume when it has run its length. In between
 // the countdown changes its label every second, but nothing of the object the keyboard is on,
 // which a screen reader would speak each time.
-TEST(AccessibilityIntegrationTest, AScreenReaderHearsTheMessageAndTimeLeftAsABreakBeginsAndBreakCompleteWithResume)
+TEST_F(AccessibilityIntegrationTest, AScreenReaderHearsTheMessageAndTimeLeftAsABreakBeginsAndBreakCompleteWithResume)
 {
-    LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    if (!AppProcess::logIsReadable())
-        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
-    AppHome home;
-    ASSERT_TRUE(home.isValid());
     ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true},
                                     {"idleDetectionEnabled", false},
                                     {"enforcement", "Hardcore"},
@@ -321,13 +312,8 @@ TEST(AccessibilityIntegrationTest, AScreenReaderHearsTheMessageAndTimeLeftAsABre
     expectCleanLog(app.process());
 }
 
-TEST(AccessibilityIntegrationTest, DropDownsAndTextFieldsSetThroughTheBusAreStoredAndAClosedListOffersNoEntry)
+TEST_F(AccessibilityIntegrationTest, DropDownsAndTextFieldsSetThroughTheBusAreStoredAndAClosedListOffersNoEntry)
 {
-    LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    if (!AppProcess::logIsReadable())
-        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
-    AppHome home;
-    ASSERT_TRUE(home.isValid());
     ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true},
                                     {"enforcement", "Balanced"},
                                     {"skipsPerDay", 3},
@@ -380,13 +366,8 @@ TEST(AccessibilityIntegrationTest, DropDownsAndTextFieldsSetThroughTheBusAreStor
 // page, on the choice of its first group, so that it says the page's heading and subtitle and
 // the group's question ("Focus interval") before the choice ("20m"). The welcome page has no
 // control of its own: "Next", where the focus is, carries its title and tagline.
-TEST(AccessibilityIntegrationTest, TheFirstRunsPagesAndGroupsOfChoicesAreNamedByTheirHeadings)
+TEST_F(AccessibilityIntegrationTest, TheFirstRunsPagesAndGroupsOfChoicesAreNamedByTheirHeadings)
 {
-    LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    if (!AppProcess::logIsReadable())
-        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
-    AppHome home;
-    ASSERT_TRUE(home.isValid());
     AccessibleApp app(home);
     const QString error = app.start("launch_start | needsOnboarding=true");
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
@@ -435,13 +416,8 @@ TEST(AccessibilityIntegrationTest, TheFirstRunsPagesAndGroupsOfChoicesAreNamedBy
 
 // Choosing a section's row, as Space or a screen reader's press does, is announced: the row is
 // now checked and the one before it no longer, so a screen reader says the choice it made.
-TEST(AccessibilityIntegrationTest, AChosenSectionRowIsAnnouncedCheckedAndTheOneBeforeUnchecked)
+TEST_F(AccessibilityIntegrationTest, AChosenSectionRowIsAnnouncedCheckedAndTheOneBeforeUnchecked)
 {
-    LUMENPAUSE_REQUIRE_TEST_SERVICES();
-    if (!AppProcess::logIsReadable())
-        GTEST_SKIP() << "the log goes to the journal, where this test cannot read it";
-    AppHome home;
-    ASSERT_TRUE(home.isValid());
     ASSERT_TRUE(home.writeSettings({{"hasCompletedOnboarding", true}}));
     AccessibleApp app(home);
     const QString error = startWithSettingsWindow(app, home);

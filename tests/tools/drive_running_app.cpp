@@ -9,7 +9,6 @@
 #include "app/LumenpauseApp.h"
 #include "core/AppSettings.h"
 #include "core/Logger.h"
-#include "platform/linux/ProcessEnd.h"
 #include "scheduling/BreakScheduler.h"
 
 #include <QSocketNotifier>
@@ -35,26 +34,21 @@ void run(const QByteArray &command)
 
 int main(int argc, char **argv)
 {
-    int status = 0;
-    {
-        LumenpauseApp app(argc, argv);
-        QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-        QByteArray pending;
-        QObject::connect(&input, &QSocketNotifier::activated, &input, [&input, &pending] {
-            char buffer[256];
-            const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
-            if (count <= 0) { // the test is gone: nothing more will come
-                input.setEnabled(false);
-                return;
-            }
-            pending += QByteArray(buffer, int(count));
-            for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
-                run(pending.left(end));
-                pending.remove(0, end + 1);
-            }
-        });
-        status = app.exec();
-    }
-    // As the application's own entry ends it.
-    endProcess(status);
+    LumenpauseApp app(argc, argv);
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QByteArray pending;
+    QObject::connect(&input, &QSocketNotifier::activated, &input, [&input, &pending] {
+        char buffer[256];
+        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (count <= 0) { // the test is gone: nothing more will come
+            input.setEnabled(false);
+            return;
+        }
+        pending += QByteArray(buffer, int(count));
+        for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
+            run(pending.left(end));
+            pending.remove(0, end + 1);
+        }
+    });
+    return app.exec();
 }

@@ -10,7 +10,6 @@
 
 #include "app/LumenpauseApp.h"
 #include "breakscreen/WindowManager.h"
-#include "platform/linux/ProcessEnd.h"
 #include "settings_ui/panes/app/AdvancedDetailView.h"
 #include "settings_ui/window/ContentView.h"
 #include "settings_ui/window/DetailView.h"
@@ -72,22 +71,17 @@ void resetThroughTheSettingsWindow()
 
 int main(int argc, char **argv)
 {
-    int status = 0;
-    {
-        LumenpauseApp app(argc, argv);
-        QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-        QObject::connect(&input, &QSocketNotifier::activated, &input, [&input] {
-            char buffer[256];
-            const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
-            if (count <= 0) { // the test is gone: nothing more will come
-                input.setEnabled(false);
-                return;
-            }
-            if (QByteArray(buffer, int(count)).contains("reset"))
-                resetThroughTheSettingsWindow();
-        });
-        status = app.exec();
-    }
-    // As the application's own entry ends it.
-    endProcess(status);
+    LumenpauseApp app(argc, argv);
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &input, [&input] {
+        char buffer[256];
+        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (count <= 0) { // the test is gone: nothing more will come
+            input.setEnabled(false);
+            return;
+        }
+        if (QByteArray(buffer, int(count)).contains("reset"))
+            resetThroughTheSettingsWindow();
+    });
+    return app.exec();
 }
