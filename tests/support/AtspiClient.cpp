@@ -213,26 +213,45 @@ std::optional<AtspiElement> AtspiClient::findShowing(const AtspiObject &root, co
     return std::nullopt;
 }
 
-QStringList AtspiClient::actions(const AtspiObject &object) const
+QList<AtspiClient::Action> AtspiClient::actionList(const AtspiObject &object) const
 {
-    QStringList names;
+    QList<Action> found;
     if (!m_bus)
-        return names;
+        return found;
     const QVariant result =
         firstResult(call(*m_bus, object.service, object.path, actionInterface, QStringLiteral("GetActions")));
     if (!result.canConvert<QDBusArgument>())
-        return names;
+        return found;
     const QDBusArgument list = result.value<QDBusArgument>();
     list.beginArray();
     while (!list.atEnd()) {
-        QString name, description, keyBinding;
+        Action action;
+        QString description;
         list.beginStructure();
-        list >> name >> description >> keyBinding;
+        list >> action.name >> description >> action.keyBinding;
         list.endStructure();
-        names.append(name);
+        found.append(action);
     }
     list.endArray();
+    return found;
+}
+
+QStringList AtspiClient::actions(const AtspiObject &object) const
+{
+    QStringList names;
+    for (const Action &action : actionList(object))
+        names.append(action.name);
     return names;
+}
+
+QStringList AtspiClient::keyBindings(const AtspiObject &object) const
+{
+    QStringList keys;
+    for (const Action &action : actionList(object)) {
+        if (!action.keyBinding.isEmpty())
+            keys.append(action.keyBinding);
+    }
+    return keys;
 }
 
 bool AtspiClient::doAction(const AtspiObject &object, const QString &action) const

@@ -74,6 +74,9 @@ public:
     // What a screen reader says of the object after its name and role; empty without one.
     QString description(const AtspiObject &object) const;
     QStringList actions(const AtspiObject &object) const;
+    // The keys the object offers for its actions, as a screen reader reads them out after its
+    // name and role ("Space;Return" is heard as "return"); empty ones left out.
+    QStringList keyBindings(const AtspiObject &object) const;
     // Performs the named action; false when the object has no such action or refused it.
     bool doAction(const AtspiObject &object, const QString &action) const;
     // The whole text of an object with a text, as a screen reader reads it; empty without one.
@@ -86,6 +89,12 @@ public:
     bool recordStateChanges(AtspiEventLog &log);
 
 private:
+    struct Action
+    {
+        QString name;
+        QString keyBinding;
+    };
+    QList<Action> actionList(const AtspiObject &object) const;
     QList<AtspiObject> children(const AtspiObject &object) const;
     bool registerEvent(const QString &event) const;
     void walk(const AtspiObject &object, bool showingOnly, QList<AtspiElement> &found) const;

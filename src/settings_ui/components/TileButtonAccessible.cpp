@@ -63,10 +63,3 @@ void TileButtonAccessible::doAction(const QString &actionName)
     if (actionName == pressAction() || actionName == toggleAction())
         button()->click();
 }
-
-QStringList TileButtonAccessible::keyBindingsForAction(const QString &actionName) const
-{
-    if (actionName == pressAction())
-        return {QStringLiteral("Space"), QStringLiteral("Return")};
-    return {};
-}

@@ -6,7 +6,9 @@ class TileButton;
 
 // What screen readers and the desktop's accessibility bus see of a TileButton: the control
 // it acts as (button, check box or radio button) with its selected flag as the checked
-// state, its accessible name, and the press (and toggle) action that clicks it.
+// state, its accessible name, and the press (and toggle) action that clicks it. It offers no
+// keys for that action: Space and Return act on whatever has the focus, and keys offered here
+// would be read out after every tile's name as though they were its shortcut.
 class TileButtonAccessible : public QAccessibleWidget
 {
 public:
@@ -20,7 +22,6 @@ public:
     QString text(QAccessible::Text kind) const override;
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &actionName) const override;
 
 private:
     TileButton *button() const;

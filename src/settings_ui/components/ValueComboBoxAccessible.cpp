@@ -112,13 +112,6 @@ void ValueComboBoxAccessible::doAction(const QString &actionName)
         picker()->showPopup();
 }
 
-QStringList ValueComboBoxAccessible::keyBindingsForAction(const QString &actionName) const
-{
-    if (actionName == pressAction() || actionName == showMenuAction())
-        return {QStringLiteral("Space")};
-    return {};
-}
-
 void ValueComboBoxAccessible::selection(int, int *startOffset, int *endOffset) const
 {
     *startOffset = 0;

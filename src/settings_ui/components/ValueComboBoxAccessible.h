@@ -33,7 +33,6 @@ public:
 
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &actionName) const override;
 
     // The shown choice as a read-only text, with no caret and no selection.
     void selection(int, int *startOffset, int *endOffset) const override;
