@@ -74,8 +74,8 @@ public:
     // What a screen reader says of the object after its name and role; empty without one.
     QString description(const AtspiObject &object) const;
     QStringList actions(const AtspiObject &object) const;
-    // The keys the object offers for its actions, as a screen reader reads them out after its
-    // name and role ("Space;Return" is heard as "return"); empty ones left out.
+    // The keys the object offers for its actions, which a screen reader reads out after its
+    // name and role as though they were shortcuts; empty ones left out.
     QStringList keyBindings(const AtspiObject &object) const;
     // Performs the named action; false when the object has no such action or refused it.
     bool doAction(const AtspiObject &object, const QString &action) const;
